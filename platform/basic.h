@@ -1,0 +1,150 @@
+// Number and text functions of the programs' runtime library, and the
+// runtime error that every fault of a program becomes.
+//
+// Numbers are single-precision floats. Texts are UTF-8; a character is one
+// code point and is "double-byte" when its Shift-JIS form takes two bytes,
+// that is everything but ASCII and the half-width katakana U+FF61..U+FF9F.
+// The K-functions count characters; Len counts Shift-JIS bytes.
+#pragma once
+
+#include <cstdint>
+#include <source_location>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace basic {
+
+// Error codes shown on the error screen.
+enum ErrorCode : int {
+    kBadArgument = 5,
+    kOverflow = 6,
+    kSubscriptOutOfRange = 9,
+    kDivisionByZero = 11,
+};
+
+// A fault of the program: division by zero, overflow, an index out of
+// range, a bad argument. `line` identifies the failing place (the source
+// line of the statement that failed).
+struct RuntimeError : std::runtime_error {
+    RuntimeError(int code, int line);
+    int code;
+    int line;
+};
+
+[[noreturn]] void Fail(int code, std::source_location where = std::source_location::current());
+
+// ---- numbers ----
+
+// The number at the start of a text (leading blanks skipped; an optional
+// sign, digits with at most one point, an optional exponent); 0 when the
+// text does not start with a number.
+float Val(std::string_view text);
+// The number as text: a blank before a number that is not negative, "-"
+// before a negative one, no zero before the point of a value below 1
+// (".5"), at most 7 significant digits, never "-0".
+std::string Str(float value);
+// The largest whole number not above the value.
+float Int(float value);
+// Conversion to the nearest whole number (halves to even); overflow when
+// outside 32 bits.
+int32_t Cint(float value, std::source_location where = std::source_location::current());
+// Remainder of the two operands converted to whole numbers; it has the sign
+// of the dividend (-7 MOD 3 = -1). A zero divisor is a runtime error.
+float Mod(float a, float b, std::source_location where = std::source_location::current());
+// a / b, a runtime error when b is 0 or the quotient overflows.
+float Div(float a, float b, std::source_location where = std::source_location::current());
+// A result that is not a finite float is an overflow.
+float CheckFinite(float value, std::source_location where = std::source_location::current());
+float Atn(float value);
+// a ^ b; overflow and 0 to a negative power are runtime errors.
+float Power(float a, float b, std::source_location where = std::source_location::current());
+float Sqr(float value, std::source_location where = std::source_location::current());
+
+// The random generator: a 32-bit linear congruential generator
+// (x' = 1664525 x + 1013904223 mod 2^32) whose top 24 bits give RND in
+// [0, 1). Randomize(n) starts the sequence that belongs to the whole number
+// n, so equal seeds give equal sequences.
+class Random {
+public:
+    void Randomize(int32_t seed);
+    float Rnd();  // 0 <= RND < 1, a multiple of 2^-24
+
+private:
+    uint32_t state_ = 0x2545F491u;
+};
+
+// INT(RND * count) + low, kept within low .. low + count - 1 even for the
+// largest RND (where the float product could round up to count).
+float RandomWhole(Random& random, float count, float low);
+
+// ---- texts ----
+
+bool IsDoubleByte(char32_t c);
+// The characters of a text, each as its own UTF-8 string.
+std::vector<std::string> Chars(std::string_view text);
+// Length in Shift-JIS bytes (a double-byte character counts 2).
+int Len(std::string_view text);
+int KLen(std::string_view text);
+std::string KLeft(std::string_view text, int n);
+std::string KRight(std::string_view text, int n);
+// n characters from character position p (counted from 1); fewer at the end.
+std::string KMid(std::string_view text, int p, int n);
+// All characters from position p on.
+std::string KMid(std::string_view text, int p);
+// Character position (from 1) of the first occurrence of `pattern` at or
+// after character position `start`; 0 when there is none.
+int KInstr(int start, std::string_view text, std::string_view pattern);
+// The character with the given code (a code point).
+std::string Chr(int code);
+// The code of the first character, 0 for an empty text.
+int Asc(std::string_view text);
+
+// ---- checked arrays ----
+
+// An array whose indices run from 0 to `upper` inclusive; any other index
+// is a runtime error.
+template <typename T>
+class Array {
+public:
+    Array() = default;
+    explicit Array(int upper) { Dim(upper); }
+    void Dim(int upper) { items_.assign(static_cast<size_t>(upper) + 1, T{}); }
+    int Upper() const { return static_cast<int>(items_.size()) - 1; }
+    T& operator()(int i, std::source_location where = std::source_location::current()) {
+        Check(i, where);
+        return items_[static_cast<size_t>(i)];
+    }
+    const T& operator()(int i, std::source_location where = std::source_location::current()) const {
+        Check(i, where);
+        return items_[static_cast<size_t>(i)];
+    }
+
+private:
+    void Check(int i, std::source_location where) const {
+        if (i < 0 || i >= static_cast<int>(items_.size())) Fail(kSubscriptOutOfRange, where);
+    }
+    std::vector<T> items_;
+};
+
+// Two-dimensional: indices 0..upper1 by 0..upper2 inclusive.
+template <typename T>
+class Array2 {
+public:
+    void Dim(int upper1, int upper2) {
+        width_ = upper2 + 1;
+        items_.assign(static_cast<size_t>((upper1 + 1) * width_), T{});
+    }
+    T& operator()(int i, int j, std::source_location where = std::source_location::current()) {
+        if (i < 0 || j < 0 || j >= width_ || (i * width_ + j) >= static_cast<int>(items_.size()))
+            Fail(kSubscriptOutOfRange, where);
+        return items_[static_cast<size_t>(i * width_ + j)];
+    }
+
+private:
+    int width_ = 0;
+    std::vector<T> items_;
+};
+
+}  // namespace basic

@@ -1,0 +1,49 @@
+// A cairo image surface that shows the logical view scaled to its size.
+#pragma once
+
+#include <cairo.h>
+
+#include "platform/draw_call.h"
+#include "platform/fonts.h"
+
+namespace platform {
+
+// RGB of palette index 0..15.
+struct Rgb {
+    double r, g, b;
+};
+const Rgb& PaletteColour(int index);
+
+class Canvas {
+public:
+    // A surface of width x height device pixels; the view is scaled
+    // uniformly to fit and centred.
+    Canvas(FontBook& fonts, int width, int height);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    void Render(const DrawCall& call);
+    // Clears to the background and draws the calls in order.
+    void Replay(const std::vector<DrawCall>& calls);
+    // Any text drawn since the last flush reaches the surface.
+    void Flush();
+
+    cairo_surface_t* Surface() { return surface_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool WritePng(const std::string& path);
+
+private:
+    void SetColour(int index);
+    void Clear();
+    void RenderText(const DrawCall& call);
+
+    FontBook& fonts_;
+    int width_, height_;
+    double scale_;
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+};
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+// What both backends share: the pen and font state, the display list and
+// (when there is one) the canvas that every drawing call reaches.
+#pragma once
+
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/draw_call.h"
+#include "platform/platform.h"
+
+namespace platform {
+
+class CanvasPlatform : public Platform {
+public:
+    void Line(Point a, Point b, int colour, Corner corner) override;
+    void Box(Point a, Point b, int outline, int fill, Corner corner) override;
+    void Circle(Point centre, float radius, int colour, float start, float end, bool filled, int fill) override;
+    void Polyline(int colour, std::span<const Point> points) override;
+    void Symbol(Point at, const std::string& text, int magX, int magY, int colour) override;
+    void Cls() override;
+
+    void SetFontName(const std::string& name) override { fontName_ = name; }
+    void SetFontSize(int size) override;
+    void SetFontBold(bool on) override { bold_ = on; }
+    void SetFontItalic(bool on) override { italic_ = on; }
+    void SetDrawWidth(int width) override;
+    int GetDrawWidth() const override { return width_; }
+    void SetMapMode(int mode) override;
+
+    const DisplayList& Display() const { return display_; }
+
+protected:
+    // Every drawing call ends here; the default keeps it in the display
+    // list and renders it on the canvas, if any.
+    virtual void Emit(const DrawCall& call);
+
+    std::unique_ptr<FontBook> fonts_;
+    std::unique_ptr<Canvas> canvas_;
+    DisplayList display_;
+
+private:
+    DrawCall Start(DrawKind kind, int colour);
+
+    std::string fontName_ = "ゴシック";
+    int fontSize_ = 16;
+    bool bold_ = false, italic_ = false;
+    int width_ = 1;
+};
+
+}  // namespace platform

@@ -1,0 +1,99 @@
+#include "platform/fonts.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// Every name a program uses for a font, and what stands behind it. The
+// Gothic face has half-width glyphs of 0.5 em and full-width ones of 1 em,
+// so its glyphs fill the cells the programs count with. The serif draws
+// the italic letters a, x, c narrower than a Gothic cell and lower in it, so
+// that they sit on the line of the Gothic digits beside them.
+const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false};
+const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false};
+const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true};
+
+struct Alias {
+    const char* name;
+    const FaceSpec* face;
+};
+const Alias kAliases[] = {
+    {"ゴシック", &kGothic},
+    {"ｺﾞｼｯｸ", &kGothic},
+    {"Times New Roman", &kSerif},
+    {"MT Extra", &kScript},
+};
+
+bool FamilyMatches(FcPattern* pattern, const char* family) {
+    FcChar8* value = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+        if (std::strcmp(reinterpret_cast<const char*>(value), family) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+const FaceSpec& FaceFor(const std::string& programName) {
+    for (const Alias& alias : kAliases)
+        if (programName == alias.name) return *alias.face;
+    return kGothic;
+}
+
+FontBook::FontBook() : options_(cairo_font_options_create()) {
+    cairo_font_options_set_hint_style(options_, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options_, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
+    for (const FaceSpec* face : {&kGothic, &kSerif}) {
+        for (bool bold : {false, true}) Face(*face, bold, false);
+        Face(*face, false, true);
+    }
+}
+
+FontBook::~FontBook() {
+    for (auto& [key, font] : scaled_) cairo_scaled_font_destroy(font);
+    for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
+    cairo_font_options_destroy(options_);
+}
+
+cairo_font_face_t* FontBook::Face(const FaceSpec& face, bool bold, bool italic) {
+    auto key = std::make_tuple(&face, bold, italic);
+    if (auto found = faces_.find(key); found != faces_.end()) return found->second;
+
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.family));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match || !FamilyMatches(match, face.family)) {
+        if (match) FcPatternDestroy(match);
+        throw MissingFont(std::string("the font \"") + face.family + "\" is not installed (Debian package " +
+                          face.package + ")");
+    }
+    cairo_font_face_t* created = cairo_ft_font_face_create_for_pattern(match);
+    FcPatternDestroy(match);
+    faces_[key] = created;
+    return created;
+}
+
+cairo_scaled_font_t* FontBook::Scaled(const FaceSpec& face, bool bold, bool italic, int size, int magX, int magY,
+                                      double deviceScale) {
+    auto key = std::make_tuple(&face, bold, italic, size, magX, magY, deviceScale);
+    if (auto found = scaled_.find(key); found != scaled_.end()) return found->second;
+    cairo_matrix_t fontMatrix, ctm;
+    cairo_matrix_init_scale(&fontMatrix, size * magX * face.widthFactor, static_cast<double>(size) * magY);
+    cairo_matrix_init_scale(&ctm, deviceScale, deviceScale);
+    cairo_scaled_font_t* font = cairo_scaled_font_create(Face(face, bold, italic), &fontMatrix, &ctm, options_);
+    scaled_[key] = font;
+    return font;
+}
+
+}  // namespace platform

@@ -1,0 +1,94 @@
+#include "platform/headless_platform.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace platform {
+
+namespace {
+
+// A program waiting for a key polls again and again; once the script is
+// used up, a few empty polls in a row mean it is waiting for a key that
+// will never come, and the run ends as if the window were closed. (One
+// empty poll is not a wait: discarding the keyboard buffer polls until
+// the first empty answer.)
+constexpr int kEmptyPollsAtWait = 3;
+
+}  // namespace
+
+HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
+    AddKeys(options_.keys);
+    if (options_.render) {
+        fonts_ = std::make_unique<FontBook>();
+        canvas_ = std::make_unique<Canvas>(*fonts_, options_.width, options_.height);
+    }
+}
+
+void HeadlessPlatform::AddKeys(const std::string& keys) {
+    for (size_t i = 0; i < keys.size();) {
+        // A key is one character; multi-byte UTF-8 stays whole.
+        unsigned char lead = static_cast<unsigned char>(keys[i]);
+        size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        script_.push_back(keys.substr(i, n));
+        i += n;
+    }
+}
+
+std::string HeadlessPlatform::Inkey() {
+    if (!queue_.empty()) {
+        std::string key = queue_.front();
+        queue_.pop_front();
+        emptyPolls_ = 0;
+        ++keysTaken_;
+        log_.push_back("key " + Quote(key));
+        return key;
+    }
+    if (!script_.empty()) {
+        // The program is waiting: this is the moment the pupil presses the
+        // next key of the script; the next poll finds it.
+        if (!options_.shotsDir.empty() && canvas_) {
+            char name[32];
+            std::snprintf(name, sizeof name, "%04d.png", ++shots_);
+            std::filesystem::create_directories(options_.shotsDir);
+            canvas_->WritePng((std::filesystem::path(options_.shotsDir) / name).string());
+        }
+        queue_.push_back(script_.front());
+        script_.pop_front();
+        return "";
+    }
+    if (++emptyPolls_ >= kEmptyPollsAtWait) throw WindowClosed();
+    return "";
+}
+
+void HeadlessPlatform::IdleUntilClosed() { throw WindowClosed(); }
+
+void HeadlessPlatform::End() {
+    ended_ = true;
+    log_.push_back("end");
+}
+
+void HeadlessPlatform::NoteError(int line, int code) {
+    log_.push_back("error " + std::to_string(line) + " " + std::to_string(code));
+}
+
+void HeadlessPlatform::MaximizeWindow() { log_.push_back("maximize"); }
+
+void HeadlessPlatform::SetMapMode(int mode) {
+    CanvasPlatform::SetMapMode(mode);
+    log_.push_back("mapmode " + std::to_string(mode));
+}
+
+void HeadlessPlatform::ClearRecord() {
+    log_.clear();
+    calls_.clear();
+}
+
+bool HeadlessPlatform::WritePng(const std::string& path) { return canvas_ && canvas_->WritePng(path); }
+
+void HeadlessPlatform::Emit(const DrawCall& call) {
+    CanvasPlatform::Emit(call);
+    calls_.push_back(call);
+    log_.push_back(FormatCall(call));
+}
+
+}  // namespace platform

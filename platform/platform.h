@@ -1,0 +1,105 @@
+// The platform: everything the lesson programs need from the machine.
+//
+// Model
+// - Logical units: origin at the top left, y grows downwards. The window
+//   shows the rectangle 0..1344 x 0..756 (kViewWidth x kViewHeight), scaled
+//   uniformly to fit and centred. Anything drawn outside it is clipped; the
+//   programs draw below it on purpose (text measuring at y 1800).
+// - Colours are palette indices 0..15; 15 is the page background.
+// - The pen width (1..5, logical units) applies to lines, box outlines,
+//   circles and polylines drawn after it is set.
+// - A glyph cell: at font size s a half-width character's cell is s/2 wide
+//   and s high, a full-width character's cell s wide and s high. Symbol
+//   magnifies each cell by whole numbers across and down; the glyph fills
+//   its magnified cell, and (x, y) is the top-left corner of the first cell.
+//   The programs fix every advance themselves; Symbol's own advance matters
+//   only inside one call.
+// - Fonts are chosen by the names the programs use ("ゴシック", "ｺﾞｼｯｸ",
+//   "Times New Roman", "MT Extra"); the backend maps them to real faces.
+// - Drawing goes to an off-screen canvas. The window sees it when the
+//   program polls the keyboard (Inkey) or idles; between polls nothing is
+//   presented, so a page appears whole.
+// - Closing the window throws WindowClosed out of the call that noticed it
+//   (a keyboard poll or Idle). Every wait of the programs polls, so the
+//   close button works from any wait.
+//
+// Text is UTF-8 throughout; one character is one code point.
+#pragma once
+
+#include <span>
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+inline constexpr float kViewWidth = 1344;
+inline constexpr float kViewHeight = 756;
+
+struct Point {
+    float x = 0;
+    float y = 0;
+};
+
+// Whether the second corner of a line or box is absolute or an offset from
+// the first.
+enum class Corner { Absolute, Relative };
+
+// Thrown when the pupil closes the window (or, headless, when the key
+// script is used up at a wait). main() catches it and exits normally.
+struct WindowClosed : std::exception {
+    const char* what() const noexcept override { return "window closed"; }
+};
+
+inline constexpr int kNoFill = -1;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A straight line in the pen width in force.
+    virtual void Line(Point a, Point b, int colour, Corner corner = Corner::Absolute) = 0;
+    // A box with the two points as opposite corners: outline in `outline`
+    // (pen width in force), interior in `fill`.
+    virtual void Box(Point a, Point b, int outline, int fill, Corner corner = Corner::Absolute) = 0;
+    // A circle or arc. start = end = 0: the full circle. Otherwise an arc
+    // from `start` to `end`, given as fractions of a turn clockwise on the
+    // screen from the positive x direction (passing through 0 when end is
+    // below start). `filled` with fill == kNoFill: a disc (or sector) in
+    // `colour`; with a fill colour: interior in `fill`, border in `colour`.
+    virtual void Circle(Point centre, float radius, int colour, float start, float end,
+                        bool filled, int fill = kNoFill) = 0;
+    // An open polyline through the points in order.
+    virtual void Polyline(int colour, std::span<const Point> points) = 0;
+    // Draws `text` in the current font, top-left of the first glyph cell at
+    // `at`, each cell magnified magX across and magY down.
+    virtual void Symbol(Point at, const std::string& text, int magX, int magY, int colour) = 0;
+    // Clears the drawing area to the background colour.
+    virtual void Cls() = 0;
+
+    virtual void SetFontName(const std::string& name) = 0;
+    virtual void SetFontSize(int size) = 0;
+    virtual void SetFontBold(bool on) = 0;
+    virtual void SetFontItalic(bool on) = 0;
+    // Pen width 1..5; anything else is a bad-argument runtime error.
+    virtual void SetDrawWidth(int width) = 0;
+    virtual int GetDrawWidth() const = 0;
+    // Only mapping mode 1 (the logical units above) exists.
+    virtual void SetMapMode(int mode) = 0;
+    virtual void MaximizeWindow() = 0;
+
+    // Returns at once: "" when no key is waiting, else one key as a
+    // one-character text (Enter "\r", Backspace "\b", the clearing key
+    // "\f", printable keys as themselves). Presents the canvas first.
+    virtual std::string Inkey() = 0;
+    // Waits for the window to be closed, keeping it painted; never returns
+    // normally (throws WindowClosed).
+    [[noreturn]] virtual void IdleUntilClosed() = 0;
+    // The time of day as "hh:mm:ss" (24-hour clock).
+    virtual std::string Time() = 0;
+    // The program ends normally (the caller then returns out of main).
+    virtual void End() = 0;
+    // The runtime reached its error screen; for logs only.
+    virtual void NoteError(int line, int code) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,211 @@
+#include "platform/window_platform.h"
+
+#include <SDL.h>
+
+#include <ctime>
+
+namespace platform {
+
+namespace {
+
+// How long a poll that finds no key sleeps on the event queue. A key or
+// any other event ends the sleep at once, so keys are answered at once;
+// the number field's cursor disc, drawn and erased around every poll,
+// blinks at this rate.
+constexpr int kPollWaitMs = 250;
+
+std::string Code(int c) { return std::string(1, static_cast<char>(c)); }
+
+// Full-width digits and signs typed through an input method count as their
+// half-width keys.
+std::string HalfWidthKey(const std::string& ch) {
+    static const char* const kFull[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９", "－", "．", "／", "　"};
+    static const char kHalf[] = "0123456789-./ ";
+    for (size_t i = 0; i < sizeof kFull / sizeof kFull[0]; ++i)
+        if (ch == kFull[i]) return Code(kHalf[i]);
+    return ch;
+}
+
+// The key a keypad key stands for, whatever the state of Num Lock.
+char KeypadKey(SDL_Scancode code) {
+    switch (code) {
+        case SDL_SCANCODE_KP_0: return '0';
+        case SDL_SCANCODE_KP_1: return '1';
+        case SDL_SCANCODE_KP_2: return '2';
+        case SDL_SCANCODE_KP_3: return '3';
+        case SDL_SCANCODE_KP_4: return '4';
+        case SDL_SCANCODE_KP_5: return '5';
+        case SDL_SCANCODE_KP_6: return '6';
+        case SDL_SCANCODE_KP_7: return '7';
+        case SDL_SCANCODE_KP_8: return '8';
+        case SDL_SCANCODE_KP_9: return '9';
+        case SDL_SCANCODE_KP_PERIOD: return '.';
+        case SDL_SCANCODE_KP_MINUS: return '-';
+        case SDL_SCANCODE_KP_DIVIDE: return '/';
+        case SDL_SCANCODE_KP_PLUS: return '+';
+        case SDL_SCANCODE_KP_MULTIPLY: return '*';
+        default: return 0;
+    }
+}
+
+bool IsModifier(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL: case SDLK_LALT:
+        case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI: case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR:
+        case SDLK_SCROLLLOCK: case SDLK_MODE: case SDLK_APPLICATION:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+WindowPlatform::WindowPlatform(const std::string& title) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(SDL_GetError());
+    fonts_ = std::make_unique<FontBook>();
+    SDL_Rect usable{0, 0, 1344, 756};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+    window_ = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) throw NoDisplay(SDL_GetError());
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (!renderer_) throw NoDisplay(SDL_GetError());
+    Resize();
+    SDL_StartTextInput();
+}
+
+WindowPlatform::~WindowPlatform() {
+    canvas_.reset();
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    SDL_Quit();
+}
+
+void WindowPlatform::MaximizeWindow() { SDL_MaximizeWindow(window_); }
+
+std::string WindowPlatform::Time() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    return text;
+}
+
+void WindowPlatform::Emit(const DrawCall& call) {
+    CanvasPlatform::Emit(call);
+    dirty_ = true;
+}
+
+void WindowPlatform::Resize() {
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    if (canvas_ && width == canvas_->Width() && height == canvas_->Height()) return;
+    if (texture_) SDL_DestroyTexture(texture_);
+    canvas_ = std::make_unique<Canvas>(*fonts_, width, height);
+    canvas_->Replay(display_.Calls());
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, canvas_->Width(),
+                                 canvas_->Height());
+    dirty_ = true;
+}
+
+void WindowPlatform::Present() {
+    canvas_->Flush();
+    cairo_surface_t* surface = canvas_->Surface();
+    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(surface),
+                      cairo_image_surface_get_stride(surface));
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+    dirty_ = false;
+}
+
+void WindowPlatform::QueueText(const std::string& utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        keys_.push_back(HalfWidthKey(utf8.substr(i, n)));
+        i += n;
+    }
+}
+
+void WindowPlatform::Handle(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            throw WindowClosed();
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed();
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || event.window.event == SDL_WINDOWEVENT_RESIZED)
+                Resize();
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED) dirty_ = true;
+            break;
+        case SDL_TEXTINPUT: {
+            std::string text = event.text.text;
+            if (!swallowText_.empty() && text == swallowText_) {
+                swallowText_.clear();
+                break;
+            }
+            QueueText(text);
+            break;
+        }
+        case SDL_KEYDOWN: {
+            swallowText_.clear();
+            SDL_Keycode key = event.key.keysym.sym;
+            Uint16 mod = event.key.keysym.mod;
+            if (char pad = KeypadKey(event.key.keysym.scancode)) {
+                // With Num Lock on, the same press also arrives as text.
+                keys_.push_back(Code(pad));
+                swallowText_ = Code(pad);
+            } else if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_RETURN2) {
+                keys_.push_back("\r");
+            } else if (key == SDLK_BACKSPACE) {
+                keys_.push_back("\b");
+            } else if (key == SDLK_DELETE) {
+                keys_.push_back("\f");  // the key that clears the number field
+            } else if ((mod & KMOD_CTRL) && key >= SDLK_a && key <= SDLK_z) {
+                keys_.push_back(Code(key & 0x1F));
+            } else if (key >= 32 && key < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
+                // printable: its text input event carries the character
+            } else if (key == SDLK_TAB) {
+                keys_.push_back("\t");
+            } else if (key == SDLK_RIGHT || key == SDLK_LEFT || key == SDLK_UP || key == SDLK_DOWN) {
+                keys_.push_back(Code(key == SDLK_RIGHT ? 28 : key == SDLK_LEFT ? 29 : key == SDLK_UP ? 30 : 31));
+            } else if (!IsModifier(key)) {
+                keys_.push_back("\x1b");  // any other key still counts as a key press
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void WindowPlatform::Pump(int waitMs) {
+    SDL_Event event;
+    if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
+    while (SDL_PollEvent(&event)) Handle(event);
+}
+
+std::string WindowPlatform::Inkey() {
+    Pump(0);
+    if (keys_.empty()) {
+        if (dirty_) Present();
+        Pump(kPollWaitMs);
+    }
+    if (dirty_) Present();
+    if (keys_.empty()) return "";
+    std::string key = keys_.front();
+    keys_.pop_front();
+    return key;
+}
+
+void WindowPlatform::IdleUntilClosed() {
+    for (;;) {
+        if (dirty_) Present();
+        Pump(1000);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+// What both programs' main() do: open the window, run, report start-up
+// problems plainly.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+
+int RunInWindow(const std::string& title, const std::function<void(platform::Platform&)>& run);

@@ -1,0 +1,52 @@
+// The runtime's door to the platform's drawing calls.
+#include <cmath>
+
+#include "runtime/runtime.h"
+
+namespace runtime {
+
+namespace {
+
+// Colours are kept as numbers like everything else; the platform takes a
+// whole palette index.
+int Colour(float value) { return basic::Cint(value); }
+
+}  // namespace
+
+Runtime::Runtime(platform::Platform& platform, ProgramData data) : pf(platform), program(std::move(data)) {}
+
+void Runtime::Line(float x1, float y1, float x2, float y2, float colour) {
+    if (Measuring()) return;
+    pf.Line({x1, y1}, {x2, y2}, Colour(colour));
+}
+
+void Runtime::BoxFromTo(float x1, float y1, float x2, float y2, float outline, float fill) {
+    if (Measuring()) return;
+    pf.Box({x1, y1}, {x2, y2}, Colour(outline), Colour(fill));
+}
+
+void Runtime::BoxAt(float x, float y, float w, float h, float outline, float fill) {
+    if (Measuring()) return;
+    pf.Box({x, y}, {w, h}, Colour(outline), Colour(fill), platform::Corner::Relative);
+}
+
+void Runtime::Poly(float colour, std::initializer_list<Point> points) {
+    if (Measuring()) return;
+    pf.Polyline(Colour(colour), std::span<const Point>(points.begin(), points.size()));
+}
+
+void Runtime::Circle(float x, float y, float radius, float colour, float start, float end, bool filled,
+                     float fill) {
+    if (Measuring()) return;
+    pf.Circle({x, y}, radius, Colour(colour), start, end, filled,
+              fill == platform::kNoFill ? platform::kNoFill : Colour(fill));
+}
+
+void Runtime::Symbol(float x, float y, const std::string& text, int magX, int magY, float colour) {
+    if (Measuring()) return;
+    pf.Symbol({x, y}, text, magX, magY, Colour(colour));
+}
+
+void Runtime::SetDrawWidth(float width) { pf.SetDrawWidth(basic::Cint(width)); }
+
+}  // namespace runtime

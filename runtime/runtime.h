@@ -1,0 +1,111 @@
+// The lesson runtime: the shared state of one program and the routines
+// that work on it. Routines take no arguments and return nothing; callers
+// set the shared fields, call, and read the fields afterwards.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "platform/basic.h"
+#include "platform/platform.h"
+#include "runtime/state.h"
+
+namespace runtime {
+
+using platform::Point;
+
+// What makes one program differ from the other at the main menu.
+struct ProgramData {
+    std::string title;                    // shown in the menu title
+    std::array<std::string, 8> entries;   // the eight menu lines
+    int auxUpper = 80;                    // upper bound of auxNum
+    // Entries 1..6 of the menu; an empty one returns at once.
+    std::array<std::function<void()>, 6> lessons;
+};
+
+class Runtime : public TextPen,
+                public PageCursor,
+                public BoxStyle,
+                public NumberEntry,
+                public ColumnSum,
+                public FractionResult,
+                public MarkupState,
+                public LinearSystem,
+                public ValueTexts,
+                public PolygonShape,
+                public ScratchArrays,
+                public SharedScratch {
+public:
+    Runtime(platform::Platform& platform, ProgramData program);
+
+    platform::Platform& pf;
+    ProgramData program;
+    basic::Random random;
+
+    // Runs the program: start-up, then the main menu until entry 8. A
+    // runtime error shows the error screen, which waits for the window to
+    // close (platform::WindowClosed leaves this function).
+    void Run();
+
+    // ---- start-up, main menu, error screen ----
+    void StartProgram();
+    void ShowMainMenu();
+    [[noreturn]] void ReportRuntimeError(int line, int code);
+    void ReseedFromClock();
+    void FlushKeys();
+    void BackToMainMenu() {}
+
+    // ---- prompt bar, number entry, key waits ----
+    void AskMenuNumber();
+    void ClearMenuPrompt();
+    void AskSubmenuChoice();
+    void ClearPromptBar();
+    void ShowPromptWaitKey();
+    void AskNextStep();
+    void ReadNumberField();
+    void EditNumberInput();
+    void ParseTypedNumber();
+    void WaitAnyKey();
+
+    // ---- simple text of prompts ----
+    void MapToFullWidth();
+    void StripSpaces();
+    void DrawSimpleGlyphs();
+    void DrawSimpleText();
+
+    // ---- markup renderer ----
+    void DrawMarkupText();
+    void DrawMarkupGlyphs();
+    void DrawStackedFraction();
+
+    // ---- text measuring and framed boxes ----
+    void MeasureText();
+    void DrawTextBox();
+    void DrawTextBoxOnBaseline();
+    void DrawTwoLineTextBox();
+
+    // ---- drawing, as the routines pass it to the platform ----
+    // While a text is being measured nothing reaches the screen; font and
+    // pen changes still do, so measuring leaves the same state as drawing.
+    bool Measuring() const { return measuringDepth_ > 0; }
+    void Line(float x1, float y1, float x2, float y2, float colour);
+    // A box with corners (x1, y1) and (x2, y2).
+    void BoxFromTo(float x1, float y1, float x2, float y2, float outline, float fill);
+    // A box at (x, y) of size w by h.
+    void BoxAt(float x, float y, float w, float h, float outline, float fill);
+    // Erases (x1, y1)-(x2, y2) with the background colour.
+    void Erase(float x1, float y1, float x2, float y2) { BoxFromTo(x1, y1, x2, y2, 15, 15); }
+    void Poly(float colour, std::initializer_list<Point> points);
+    void Circle(float x, float y, float radius, float colour, float start, float end, bool filled,
+                float fill = platform::kNoFill);
+    void Symbol(float x, float y, const std::string& text, int magX, int magY, float colour);
+    void SetDrawWidth(float width);
+    float GetDrawWidth() const { return static_cast<float>(pf.GetDrawWidth()); }
+
+protected:
+    int measuringDepth_ = 0;
+};
+
+}  // namespace runtime

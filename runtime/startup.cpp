@@ -1,0 +1,122 @@
+// Start-up, the main menu, the error screen, and reseeding and flushing.
+#include <exception>
+
+#include "runtime/runtime.h"
+
+namespace runtime {
+
+using basic::Fail;
+
+namespace {
+
+// Code shown for a fault the runtime did not foresee (not a number fault).
+constexpr int kInternalError = 51;
+
+}  // namespace
+
+void Runtime::Run() {
+    try {
+        StartProgram();
+        ShowMainMenu();
+    } catch (const basic::RuntimeError& error) {
+        ReportRuntimeError(error.line, error.code);
+    } catch (const platform::WindowClosed&) {
+        throw;
+    } catch (const std::exception&) {
+        ReportRuntimeError(0, kInternalError);
+    }
+}
+
+void Runtime::StartProgram() {
+    pf.SetMapMode(1);
+    pf.MaximizeWindow();
+    pf.SetFontName("ｺﾞｼｯｸ");
+    pf.SetFontSize(16);
+    SetDrawWidth(3);
+    ReseedFromClock();
+    textColour = 4;
+    promptX = 1056;
+    promptY = 648;
+    programTitle = program.title;
+
+    workNum.Dim(80);
+    workText.Dim(80);
+    auxNum.Dim(program.auxUpper);
+    auxText.Dim(40);
+    solverCoef.Dim(40);
+    solverConst.Dim(40);
+    coefPool.Dim(40);
+    rowY.Dim(40);
+    colX.Dim(10);
+    fracText.Dim(10);
+    polygonPoints.Dim(10, 2);
+    vertexNames.Dim(20);
+}
+
+void Runtime::ReseedFromClock() {
+    std::string clock = pf.Time();
+    float hours = basic::Val(basic::KLeft(clock, 2));
+    float minutes = basic::Val(basic::KMid(clock, 4, 2));
+    float seconds = basic::Val(basic::KRight(clock, 2));
+    seedValue = hours + minutes + seconds;
+    random.Randomize(basic::Cint(seedValue));
+}
+
+void Runtime::FlushKeys() {
+    do {
+        keyChar = pf.Inkey();
+    } while (!keyChar.empty());
+}
+
+void Runtime::ShowMainMenu() {
+    for (;;) {
+        BoxAt(0, 0, 1760, 1800, 15, 15);
+        BoxAt(22, 10, 1320, 600, 15, 10);
+        textColour = 15;
+        penX = 264;
+        penY = 30;
+        textArg = "＜" + programTitle + "　メニュー＞";
+        DrawMarkupText();
+        for (int i = 1; i <= 8; ++i) {
+            textColour = i % 2 == 1 ? 13 : 15;
+            penX = 44;
+            penY = 120 + 60 * (i - 1);
+            textArg = program.entries[static_cast<size_t>(i - 1)];
+            DrawMarkupText();
+        }
+        textColour = 0;
+        penX = promptX - 240;
+        penY = promptY;
+        textArg = "番号を入力して下さい。";
+        DrawSimpleText();
+        AskMenuNumber();
+        ClearMenuPrompt();
+
+        if (inputValue == 8) {
+            pf.End();
+            return;
+        }
+        // Only a whole number names an entry; a fraction or decimal that
+        // is not one ("5/2", "2.5") asks again like any other stray number.
+        if (inputValue < 1 || inputValue > 7 || inputValue != basic::Int(inputValue)) continue;
+        BoxAt(0, 0, 1760, 1800, 15, 15);
+        int entry = static_cast<int>(inputValue);
+        if (entry == 7) {
+            BackToMainMenu();
+            continue;
+        }
+        if (const auto& lesson = program.lessons[static_cast<size_t>(entry - 1)]) lesson();
+    }
+}
+
+void Runtime::ReportRuntimeError(int line, int code) {
+    pf.Cls();
+    std::string text = basic::Str(static_cast<float>(line)) + "," + basic::Str(static_cast<float>(code)) +
+                       "エラーが発生しました。マウスで×をクリックして下さい。";
+    pf.Symbol({288, 432}, text, 1, 1, 13);
+    pf.NoteError(line, code);
+    pf.IdleUntilClosed();
+    throw platform::WindowClosed();  // not reached: the idle ends only by closing
+}
+
+}  // namespace runtime

@@ -1,0 +1,115 @@
+// The shared state of a program: plain records whose fields the routines
+// read and write by name. Callers set inputs, call a routine, and read its
+// outputs. Everything starts at 0 or empty.
+#pragma once
+
+#include <string>
+
+#include "platform/basic.h"
+
+namespace runtime {
+
+using basic::Array;
+using basic::Array2;
+
+// Where and what the next text is.
+struct TextPen {
+    std::string textArg;
+    float penX = 0, penY = 0;
+    float textColour = 0;
+};
+
+// Where a page (or the solver) goes on writing.
+struct PageCursor {
+    float cursorX = 0, cursorY = 0;
+    float leftMargin = 0;
+    float columnX = 0;
+    float resultX = 0;
+};
+
+// Framed boxes, table cells, the brace height and some figure routines.
+struct BoxStyle {
+    float boxWidth = 0, boxHeight = 0;
+    float boxColour = 0, boxFill = 0;
+    float textWidth = 0;  // the measured width of a text
+};
+
+// The one number field and what the pupil typed.
+struct NumberEntry {
+    float promptX = 0, promptY = 0;
+    std::string inputText;
+    float inputValue = 0;
+    std::string keyChar;  // the last keyboard poll, empty when no key waited
+    float inputX = 0, inputY = 0;
+};
+
+// The two rows and the operator of a written column sum.
+struct ColumnSum {
+    std::string upperRow, lowerRow;
+    std::string rowOperator;
+    float rowGap = 0;
+};
+
+// A fraction reduced by its gcd, with its class and markup texts.
+struct FractionResult {
+    float fracNum = 0, fracDen = 0;
+    float fracSign = 0;
+    float fracGcd = 0, fracLcm = 0;
+    float fracKind = 0;
+    std::string fracResult, fracResultSigned, fracEqText, fracProduct;
+};
+
+// The renderer state that lives from one text to the next.
+struct MarkupState {
+    float fractionMode = 0;
+    float escapeFlag = 0;
+    float raiseFlag = 0;
+    float radicalMode = 0;
+    float radicalStartX = 0;
+    std::string curChar;
+    float glyphX = 0, glyphY = 0;
+    float charX = 0;
+};
+
+// The system a1*x + b1*y = c1, a2*x + b2*y = c2 handed to the elimination
+// solver (solverCoef 1..4 = a1, b1, a2, b2; solverConst 1..2 = c1, c2), with
+// its options and results.
+struct LinearSystem {
+    Array<float> solverCoef, solverConst;
+    std::string eq1Label, eq2Label;
+    float solverContinue = 0;
+    float answerHidden = 0;
+    std::string xText, yText;
+};
+
+// Numbers and their display texts without blanks.
+struct ValueTexts {
+    Array<float> workNum, auxNum;
+    Array<std::string> workText, auxText;
+};
+
+// Polygon corners and names for the figure routines.
+struct PolygonShape {
+    Array2<float> polygonPoints;
+    Array<std::string> vertexNames;
+};
+
+// Lesson scratch arrays that the runtime allocates.
+struct ScratchArrays {
+    Array<float> coefPool, rowY, colX;
+    Array<std::string> fracText;
+};
+
+// Working values that several routines share.
+struct SharedScratch {
+    std::string strArg;
+    float textLen = 0;
+    float loopIndex = 0;
+    float formatIndex = 0;
+    float savedPenWidth = 0;
+    float savedTextColour = 0;
+    float seedValue = 0;
+    std::string programTitle;
+};
+
+}  // namespace runtime
