@@ -86,6 +86,12 @@ public:
     void DrawTextBoxOnBaseline();
     void DrawTwoLineTextBox();
 
+    // ---- fractions, value texts, sign strings, brace and column sum ----
+
+    // ---- figure routines: marks, vertex labels, dimension arcs, grids, polygons ----
+
+    // ---- bold labels, coordinate grid and graphs, arrows, geometry, whole numbers ----
+
     // ---- drawing, as the routines pass it to the platform ----
     // While a text is being measured nothing reaches the screen; font and
     // pen changes still do, so measuring leaves the same state as drawing.

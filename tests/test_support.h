@@ -1,0 +1,45 @@
+// Shared set-up of the tests: a runtime on the headless platform, and
+// helpers to read what reached the screen.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/headless_platform.h"
+#include "runtime/runtime.h"
+
+namespace testing_support {
+
+using platform::DrawCall;
+using platform::DrawKind;
+
+// A started runtime (arrays allocated, font and pen set) with an empty
+// record.
+class RuntimeTest : public ::testing::Test {
+protected:
+    RuntimeTest();
+    platform::HeadlessPlatform pf;
+    runtime::Runtime rt;
+
+    // The drawing calls of one kind since the last ClearRecord.
+    std::vector<DrawCall> CallsOf(DrawKind kind) const;
+    // The texts drawn, in order, joined.
+    std::string DrawnText() const;
+    // The log lines that start with `prefix`.
+    std::vector<std::string> LogLines(const std::string& prefix) const;
+};
+
+struct RunResult {
+    std::vector<std::string> log;
+    bool ended = false;      // menu entry 8
+    bool errorShown = false; // the error screen
+    int keysTaken = 0;
+};
+
+// Runs "kanovel" or "tirosam" headless on typed keys until entry 8 or the
+// script runs out.
+RunResult RunProgram(const std::string& program, const std::string& keys, const std::string& time = "10:20:30");
+
+}  // namespace testing_support
