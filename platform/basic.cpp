@@ -115,8 +115,10 @@ float Random::Rnd() {
     return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
 }
 
-float RandomWhole(Random& random, float count, float low) {
-    float draw = Int(random.Rnd() * count);
+float RandomWhole(Random& random, float count, float low) { return WholeDraw(random.Rnd(), count, low); }
+
+float WholeDraw(float rnd, float count, float low) {
+    float draw = Int(rnd * count);
     if (draw > count - 1) draw = count - 1;
     return draw + low;
 }

@@ -78,6 +78,8 @@ private:
 // INT(RND * count) + low, kept within low .. low + count - 1 even for the
 // largest RND (where the float product could round up to count).
 float RandomWhole(Random& random, float count, float low);
+// The same for a given RND value.
+float WholeDraw(float rnd, float count, float low);
 
 // ---- texts ----
 

@@ -1,0 +1,144 @@
+// Start-up, the main menu and the error screen, driven by typed keys.
+#include <algorithm>
+
+#include "lessons/kanovel/kanovel.h"
+#include "lessons/tirosam/tirosam.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using testing_support::RunProgram;
+
+const char* const kPanel = "box 22 10 1342 610 15 10 3";
+
+int Count(const std::vector<std::string>& log, const std::string& line) {
+    return static_cast<int>(std::count(log.begin(), log.end(), line));
+}
+
+TEST(MainMenu, EntryEightEndsBothPrograms) {
+    for (const char* program : {"kanovel", "tirosam"}) {
+        auto run = RunProgram(program, "8\r");
+        EXPECT_TRUE(run.ended) << program;
+        EXPECT_EQ(run.log.back(), "end");
+        EXPECT_EQ(Count(run.log, kPanel), 1);
+    }
+}
+
+TEST(MainMenu, DrawsTitleEntriesAndPromptInPlace) {
+    auto run = RunProgram("tirosam", "8\r");
+    const auto& log = run.log;
+    ASSERT_GE(log.size(), 5u);
+    EXPECT_EQ(log[0], "mapmode 1");
+    EXPECT_EQ(log[1], "maximize");
+    EXPECT_EQ(log[2], "box 0 0 1760 1800 15 15 3");
+    EXPECT_EQ(log[3], kPanel);
+    EXPECT_EQ(log[4], "text 264 30 2 3 15 \"ゴシック\" 16 1 0 \"＜\"");
+    // Entry i at (44, 120 + 60(i - 1)), odd entries in 13 and even ones in 15.
+    for (int i = 1; i <= 8; ++i) {
+        std::string start = "text 44 " + std::to_string(120 + 60 * (i - 1)) + " 3 3 " + (i % 2 ? "13" : "15") +
+                            " \"ゴシック\" 16 1 0 \"" + std::to_string(i) + "\"";
+        EXPECT_EQ(Count(log, start), 1) << start;
+    }
+    // The prompt, drawn by the simple drawer in 0, then again by the entry.
+    EXPECT_EQ(Count(log, "text 816 648 1 1 0 \"ゴシック\" 16 1 0 \"番\""), 2);
+    EXPECT_EQ(Count(log, "text 1008 648 1 1 0 \"ゴシック\" 16 1 0 \"入\""), 1);
+    EXPECT_EQ(Count(log, "box 816 640 1872 690 15 15 3"), 1);  // the prompt erased
+}
+
+platform::HeadlessOptions Keys(const std::string& keys, const std::string& time = "10:20:30") {
+    platform::HeadlessOptions options;
+    options.keys = keys;
+    options.time = time;
+    return options;
+}
+
+TEST(MainMenu, TitleNamesTheProgram) {
+    auto text = [](runtime::ProgramData data) {
+        platform::HeadlessPlatform pf(Keys("8\r"));
+        runtime::Runtime rt(pf, data);
+        rt.Run();
+        std::string joined;
+        for (const auto& call : pf.Calls())
+            if (call.kind == platform::DrawKind::Text && call.points[0].y <= 30) joined += call.text;
+        return joined;
+    };
+    EXPECT_EQ(text(kanovel::ProgramData()), "＜Kanovel　メニュー＞");
+    EXPECT_EQ(text(tirosam::ProgramData()), "＜Tirosam　メニュー＞");
+}
+
+TEST(MainMenu, StrayNumbersRedrawTheMenu) {
+    // Each of these is refused; the menu is drawn again for the next one.
+    auto run = RunProgram("kanovel", "9\r0\r\r1/0\r7\r-2\r2.5\r5/2\r/\r8\r");
+    EXPECT_FALSE(run.errorShown);
+    EXPECT_TRUE(run.ended);
+    EXPECT_EQ(Count(run.log, kPanel), 10);
+    // Entry 7 fills the screen before the menu comes back.
+    EXPECT_EQ(Count(run.log, "box 0 0 1760 1800 15 15 3"), 11);
+}
+
+// A program whose lessons record which one was entered.
+struct Recorder {
+    std::vector<int> entered;
+    runtime::ProgramData Data() {
+        runtime::ProgramData data = kanovel::ProgramData();
+        for (int i = 0; i < 6; ++i) data.lessons[static_cast<size_t>(i)] = [this, i] { entered.push_back(i + 1); };
+        return data;
+    }
+};
+
+TEST(MainMenu, EntersTheLessonOfTheNumberTested) {
+    Recorder recorder;
+    platform::HeadlessPlatform pf(Keys("4/2\r6\r1.0\r8/4/2\r8\r"));
+    runtime::Runtime rt(pf, recorder.Data());
+    rt.Run();
+    EXPECT_EQ(recorder.entered, (std::vector<int>{2, 6, 1, 2}));
+    EXPECT_TRUE(pf.Ended());
+}
+
+TEST(MainMenu, RuntimeErrorShowsTheErrorScreenAndIgnoresKeys) {
+    platform::HeadlessPlatform pf(Keys("1\r8\r"));
+    runtime::ProgramData data = tirosam::ProgramData();
+    data.lessons[0] = [] { basic::Div(1, 0); };
+    runtime::Runtime rt(pf, data);
+    EXPECT_THROW(rt.Run(), platform::WindowClosed);
+    EXPECT_FALSE(pf.Ended());
+    const auto& log = pf.Log();
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[log.size() - 3], "cls");
+    const std::string& text = log[log.size() - 2];
+    EXPECT_EQ(text.rfind("text 288 432 1 1 13 ", 0), 0u) << text;
+    // A blank before the line number, a blank after the comma, the message
+    // right after the code.
+    auto quote = text.rfind(" \"");
+    std::string shown = text.substr(quote + 2, text.size() - quote - 3);
+    EXPECT_EQ(shown[0], ' ');
+    EXPECT_NE(shown.find(", 11エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos) << shown;
+    EXPECT_EQ(log.back().rfind("error ", 0), 0u);
+}
+
+TEST(MainMenu, SeedIsTheSumOfTheClockFields) {
+    struct Case {
+        const char* time;
+        float seed;
+    } cases[] = {{"10:20:30", 60}, {"10:30:20", 60}, {"00:00:00", 0}, {"23:59:59", 141}};
+    for (const Case& c : cases) {
+        platform::HeadlessPlatform pf(Keys("", c.time));
+        runtime::Runtime rt(pf, kanovel::ProgramData());
+        rt.StartProgram();
+        EXPECT_EQ(rt.seedValue, c.seed) << c.time;
+        EXPECT_EQ(rt.textColour, 4);
+        EXPECT_EQ(rt.promptX, 1056);
+        EXPECT_EQ(rt.promptY, 648);
+        EXPECT_EQ(pf.GetDrawWidth(), 3);
+        EXPECT_EQ(rt.auxNum.Upper(), 80);
+    }
+    // Equal seeds, equal random examples.
+    platform::HeadlessPlatform a(Keys("", "10:20:30")), b(Keys("", "10:30:20"));
+    runtime::Runtime ra(a, tirosam::ProgramData()), rb(b, tirosam::ProgramData());
+    ra.StartProgram();
+    rb.StartProgram();
+    EXPECT_EQ(ra.auxNum.Upper(), 40);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(ra.random.Rnd(), rb.random.Rnd());
+}
+
+}  // namespace
