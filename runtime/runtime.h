@@ -34,7 +34,9 @@ class Runtime : public TextPen,
                 public MarkupState,
                 public LinearSystem,
                 public ValueTexts,
+                public FigureGeometry,
                 public PolygonShape,
+                public GridFrame,
                 public ScratchArrays,
                 public SharedScratch {
 public:
@@ -89,8 +91,22 @@ public:
     // ---- fractions, value texts, sign strings, brace and column sum ----
 
     // ---- figure routines: marks, vertex labels, dimension arcs, grids, polygons ----
+    void ComputeSegmentAngle();
+    void ComputeRayAngles();
+    void PlaceVertexLabel();
+    void DrawDimensionArc();
+    void DrawGrid();
+    void DrawPolygon();
+    void LabelPolygonLetters();
+    void LabelPolygonNames();
+    void DrawChevronMarks();
+    void DrawTickMarks();
+    void DrawAngleMark();
+    void FormatAngleDegrees();
+    void DrawRightAngleMark();
 
     // ---- bold labels, coordinate grid and graphs, arrows, geometry, whole numbers ----
+    void DrawBoldLabel();
 
     // ---- drawing, as the routines pass it to the platform ----
     // While a text is being measured nothing reaches the screen; font and

@@ -88,10 +88,56 @@ struct ValueTexts {
     Array<std::string> workText, auxText;
 };
 
+// Points, label placement and marks of the figure routines. Angles are in
+// radians counter-clockwise as seen on the screen (the y axis taken upwards).
+struct FigureGeometry {
+    // A vertex and a point on each of its two rays; for a segment, its
+    // start P (the vertex) and end Q (ray A).
+    float vertexX = 0, vertexY = 0;
+    float rayAX = 0, rayAY = 0;
+    float rayBX = 0, rayBY = 0;
+    // One-shot label parameters: every label drawn sets them back to rest.
+    std::string figureLabel;
+    float labelFlip = 0;    // -1 exchanges the two rays
+    float markRadius = 0;   // distance of a label from its vertex; size of a mark
+    float labelNudgeX = 0, labelNudgeY = 0;
+    float labelStyle = 0;   // 1 draws the label bold
+    float labelSide = 0;    // side of a dimension arc: > 0 right of P to Q
+    // Directions worked out from the points.
+    float rayAngleA = 0, rayAngleB = 0;
+    float arcFractionA = 0, arcFractionB = 0;
+    float bisectorAngle = 0;
+    float segmentAngle = 0;
+    float angleDegrees = 0;
+    std::string angleText;
+    // A marked segment and its marks.
+    float segmentStartX = 0, segmentStartY = 0;
+    float segmentEndX = 0, segmentEndY = 0;
+    float ratioFirst = 0, ratioSecond = 0;
+    float markCount = 0;
+    float tickSpacing = 0;
+    float tickOffset = 0;
+};
+
 // Polygon corners and names for the figure routines.
 struct PolygonShape {
-    Array2<float> polygonPoints;
+    Array2<float> polygonPoints;  // corner i: x at (i, 1), y at (i, 2)
     Array<std::string> vertexNames;
+    float polygonCount = 0;
+    float polygonPenWidth = 0;
+    // The label distance an outline keeps for all its corner labels (each
+    // label resets markRadius).
+    float polygonLabelDistance = 0;
+};
+
+// A grid on the page and the origin from which figures are placed on it.
+struct GridFrame {
+    float gridLeft = 0, gridTop = 0;
+    float gridCell = 0;
+    float gridColumns = 0;
+    float gridOriginX = 0, gridOriginY = 0;
+    float gridFrameLeft = 0, gridFrameTop = 0;
+    float gridFrameRight = 0, gridFrameBottom = 0;
 };
 
 // Lesson scratch arrays that the runtime allocates.
