@@ -57,3 +57,78 @@ void Runtime::DrawBoldLabel() {
 }
 
 }  // namespace runtime
+
+namespace runtime {
+
+void Runtime::MeasureBoldText() {
+    const float keptX = penX, keptY = penY;
+    const std::string text = strArg;
+    penX = 0;
+    penY = 1800;
+    textArg = text;
+    {
+        // Laid out exactly as drawn, below the page; none of it reaches the
+        // screen, while the font settings change as they would.
+        struct Measuring {
+            int& depth;
+            ~Measuring() { --depth; }
+        } measuring{++measuringDepth_};
+        DrawBoldLabel();
+    }
+    textWidth = penX;
+    penX = keptX;
+    penY = keptY;
+    textArg = text;
+}
+
+namespace {
+
+// Where a text of the measured width starts in a cell: centred, or at the
+// left edge when it is wider than the cell.
+float Inset(float cellWidth, float textWidth) {
+    const float inset = (cellWidth - textWidth) / 2;
+    return inset < 0 ? 0 : inset;
+}
+
+}  // namespace
+
+void Runtime::DrawBoldTextCell() {
+    const float cellX = penX, cellY = penY;
+    const std::string text = strArg;
+    MeasureBoldText();
+    const float inset = Inset(boxWidth, textWidth);
+    const float textTop = cellY + basic::Int((boxHeight - 26) / 2);
+    BoxFromTo(cellX, cellY, cellX + boxWidth, cellY + boxHeight, boxColour, boxFill);
+    penX = cellX + inset;
+    penY = textTop;
+    textArg = text;
+    DrawBoldLabel();
+    penX = cellX + boxWidth;
+    penY = cellY;
+}
+
+void Runtime::DrawTwoRowBoldTextCell() {
+    const float cellX = penX, cellY = penY;
+    strArg = upperRow;
+    MeasureBoldText();
+    float inset = Inset(boxWidth, textWidth);
+    // Two rows 30 apart in the upper half; a lone row sits lower.
+    const float textTop = cellY + basic::Int((boxHeight / 2 - 26) / 2);
+    BoxFromTo(cellX, cellY, cellX + boxWidth, cellY + boxHeight, boxColour, boxFill);
+    penX = cellX + inset;
+    penY = lowerRow.empty() ? textTop + 15 : textTop;
+    textArg = upperRow;
+    DrawBoldLabel();
+
+    strArg = lowerRow;
+    MeasureBoldText();
+    inset = Inset(boxWidth, textWidth);
+    penX = cellX + inset;
+    penY = textTop + 30;
+    textArg = lowerRow;
+    DrawBoldLabel();
+    penX = cellX + boxWidth;
+    penY = cellY;
+}
+
+}  // namespace runtime

@@ -37,6 +37,10 @@ class Runtime : public TextPen,
                 public FigureGeometry,
                 public PolygonShape,
                 public GridFrame,
+                public GraphPlot,
+                public ArrowFigure,
+                public PlaneGeometry,
+                public WholeNumbers,
                 public ScratchArrays,
                 public SharedScratch {
 public:
@@ -107,6 +111,26 @@ public:
 
     // ---- bold labels, coordinate grid and graphs, arrows, geometry, whole numbers ----
     void DrawBoldLabel();
+    void MeasureBoldText();
+    void DrawBoldTextCell();
+    void DrawTwoRowBoldTextCell();
+    void DrawCoordinateGrid();
+    void DrawDecimalAxisLabels();
+    void PlotLabelledPoint();
+    void PlotFunctionGraph();
+    void PlotCurveDots();
+    void DrawVerticalGraphLine();
+    void DrawArrowLine();
+    void DrawSlopeTriangle();
+    void LabelRun();
+    void LabelRise();
+    void MarkFootOfPerpendicular();
+    void IntersectLines();
+    void ClipLineToAxes();
+    void ConstructAngle();
+    void SimplifySquareRoot();
+    void FactorIntoSmallPrimes();
+    void ListDivisors();
 
     // ---- drawing, as the routines pass it to the platform ----
     // While a text is being measured nothing reaches the screen; font and

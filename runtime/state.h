@@ -138,6 +138,63 @@ struct GridFrame {
     float gridOriginX = 0, gridOriginY = 0;
     float gridFrameLeft = 0, gridFrameTop = 0;
     float gridFrameRight = 0, gridFrameBottom = 0;
+    // The coordinate plane: the value one cell stands for along each axis,
+    // and the extents (values before the plane is drawn, cells after).
+    float gridStepX = 0, gridStepY = 0;
+    float gridMinX = 0, gridMaxX = 0;
+    float gridMinY = 0, gridMaxY = 0;
+    float tickLabelSize = 0;     // font size of the axis numbers
+    float tickLabelsHidden = 0;  // -1: the heavy lines without numbers, once
+};
+
+// A labelled point or a function graph on the coordinate plane.
+struct GraphPlot {
+    float graphKind = 0;  // 1 y = a/x, 2 y = a*x^2, 4 a*x + b*y = c, else y = a*x + b
+    float graphCoefA = 0, graphCoefB = 0, graphCoefC = 0;
+    float plotPointX = 0, plotPointY = 0;
+    float plotPointRadius = 0;
+    float plotLabelNudgeX = 0, plotLabelNudgeY = 0;  // one-shot
+};
+
+// Arrows, and the slope triangle drawn with them.
+struct ArrowFigure {
+    float arrowEndX = 0, arrowEndY = 0;  // the start is (vertexX, vertexY)
+    float arrowDirection = 0;            // -1: the head at the start; one-shot
+    float arrowHeads = 0;                // 2: a head at each end; one-shot
+    float slopeX1 = 0, slopeY1 = 0;
+    float slopeX2 = 0, slopeY2 = 0;
+    std::string slopeLabels;  // "y" in byte 1 labels the run, in byte 2 the rise
+    std::string runText, riseText;
+};
+
+// Points, lines and what is found from them.
+struct PlaneGeometry {
+    float pointAX = 0, pointAY = 0;
+    float pointBX = 0, pointBY = 0;
+    float pointCX = 0, pointCY = 0;
+    float pointDX = 0, pointDY = 0;
+    float footX = 0, footY = 0;
+    float intersectX = 0, intersectY = 0;
+    float linesParallel = 0;  // 1 when the two lines have no crossing
+    float clipX = 0, clipY = 0;
+    float arcAngle = 0;       // degrees
+    float anglePointX = 0, anglePointY = 0;
+};
+
+// Square roots, small prime factors and divisors of whole numbers.
+struct WholeNumbers {
+    WholeNumbers() { primeFactors.Dim(10, 2); }
+    float radicand = 0;
+    float rootCoef = 0;
+    std::string rootCoefText, rootText, rootEqText, radicalText;
+    float factorNumber = 0;
+    Array<float> smallPrimes{10};
+    Array2<float> primeFactors;  // row i: prime, exponent; row 10: what is left
+    float factorCount = 0;
+    float divisorNumber = 0;
+    float divisorCount = 0;
+    Array<float> divisorList{40}, coDivisorList{40};
+    float divisorHalfCount = 0;
 };
 
 // Lesson scratch arrays that the runtime allocates.
