@@ -1,20 +1,21 @@
 // figure-sheet: draws the runtime's figure routines with their worked
-// figures on the headless platform and saves the page as a PNG, for
-// looking at the figures as a pupil would see them.
+// figures on the headless platform and saves two pages as PNGs, for looking
+// at the figures as a pupil would see them: the diagram routines (grids,
+// polygons, dimension arcs, marks) and the library routines (bold labels,
+// the coordinate plane and graphs, arrows, geometry, whole numbers).
 //
-//   figure-sheet OUT.png
+//   figure-sheet OUT.png [PAGE2.png]      (page 2 defaults to OUT-2.png)
+#include "tools/figure_sheet.h"
+
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "platform/headless_platform.h"
-#include "runtime/runtime.h"
 
-namespace {
+namespace figure_sheet {
 
-using runtime::Runtime;
-
-// A small grey caption naming the routines shown beside it.
 void Caption(Runtime& rt, float x, float y, const std::string& text) {
     rt.pf.SetFontSize(16);
     rt.pf.SetFontBold(false);
@@ -28,6 +29,14 @@ void Text(Runtime& rt, float x, float y, float colour, const std::string& text) 
     rt.textArg = text;
     rt.DrawMarkupText();
 }
+
+}  // namespace figure_sheet
+
+namespace {
+
+using figure_sheet::Caption;
+using figure_sheet::Text;
+using runtime::Runtime;
 
 void Arc(Runtime& rt, float px, float py, float qx, float qy, float side, float step, const std::string& label) {
     rt.vertexX = px, rt.vertexY = py, rt.rayAX = qx, rt.rayAY = qy;
@@ -162,32 +171,46 @@ void LabelledPolygons(Runtime& rt) {
     Polygon(rt, {{1060, 690}, {1270, 690}, {1170, 580}});
 }
 
+// Draws one page on a fresh rendering platform and writes it.
+bool WritePage(const std::string& path, const std::function<void(Runtime&)>& draw) {
+    platform::HeadlessOptions options;
+    options.render = true;
+    options.width = 2688;
+    options.height = 1512;
+    platform::HeadlessPlatform headless(options);
+    runtime::ProgramData program;
+    program.title = "figures";
+    Runtime rt(headless, program);
+    rt.StartProgram();
+    rt.BoxAt(0, 0, 1760, 1800, 15, 15);
+    draw(rt);
+    if (headless.WritePng(path)) return true;
+    std::fprintf(stderr, "figure-sheet: cannot write %s\n", path.c_str());
+    return false;
+}
+
+void DiagramPage(Runtime& rt) {
+    TrianglePerimeters(rt);
+    DimensionArcs(rt);
+    Marks(rt);
+    LabelledPolygons(rt);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: figure-sheet OUT.png\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: figure-sheet OUT.png [PAGE2.png]\n");
         return 2;
     }
+    const std::string first = argv[1];
+    std::string second = argc == 3 ? argv[2] : first;
+    if (argc == 2) {
+        const size_t dot = second.rfind(".png");
+        second = dot == std::string::npos ? second + "-2.png" : second.substr(0, dot) + "-2.png";
+    }
     try {
-        platform::HeadlessOptions options;
-        options.render = true;
-        options.width = 2688;
-        options.height = 1512;
-        platform::HeadlessPlatform headless(options);
-        runtime::ProgramData program;
-        program.title = "figures";
-        Runtime rt(headless, program);
-        rt.StartProgram();
-        rt.BoxAt(0, 0, 1760, 1800, 15, 15);
-        TrianglePerimeters(rt);
-        DimensionArcs(rt);
-        Marks(rt);
-        LabelledPolygons(rt);
-        if (!headless.WritePng(argv[1])) {
-            std::fprintf(stderr, "figure-sheet: cannot write %s\n", argv[1]);
-            return 1;
-        }
+        if (!WritePage(first, DiagramPage) || !WritePage(second, figure_sheet::LibraryPage)) return 1;
     } catch (const basic::RuntimeError& error) {
         std::fprintf(stderr, "figure-sheet: runtime error %d at line %d\n", error.code, error.line);
         return 1;
