@@ -35,7 +35,13 @@ class Runtime : public TextPen,
                 public MarkupState,
                 public LinearSystem,
                 public ValueTexts,
+                public FigureGeometry,
                 public PolygonShape,
+                public GridFrame,
+                public GraphPlot,
+                public ArrowFigure,
+                public PlaneGeometry,
+                public WholeNumbers,
                 public ScratchArrays,
                 public SharedScratch {
 public:
@@ -103,8 +109,42 @@ public:
     void DrawColumnSum();
 
     // ---- figure routines: marks, vertex labels, dimension arcs, grids, polygons ----
+    void ComputeSegmentAngle();
+    void ComputeRayAngles();
+    void PlaceVertexLabel();
+    void DrawDimensionArc();
+    void DrawGrid();
+    void DrawPolygon();
+    void LabelPolygonLetters();
+    void LabelPolygonNames();
+    void DrawChevronMarks();
+    void DrawTickMarks();
+    void DrawAngleMark();
+    void FormatAngleDegrees();
+    void DrawRightAngleMark();
 
     // ---- bold labels, coordinate grid and graphs, arrows, geometry, whole numbers ----
+    void DrawBoldLabel();
+    void MeasureBoldText();
+    void DrawBoldTextCell();
+    void DrawTwoRowBoldTextCell();
+    void DrawCoordinateGrid();
+    void DrawDecimalAxisLabels();
+    void PlotLabelledPoint();
+    void PlotFunctionGraph();
+    void PlotCurveDots();
+    void DrawVerticalGraphLine();
+    void DrawArrowLine();
+    void DrawSlopeTriangle();
+    void LabelRun();
+    void LabelRise();
+    void MarkFootOfPerpendicular();
+    void IntersectLines();
+    void ClipLineToAxes();
+    void ConstructAngle();
+    void SimplifySquareRoot();
+    void FactorIntoSmallPrimes();
+    void ListDivisors();
 
     // ---- drawing, as the routines pass it to the platform ----
     // While a text is being measured nothing reaches the screen; font and

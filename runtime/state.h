@@ -101,10 +101,113 @@ struct ValueTexts {
     Array<std::string> workText, auxText;
 };
 
+// Points, label placement and marks of the figure routines. Angles are in
+// radians counter-clockwise as seen on the screen (the y axis taken upwards).
+struct FigureGeometry {
+    // A vertex and a point on each of its two rays; for a segment, its
+    // start P (the vertex) and end Q (ray A).
+    float vertexX = 0, vertexY = 0;
+    float rayAX = 0, rayAY = 0;
+    float rayBX = 0, rayBY = 0;
+    // One-shot label parameters: every label drawn sets them back to rest.
+    std::string figureLabel;
+    float labelFlip = 0;    // -1 exchanges the two rays
+    float markRadius = 0;   // distance of a label from its vertex; size of a mark
+    float labelNudgeX = 0, labelNudgeY = 0;
+    float labelStyle = 0;   // 1 draws the label bold
+    float labelSide = 0;    // side of a dimension arc: > 0 right of P to Q
+    // Directions worked out from the points.
+    float rayAngleA = 0, rayAngleB = 0;
+    float arcFractionA = 0, arcFractionB = 0;
+    float bisectorAngle = 0;
+    float segmentAngle = 0;
+    float angleDegrees = 0;
+    std::string angleText;
+    // A marked segment and its marks.
+    float segmentStartX = 0, segmentStartY = 0;
+    float segmentEndX = 0, segmentEndY = 0;
+    float ratioFirst = 0, ratioSecond = 0;
+    float markCount = 0;
+    float tickSpacing = 0;
+    float tickOffset = 0;
+};
+
 // Polygon corners and names for the figure routines.
 struct PolygonShape {
-    Array2<float> polygonPoints;
+    Array2<float> polygonPoints;  // corner i: x at (i, 1), y at (i, 2)
     Array<std::string> vertexNames;
+    float polygonCount = 0;
+    float polygonPenWidth = 0;
+    // The label distance an outline keeps for all its corner labels (each
+    // label resets markRadius).
+    float polygonLabelDistance = 0;
+};
+
+// A grid on the page and the origin from which figures are placed on it.
+struct GridFrame {
+    float gridLeft = 0, gridTop = 0;
+    float gridCell = 0;
+    float gridColumns = 0;
+    float gridOriginX = 0, gridOriginY = 0;
+    float gridFrameLeft = 0, gridFrameTop = 0;
+    float gridFrameRight = 0, gridFrameBottom = 0;
+    // The coordinate plane: the value one cell stands for along each axis,
+    // and the extents (values before the plane is drawn, cells after).
+    float gridStepX = 0, gridStepY = 0;
+    float gridMinX = 0, gridMaxX = 0;
+    float gridMinY = 0, gridMaxY = 0;
+    float tickLabelSize = 0;     // font size of the axis numbers
+    float tickLabelsHidden = 0;  // -1: the heavy lines without numbers, once
+};
+
+// A labelled point or a function graph on the coordinate plane.
+struct GraphPlot {
+    float graphKind = 0;  // 1 y = a/x, 2 y = a*x^2, 4 a*x + b*y = c, else y = a*x + b
+    float graphCoefA = 0, graphCoefB = 0, graphCoefC = 0;
+    float plotPointX = 0, plotPointY = 0;
+    float plotPointRadius = 0;
+    float plotLabelNudgeX = 0, plotLabelNudgeY = 0;  // one-shot
+};
+
+// Arrows, and the slope triangle drawn with them.
+struct ArrowFigure {
+    float arrowEndX = 0, arrowEndY = 0;  // the start is (vertexX, vertexY)
+    float arrowDirection = 0;            // -1: the head at the start; one-shot
+    float arrowHeads = 0;                // 2: a head at each end; one-shot
+    float slopeX1 = 0, slopeY1 = 0;
+    float slopeX2 = 0, slopeY2 = 0;
+    std::string slopeLabels;  // "y" in byte 1 labels the run, in byte 2 the rise
+    std::string runText, riseText;
+};
+
+// Points, lines and what is found from them.
+struct PlaneGeometry {
+    float pointAX = 0, pointAY = 0;
+    float pointBX = 0, pointBY = 0;
+    float pointCX = 0, pointCY = 0;
+    float pointDX = 0, pointDY = 0;
+    float footX = 0, footY = 0;
+    float intersectX = 0, intersectY = 0;
+    float linesParallel = 0;  // 1 when the two lines have no crossing
+    float clipX = 0, clipY = 0;
+    float arcAngle = 0;       // degrees
+    float anglePointX = 0, anglePointY = 0;
+};
+
+// Square roots, small prime factors and divisors of whole numbers.
+struct WholeNumbers {
+    WholeNumbers() { primeFactors.Dim(10, 2); }
+    float radicand = 0;
+    float rootCoef = 0;
+    std::string rootCoefText, rootText, rootEqText, radicalText;
+    float factorNumber = 0;
+    Array<float> smallPrimes{10};
+    Array2<float> primeFactors;  // row i: prime, exponent; row 10: what is left
+    float factorCount = 0;
+    float divisorNumber = 0;
+    float divisorCount = 0;
+    Array<float> divisorList{40}, coDivisorList{40};
+    float divisorHalfCount = 0;
 };
 
 // Lesson scratch arrays that the runtime allocates.
