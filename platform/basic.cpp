@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace basic {
 
@@ -108,9 +109,17 @@ float Sqr(float value, std::source_location where) {
 void Random::Randomize(int32_t seed) {
     state_ = static_cast<uint32_t>(seed) * 2654435769u + 0x2545F491u;
     Rnd();
+    draws_ = 0;
+}
+
+void Random::Feed(std::vector<float> values) {
+    fed_ = std::move(values);
+    fedNext_ = 0;
 }
 
 float Random::Rnd() {
+    ++draws_;
+    if (fedNext_ < fed_.size()) return fed_[fedNext_++];
     state_ = 1664525u * state_ + 1013904223u;
     return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
 }

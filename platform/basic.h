@@ -70,9 +70,17 @@ class Random {
 public:
     void Randomize(int32_t seed);
     float Rnd();  // 0 <= RND < 1, a multiple of 2^-24
+    // The next draws return these values first (for checking a generator
+    // against a known order of draws).
+    void Feed(std::vector<float> values);
+    // How many draws have been taken since the last Randomize.
+    long Draws() const { return draws_; }
 
 private:
     uint32_t state_ = 0x2545F491u;
+    std::vector<float> fed_;
+    size_t fedNext_ = 0;
+    long draws_ = 0;
 };
 
 // INT(RND * count) + low, kept within low .. low + count - 1 even for the

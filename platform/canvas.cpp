@@ -142,16 +142,35 @@ void Canvas::Render(const DrawCall& c) {
         case DrawKind::Box: {
             double x = std::min(c.points[0].x, c.points[1].x), y = std::min(c.points[0].y, c.points[1].y);
             double w = std::fabs(c.points[1].x - c.points[0].x), h = std::fabs(c.points[1].y - c.points[0].y);
+            // Boxes are drawn without smoothing: an erasing box then covers
+            // every pixel of what it erases, with no faint edge left behind.
+            cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
             cairo_rectangle(cr_, x, y, w, h);
             SetColour(c.fill == kNoFill ? c.colour : c.fill);
             cairo_fill_preserve(cr_);
             SetColour(c.colour);
             cairo_stroke(cr_);
+            cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
             break;
         }
         case DrawKind::Circle: {
             const Point& m = c.points[0];
-            bool full = c.start == 0 && c.end == 0;
+            const bool full = c.start == 0 && c.end == 0;
+            const double outer = c.radius + c.width / 2.0;
+            // A full circle whose border covers its centre, or a disc all in
+            // one colour, is a solid disc out to the border's outer edge
+            // (stroking so small a circle would leave a hole in it).
+            if (full && (c.radius <= c.width / 2.0 || (c.filled && (c.fill == kNoFill || c.fill == c.colour)))) {
+                // Unsmoothed, like boxes, so that a disc drawn again in the
+                // background colour (the number field's cursor) leaves no ring.
+                cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+                cairo_new_path(cr_);
+                cairo_arc(cr_, m.x, m.y, outer, 0, kTurn);
+                SetColour(c.colour);
+                cairo_fill(cr_);
+                cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
+                break;
+            }
             cairo_new_path(cr_);
             if (full) {
                 cairo_arc(cr_, m.x, m.y, c.radius, 0, kTurn);
