@@ -1,0 +1,108 @@
+// The numbers and texts of a branch: the receiving equation, the exact
+// values of x and y, and every coefficient as the rows write it.
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+
+#include "solver/elimination_solver.h"
+
+namespace solver {
+
+namespace {
+
+// A whole number small enough that products of two of them, and their
+// difference, stay within 64 bits.
+bool IsSmallWhole(float value) { return value == std::floor(value) && std::fabs(value) <= 1073741824.0f; }
+
+std::string Bracketed(const std::string& text, float sign) { return sign == -1 ? "(" + text + ")" : text; }
+
+}  // namespace
+
+void EliminationSolver::WorkOutBranch(const Branch& branch) {
+    StoreReceivingEquation(branch);
+    rt.MakeValueTexts();
+    MakeSolutionTexts(branch);
+    MakeTermTexts(branch);
+}
+
+// The equation that receives the value found first, a*x + b*y = c, and
+// its known term k*v (k the coefficient of the value v found first).
+void EliminationSolver::StoreReceivingEquation(const Branch& branch) {
+    float a, b, c;
+    if (rt.solverSubstEq == 1) {
+        a = rt.workNum(21), b = rt.workNum(22), c = rt.auxNum(21);
+    } else {
+        a = rt.workNum(23), b = rt.workNum(24), c = rt.auxNum(22);
+    }
+    const float known = branch.knownSlot == 27 ? a : b;
+    // The product first, then the division: exact whenever the combined
+    // coefficient divides it.
+    rt.auxNum(14) = basic::Div(known * rt.auxNum(13), rt.workNum(branch.combinedSlot));
+    rt.auxNum(15) = -rt.auxNum(14);
+    rt.auxNum(16) = c + rt.auxNum(15);
+    rt.workNum(27) = a;
+    rt.workNum(28) = b;
+    rt.auxNum(23) = c;
+}
+
+void EliminationSolver::MakeSolutionTexts(const Branch& branch) {
+    const float p = rt.workNum(branch.combinedSlot), q = rt.auxNum(13);
+    rt.fracNum = q;
+    rt.fracDen = p;
+    rt.ReduceFraction();
+    rt.*branch.foundText = rt.fracResult;
+    rt.*branch.foundParen = Bracketed(rt.fracResult, rt.fracSign);
+
+    // The other value is (c - k*q/p) / m. With whole numbers it is reduced
+    // from (c*p - k*q) / (m*p), so that a value that is not whole is shown
+    // as its exact fraction and never from a rounded quotient.
+    const float c = rt.auxNum(23), k = rt.workNum(branch.knownSlot), m = rt.workNum(branch.unknownSlot);
+    if (IsSmallWhole(c) && IsSmallWhole(k) && IsSmallWhole(m) && IsSmallWhole(p) && IsSmallWhole(q)) {
+        int64_t num = static_cast<int64_t>(c) * static_cast<int64_t>(p) - static_cast<int64_t>(k) * static_cast<int64_t>(q);
+        int64_t den = static_cast<int64_t>(m) * static_cast<int64_t>(p);
+        const int64_t divisor = std::gcd(num, den);
+        if (divisor > 1) num /= divisor, den /= divisor;
+        rt.fracNum = static_cast<float>(num);
+        rt.fracDen = static_cast<float>(den);
+    } else {
+        rt.fracNum = rt.auxNum(16);
+        rt.fracDen = m;
+    }
+    rt.ReduceFraction();
+    rt.*branch.otherText = rt.fracResult;
+    rt.*branch.otherParen = Bracketed(rt.fracResult, rt.fracSign);
+}
+
+// Coefficients as a pupil writes them: 1 left out, -1 a bare "-", "+" in
+// front of a positive term that follows another, "*" before a multiplier.
+void EliminationSolver::MakeTermTexts(const Branch& branch) {
+    auto coefficient = [&](int i) {
+        if (rt.workNum(i) == 1) rt.workText(i) = "";
+        else if (rt.workNum(i) == -1) rt.workText(i) = "-";
+    };
+    auto plus = [&](int i) {
+        if (rt.workNum(i) > 0) rt.workText(i) = "+" + rt.workText(i);
+    };
+    for (int i = 1; i <= 6; ++i) {
+        coefficient(i);
+        coefficient(i + 20);
+    }
+    for (int i : {25, 26}) rt.workText(i) = rt.workNum(i) == 1 ? "" : "*" + rt.workText(i);
+    // In the substitution row the coefficient of the value still to be
+    // found is written as a coefficient, the factor of the known value
+    // stays a number; the y slot follows the x slot and takes its "+".
+    coefficient(branch.unknownSlot);
+    plus(28);
+    for (int i : {2, 4}) {
+        plus(i);
+        plus(i + 20);
+    }
+
+    rt.auxText(1) = rt.auxNum(1) == 1 ? "+" : "-";
+    // The signs the lower row's terms take when it is subtracted.
+    rt.auxText(2) = rt.workNum(3) > 0 ? "-" : "+";
+    rt.auxText(3) = rt.workNum(4) > 0 ? "-" : "+";
+    rt.auxText(4) = rt.auxNum(12) > 0 ? "-" : "+";
+}
+
+}  // namespace solver
