@@ -41,9 +41,11 @@ Canvas::Canvas(FontBook& fonts, int width, int height)
       width_(std::max(width, 1)),
       height_(std::max(height, 1)),
       scale_(std::min(width_ / kViewWidth, height_ / kViewHeight)),
+      offsetX_((width_ - kViewWidth * scale_) / 2),
+      offsetY_((height_ - kViewHeight * scale_) / 2),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
       cr_(cairo_create(surface_)) {
-    cairo_translate(cr_, (width_ - kViewWidth * scale_) / 2, (height_ - kViewHeight * scale_) / 2);
+    cairo_translate(cr_, offsetX_, offsetY_);
     cairo_scale(cr_, scale_, scale_);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     Clear();
@@ -70,10 +72,60 @@ void Canvas::Clear() {
     cairo_reset_clip(cr_);
     cairo_rectangle(cr_, 0, 0, kViewWidth, kViewHeight);
     cairo_clip(cr_);
+    MarkAllDirty();
+}
+
+void Canvas::Touch(double x0, double y0, double x1, double y1) {
+    int left = static_cast<int>(std::floor(offsetX_ + std::min(x0, x1) * scale_)) - 2;
+    int top = static_cast<int>(std::floor(offsetY_ + std::min(y0, y1) * scale_)) - 2;
+    int right = static_cast<int>(std::ceil(offsetX_ + std::max(x0, x1) * scale_)) + 2;
+    int bottom = static_cast<int>(std::ceil(offsetY_ + std::max(y0, y1) * scale_)) + 2;
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
+    if (right <= left || bottom <= top) return;
+    if (dirty_.w == 0) {
+        dirty_ = {left, top, right - left, bottom - top};
+        return;
+    }
+    int r = std::max(dirty_.x + dirty_.w, right), b = std::max(dirty_.y + dirty_.h, bottom);
+    dirty_.x = std::min(dirty_.x, left);
+    dirty_.y = std::min(dirty_.y, top);
+    dirty_.w = r - dirty_.x;
+    dirty_.h = b - dirty_.y;
+}
+
+Canvas::Area Canvas::TakeDirty() {
+    Area area = dirty_;
+    dirty_ = {};
+    return area;
 }
 
 void Canvas::Render(const DrawCall& c) {
     cairo_set_line_width(cr_, c.width);
+    if (c.kind == DrawKind::Circle) {
+        const Point& m = c.points[0];
+        Touch(m.x - c.radius - c.width, m.y - c.radius - c.width, m.x + c.radius + c.width, m.y + c.radius + c.width);
+    } else if (c.kind == DrawKind::Text) {
+        // Glyph cells are at most one em wide per character; italic letters
+        // and accents may reach out of their cells.
+        double em = static_cast<double>(c.size) * std::max(c.magX, c.magY);
+        double chars = static_cast<double>(c.text.size());
+        Touch(c.points[0].x - em, c.points[0].y - em, c.points[0].x + (chars + 1) * em,
+              c.points[0].y + 2 * em);
+    } else {
+        if (!c.points.empty()) {
+            double x0 = c.points[0].x, y0 = c.points[0].y, x1 = x0, y1 = y0;
+            for (const Point& p : c.points) {
+                x0 = std::min<double>(x0, p.x);
+                y0 = std::min<double>(y0, p.y);
+                x1 = std::max<double>(x1, p.x);
+                y1 = std::max<double>(y1, p.y);
+            }
+            Touch(x0 - c.width, y0 - c.width, x1 + c.width, y1 + c.width);
+        }
+    }
     switch (c.kind) {
         case DrawKind::Cls:
             Clear();

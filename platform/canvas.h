@@ -29,6 +29,15 @@ public:
     // Any text drawn since the last flush reaches the surface.
     void Flush();
 
+    // The device-pixel rectangle drawn on since the last call (empty when
+    // nothing was), so that only that part needs to reach the window.
+    struct Area {
+        int x = 0, y = 0, w = 0, h = 0;
+    };
+    Area TakeDirty();
+    // Everything counts as drawn on (after an expose).
+    void MarkAllDirty() { dirty_ = {0, 0, width_, height_}; }
+
     cairo_surface_t* Surface() { return surface_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -38,10 +47,14 @@ private:
     void SetColour(int index);
     void Clear();
     void RenderText(const DrawCall& call);
+    // Widens the dirty area by a logical rectangle (generously).
+    void Touch(double x0, double y0, double x1, double y1);
 
     FontBook& fonts_;
     int width_, height_;
     double scale_;
+    double offsetX_, offsetY_;
+    Area dirty_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };

@@ -62,23 +62,31 @@ bool IsModifier(SDL_Keycode key) {
 }  // namespace
 
 WindowPlatform::WindowPlatform(const std::string& title) {
+    // The canvas reaches the window by the system's own image transfer of
+    // the changed area; an accelerated framebuffer would upload the whole
+    // window at every blink of the cursor.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(SDL_GetError());
+    // Without a display SDL falls back to drivers that show nothing; a
+    // pupil would face a program that runs where nobody can see it.
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (driver != "x11" && driver != "wayland" && driver != "KMSDRM") {
+        SDL_Quit();
+        throw NoDisplay("no display (video driver \"" + driver + "\")");
+    }
     fonts_ = std::make_unique<FontBook>();
     SDL_Rect usable{0, 0, 1344, 756};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
     window_ = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw NoDisplay(SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) throw NoDisplay(SDL_GetError());
     Resize();
     SDL_StartTextInput();
 }
 
 WindowPlatform::~WindowPlatform() {
+    if (canvasPixels_) SDL_FreeSurface(canvasPixels_);
     canvas_.reset();
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
@@ -100,26 +108,35 @@ void WindowPlatform::Emit(const DrawCall& call) {
 }
 
 void WindowPlatform::Resize() {
-    int width = 0, height = 0;
-    SDL_GetRendererOutputSize(renderer_, &width, &height);
-    if (canvas_ && width == canvas_->Width() && height == canvas_->Height()) return;
-    if (texture_) SDL_DestroyTexture(texture_);
-    canvas_ = std::make_unique<Canvas>(*fonts_, width, height);
+    SDL_Surface* window = SDL_GetWindowSurface(window_);
+    if (!window) return;
+    if (canvas_ && window->w == canvas_->Width() && window->h == canvas_->Height()) return;
+    if (canvasPixels_) SDL_FreeSurface(canvasPixels_);
+    canvas_ = std::make_unique<Canvas>(*fonts_, window->w, window->h);
     canvas_->Replay(display_.Calls());
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, canvas_->Width(),
-                                 canvas_->Height());
+    cairo_surface_t* pixels = canvas_->Surface();
+    canvasPixels_ = SDL_CreateRGBSurfaceWithFormatFrom(
+        cairo_image_surface_get_data(pixels), canvas_->Width(), canvas_->Height(), 32,
+        cairo_image_surface_get_stride(pixels), SDL_PIXELFORMAT_RGB888);
+    canvas_->MarkAllDirty();
     dirty_ = true;
 }
 
 void WindowPlatform::Present() {
-    canvas_->Flush();
-    cairo_surface_t* surface = canvas_->Surface();
-    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(surface),
-                      cairo_image_surface_get_stride(surface));
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
     dirty_ = false;
+    SDL_Surface* window = SDL_GetWindowSurface(window_);
+    if (!window || !canvasPixels_) return;
+    if (window->w != canvas_->Width() || window->h != canvas_->Height()) {
+        Resize();
+        window = SDL_GetWindowSurface(window_);
+        dirty_ = false;
+    }
+    Canvas::Area area = canvas_->TakeDirty();
+    if (area.w == 0) return;
+    canvas_->Flush();
+    SDL_Rect rect{area.x, area.y, area.w, area.h};
+    SDL_BlitSurface(canvasPixels_, &rect, window, &rect);
+    SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
 }
 
 void WindowPlatform::QueueText(const std::string& utf8) {
@@ -139,7 +156,10 @@ void WindowPlatform::Handle(const SDL_Event& event) {
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) throw WindowClosed();
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || event.window.event == SDL_WINDOWEVENT_RESIZED)
                 Resize();
-            if (event.window.event == SDL_WINDOWEVENT_EXPOSED) dirty_ = true;
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED && canvas_) {
+                canvas_->MarkAllDirty();
+                dirty_ = true;
+            }
             break;
         case SDL_TEXTINPUT: {
             std::string text = event.text.text;

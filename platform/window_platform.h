@@ -8,8 +8,7 @@
 #include "platform/canvas_platform.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 union SDL_Event;
 
 namespace platform {
@@ -40,13 +39,14 @@ private:
     // Handles one event; throws WindowClosed on a close request.
     void Handle(const SDL_Event& event);
     void Pump(int waitMs);
+    // Shows what was drawn since the last present (only that area).
     void Present();
+    // A canvas of the window's size, with the display list drawn again.
     void Resize();
     void QueueText(const std::string& utf8);
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    SDL_Surface* canvasPixels_ = nullptr;  // the canvas's pixels, seen by SDL
     std::deque<std::string> keys_;
     std::string swallowText_;  // text input already delivered by its key press
     bool dirty_ = true;

@@ -31,6 +31,7 @@ class Runtime : public TextPen,
                 public NumberEntry,
                 public ColumnSum,
                 public FractionResult,
+                public FractionSum,
                 public MarkupState,
                 public LinearSystem,
                 public SolverWork,
@@ -88,6 +89,19 @@ public:
     void DrawTwoLineTextBox();
 
     // ---- fractions, value texts, sign strings, brace and column sum ----
+    void ReduceFraction();
+    void ComputeGcdLcm();
+    void StripMarkup();
+    void AddFractions();
+    void MakeValueTexts();
+    void ClearWorkArea();
+    void ClearInputBand();
+    void FlipLeadingSign();
+    void StripLeadingPlus();
+    void StripLeadingSign();
+    void ParenthesizeIfNegative();
+    void DrawLeftBrace();
+    void DrawColumnSum();
 
     // ---- figure routines: marks, vertex labels, dimension arcs, grids, polygons ----
 

@@ -56,7 +56,20 @@ struct FractionResult {
     float fracSign = 0;
     float fracGcd = 0, fracLcm = 0;
     float fracKind = 0;
-    std::string fracResult, fracResultSigned, fracEqText, fracProduct;
+    std::string fracResult, fracResultSigned, fracEqText;
+    float fracProduct = 0;  // reduced numerator times denominator, set for class 3 only
+};
+
+// The two fractions of a sum and its step texts; the common denominator is
+// left in fracDen, the first term's text in upperRow and the second term's
+// in fracResult.
+struct FractionSum {
+    float fracNum1 = 0, fracDen1 = 0;
+    float fracNum2 = 0, fracDen2 = 0;
+    float scaledNum1 = 0, scaledNum2 = 0;
+    float sumNum = 0;
+    std::string scaledText1Signed, sumText, sumTextSigned, sumTermsText;
+    std::string scaledText1Plain, scaledText2Plain;
 };
 
 // The renderer state that lives from one text to the next.
