@@ -17,6 +17,7 @@
 // "解けません" 50 below cursorY at leftMargin and leaves the cursor.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "runtime/runtime.h"
@@ -67,6 +68,7 @@ private:
     void WorkOutBranch(const Branch& branch);
     void StoreReceivingEquation(const Branch& branch);
     void MakeSolutionTexts(const Branch& branch);
+    std::string ExactFraction(int64_t num, int64_t den);
     void MakeTermTexts(const Branch& branch);
 
     // ---- what a branch draws ----

@@ -55,22 +55,36 @@ void EliminationSolver::MakeSolutionTexts(const Branch& branch) {
 
     // The other value is (c - k*q/p) / m. With whole numbers it is reduced
     // from (c*p - k*q) / (m*p), so that a value that is not whole is shown
-    // as its exact fraction and never from a rounded quotient.
+    // as its exact fraction and never from a rounded quotient; so are the
+    // known term k*q/p and what it leaves, when p does not divide k*q.
     const float c = rt.auxNum(23), k = rt.workNum(branch.knownSlot), m = rt.workNum(branch.unknownSlot);
     if (IsSmallWhole(c) && IsSmallWhole(k) && IsSmallWhole(m) && IsSmallWhole(p) && IsSmallWhole(q)) {
-        int64_t num = static_cast<int64_t>(c) * static_cast<int64_t>(p) - static_cast<int64_t>(k) * static_cast<int64_t>(q);
-        int64_t den = static_cast<int64_t>(m) * static_cast<int64_t>(p);
-        const int64_t divisor = std::gcd(num, den);
-        if (divisor > 1) num /= divisor, den /= divisor;
-        rt.fracNum = static_cast<float>(num);
-        rt.fracDen = static_cast<float>(den);
+        const auto whole = [](float v) { return static_cast<int64_t>(v); };
+        const int64_t known = whole(k) * whole(q), rest = whole(c) * whole(p) - known;
+        if (known % whole(p) != 0) {
+            rt.auxText(14) = ExactFraction(known, whole(p));
+            rt.auxText(15) = ExactFraction(-known, whole(p));
+            rt.auxText(16) = ExactFraction(rest, whole(p));
+        }
+        ExactFraction(rest, whole(m) * whole(p));
     } else {
         rt.fracNum = rt.auxNum(16);
         rt.fracDen = m;
+        rt.ReduceFraction();
     }
-    rt.ReduceFraction();
     rt.*branch.otherText = rt.fracResult;
     rt.*branch.otherParen = Bracketed(rt.fracResult, rt.fracSign);
+}
+
+// The value text of num/den (den not 0), reduced first so that the
+// single-precision numbers handed to ReduceFraction stay exact.
+std::string EliminationSolver::ExactFraction(int64_t num, int64_t den) {
+    const int64_t divisor = std::gcd(num, den);
+    if (divisor > 1) num /= divisor, den /= divisor;
+    rt.fracNum = static_cast<float>(num);
+    rt.fracDen = static_cast<float>(den);
+    rt.ReduceFraction();
+    return rt.fracResult;
 }
 
 // Coefficients as a pupil writes them: 1 left out, -1 a bare "-", "+" in

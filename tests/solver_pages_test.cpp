@@ -279,6 +279,28 @@ TEST_F(SolverPageTest, ValuesThatAreNotWholeAreExactFractions) {
     EXPECT_TRUE(ContainsRun(Drawn(), rows.Lines()));
 }
 
+// Where the known term is not whole, the rows show it and what it leaves
+// as exact fractions, not as rounded decimals.
+TEST_F(SolverPageTest, WorkingRowsOfFractionValuesAreExact) {
+    Solve({1, 1, 1, 2, -1, 1});  // y cancels, x = 2/3 into x+y=1
+    PageScript rows;
+    rows.Text(0, 40, 390, "1*ﾀ2/3ﾀ+y=1")
+        .Text(0, 40, 440, "ﾀ2/3ﾀ+y=1")
+        .Text(3, 40, 490, "y=").Then(0, "1-ﾀ2/3ﾀ=").Then(3, "ﾀ1/3ﾀ")
+        .Text(5, 70, 550, "答 x=ﾀ2/3ﾀ,y=ﾀ1/3ﾀ");
+    EXPECT_TRUE(ContainsRun(Drawn(), rows.Lines()));
+
+    pf.ClearRecord();
+    Solve({2, 3, 1, 2, -1, 2});  // x cancels, y = -1/4 into 2x-y=2
+    PageScript rowsX;
+    rowsX.Text(0, 40, 390, "2x-1*(-ﾀ1/4ﾀ)=2")
+        .Text(0, 40, 440, "2x+ﾀ1/4ﾀ=2")
+        .Text(0, 40, 490, "2x=").Then(0, "2-ﾀ1/4ﾀ=").Then(0, "ﾀ7/4ﾀ")
+        .Text(3, 40, 550, "x=ﾀ7/8ﾀ");
+    EXPECT_TRUE(ContainsRun(Drawn(), rowsX.Lines()));
+    EXPECT_EQ(rt.auxNum(14), 0.25f);  // the numbers themselves stay as computed
+}
+
 // Neither a zero coefficient nor a system without exactly one solution
 // reaches a division: "解けません" is all that is drawn.
 TEST_F(SolverPageTest, SystemsWithoutOneSolutionAreReportedUnsolvable) {
