@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 #include "solver/elimination_solver.h"
 
@@ -10,9 +11,20 @@ namespace solver {
 
 namespace {
 
-// A whole number small enough that products of two of them, and their
-// difference, stay within 64 bits.
-bool IsSmallWhole(float value) { return value == std::floor(value) && std::fabs(value) <= 1073741824.0f; }
+// The whole number a single holds, when it is one within 64 bits.
+std::optional<int64_t> Whole(float value) {
+    if (value != std::floor(value) || !(std::fabs(value) < 4611686018427387904.0f)) return std::nullopt;
+    return static_cast<int64_t>(value);
+}
+
+// a*b - c*d in 64 bits, or nothing when it would not fit.
+std::optional<int64_t> Difference(int64_t a, int64_t b, int64_t c, int64_t d) {
+    int64_t ab, cd, result;
+    if (__builtin_mul_overflow(a, b, &ab) || __builtin_mul_overflow(c, d, &cd) ||
+        __builtin_sub_overflow(ab, cd, &result) || result == INT64_MIN || cd == INT64_MIN)
+        return std::nullopt;
+    return result;
+}
 
 std::string Bracketed(const std::string& text, float sign) { return sign == -1 ? "(" + text + ")" : text; }
 
@@ -58,15 +70,20 @@ void EliminationSolver::MakeSolutionTexts(const Branch& branch) {
     // as its exact fraction and never from a rounded quotient; so are the
     // known term k*q/p and what it leaves, when p does not divide k*q.
     const float c = rt.auxNum(23), k = rt.workNum(branch.knownSlot), m = rt.workNum(branch.unknownSlot);
-    if (IsSmallWhole(c) && IsSmallWhole(k) && IsSmallWhole(m) && IsSmallWhole(p) && IsSmallWhole(q)) {
-        const auto whole = [](float v) { return static_cast<int64_t>(v); };
-        const int64_t known = whole(k) * whole(q), rest = whole(c) * whole(p) - known;
-        if (known % whole(p) != 0) {
-            rt.auxText(14) = ExactFraction(known, whole(p));
-            rt.auxText(15) = ExactFraction(-known, whole(p));
-            rt.auxText(16) = ExactFraction(rest, whole(p));
+    const auto wc = Whole(c), wk = Whole(k), wm = Whole(m), wp = Whole(p), wq = Whole(q);
+    std::optional<int64_t> known, rest, den;
+    if (wc && wk && wm && wp && wq) {
+        known = Difference(*wk, *wq, 0, 0);
+        rest = Difference(*wc, *wp, *wk, *wq);
+        den = Difference(*wm, *wp, 0, 0);
+    }
+    if (known && rest && den) {
+        if (*known % *wp != 0) {
+            rt.auxText(14) = ExactFraction(*known, *wp);
+            rt.auxText(15) = ExactFraction(-*known, *wp);
+            rt.auxText(16) = ExactFraction(*rest, *wp);
         }
-        ExactFraction(rest, whole(m) * whole(p));
+        ExactFraction(*rest, *den);
     } else {
         rt.fracNum = rt.auxNum(16);
         rt.fracDen = m;

@@ -70,6 +70,7 @@ TEST_F(SolverWorkingTest, MultipleTestsNeverFailOnHugeMagnitudes) {
     EXPECT_EQ(rt.solverCoef(5), 2);  // the y pair decides, not 3e9 / 1e9
     EXPECT_EQ(rt.solverCoef(6), 1);
     EXPECT_EQ(rt.workNum(6), 0);
+    EXPECT_EQ(rt.yText, "ﾀ8/5ﾀ");  // still exact from whole numbers
 }
 
 TEST_F(SolverWorkingTest, ReceivingEquationAndSubstitutedNumbers) {
