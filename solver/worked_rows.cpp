@@ -2,6 +2,9 @@
 // steps with x and y exchanged: the variable of the combined equation is
 // found first, substituted into the receiving equation, and the other one
 // follows from it.
+#include <string>
+#include <utility>
+
 #include "solver/elimination_solver.h"
 
 namespace solver {

@@ -73,34 +73,6 @@ TEST_F(SolverWorkingTest, MultipleTestsNeverFailOnHugeMagnitudes) {
     EXPECT_EQ(rt.yText, "ﾀ8/5ﾀ");  // still exact from whole numbers
 }
 
-TEST_F(SolverWorkingTest, ReceivingEquationAndSubstitutedNumbers) {
-    struct Case {
-        System system;
-        float substEq;
-        float known, moved, rest;  // auxNum 14, 15, 16
-        float a, b, c;             // workNum 27, 28, auxNum 23
-    };
-    const Case cases[] = {
-        {{4, -3, 11, 5, 3, 7}, 1, 8, -8, 3, 4, -3, 11},
-        {{4, -5, 21, 3, -2, 21}, 2, 27, -27, -6, 3, -2, 21},
-        {{5, -2, -1, 7, -6, 5}, 1, -5, 5, 4, 5, -2, -1},
-        {{3, 1, 3, 3, -1, 1}, 1, 2, -2, 1, 3, 1, 3},          // a tie goes to ①
-        {{1, 2, 5, 2, 3, 8}, 1, 4, -4, 1, 1, 2, 5},           // x cancels
-        {{-3, 7, -1, 5, -4, -6}, 2, 4, -4, -10, 5, -4, -6},
-        {{2, -3, -4, 4, 5, -8}, 1, 0, 0, -4, 2, -3, -4},
-    };
-    for (const Case& c : cases) {
-        Solve(c.system);
-        EXPECT_EQ(rt.solverSubstEq, c.substEq);
-        EXPECT_EQ(rt.auxNum(14), c.known);
-        EXPECT_EQ(rt.auxNum(15), c.moved);
-        EXPECT_EQ(rt.auxNum(16), c.rest);
-        EXPECT_EQ(rt.workNum(27), c.a);
-        EXPECT_EQ(rt.workNum(28), c.b);
-        EXPECT_EQ(rt.auxNum(23), c.c);
-    }
-}
-
 // The texts of the working slots after a solve, as the rows used them.
 TEST_F(SolverWorkingTest, TermAndSignTexts) {
     struct Case {
