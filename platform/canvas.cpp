@@ -62,6 +62,7 @@ void Canvas::SetColour(int index) {
 }
 
 void Canvas::Clear() {
+    batch_.clear();
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
     SetColour(15);
@@ -97,12 +98,14 @@ void Canvas::Touch(double x0, double y0, double x1, double y1) {
 }
 
 Canvas::Area Canvas::TakeDirty() {
+    FlushGlyphs();
     Area area = dirty_;
     dirty_ = {};
     return area;
 }
 
 void Canvas::Render(const DrawCall& c) {
+    if (c.kind != DrawKind::Text) FlushGlyphs();
     cairo_set_line_width(cr_, c.width);
     if (c.kind == DrawKind::Circle) {
         const Point& m = c.points[0];
@@ -190,11 +193,27 @@ void Canvas::RenderText(const DrawCall& c) {
         for (char ch : text) mapped += ch == 'l' ? std::string("\u2113") : std::string(1, ch);
         text = mapped;
     }
-    cairo_set_scaled_font(cr_, font);
-    SetColour(c.colour);
-    cairo_move_to(cr_, c.points[0].x, c.points[0].y + face.baselineFactor * c.size * std::max(c.magY, 1));
-    cairo_show_text(cr_, text.c_str());
-    cairo_new_path(cr_);
+    // Texts come a glyph at a time; those that share a font and colour are
+    // shown together.
+    if (font != batchFont_ || c.colour != batchColour_) FlushGlyphs();
+    batchFont_ = font;
+    batchColour_ = c.colour;
+    cairo_glyph_t* glyphs = nullptr;
+    int count = 0;
+    const double baseline = c.points[0].y + face.baselineFactor * c.size * std::max(c.magY, 1);
+    if (cairo_scaled_font_text_to_glyphs(font, c.points[0].x, baseline, text.c_str(), static_cast<int>(text.size()),
+                                         &glyphs, &count, nullptr, nullptr, nullptr) == CAIRO_STATUS_SUCCESS) {
+        batch_.insert(batch_.end(), glyphs, glyphs + count);
+        cairo_glyph_free(glyphs);
+    }
+}
+
+void Canvas::FlushGlyphs() {
+    if (batch_.empty()) return;
+    cairo_set_scaled_font(cr_, batchFont_);
+    SetColour(batchColour_);
+    cairo_show_glyphs(cr_, batch_.data(), static_cast<int>(batch_.size()));
+    batch_.clear();
 }
 
 void Canvas::Replay(const std::vector<DrawCall>& calls) {
@@ -202,7 +221,10 @@ void Canvas::Replay(const std::vector<DrawCall>& calls) {
     for (const DrawCall& call : calls) Render(call);
 }
 
-void Canvas::Flush() { cairo_surface_flush(surface_); }
+void Canvas::Flush() {
+    FlushGlyphs();
+    cairo_surface_flush(surface_);
+}
 
 bool Canvas::WritePng(const std::string& path) {
     Flush();

@@ -3,6 +3,8 @@
 
 #include <cairo.h>
 
+#include <vector>
+
 #include "platform/draw_call.h"
 #include "platform/fonts.h"
 
@@ -47,6 +49,7 @@ private:
     void SetColour(int index);
     void Clear();
     void RenderText(const DrawCall& call);
+    void FlushGlyphs();
     // Widens the dirty area by a logical rectangle (generously).
     void Touch(double x0, double y0, double x1, double y1);
 
@@ -55,6 +58,9 @@ private:
     double scale_;
     double offsetX_, offsetY_;
     Area dirty_;
+    std::vector<cairo_glyph_t> batch_;  // glyphs not yet shown
+    cairo_scaled_font_t* batchFont_ = nullptr;
+    int batchColour_ = 0;
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };

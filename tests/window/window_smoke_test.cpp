@@ -9,6 +9,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 // clang-format on
+#include <execinfo.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,6 +34,16 @@ bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g)
 const Rgb kPanel{33, 51, 102};   // palette 10
 const Rgb kAnswer{204, 13, 13};  // palette 5
 const Rgb kWhite{255, 255, 255};
+
+// A crash of the test itself says where it happened.
+void PrintBacktrace(int sig) {
+    void* frames[64];
+    int n = backtrace(frames, 64);
+    backtrace_symbols_fd(frames, n, 2);
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+const bool kBacktraceInstalled = (signal(SIGSEGV, PrintBacktrace), true);
 
 // SDL may replace its first window while it sets up the renderer; a query
 // of the old one is then no error of the program.
@@ -92,7 +103,9 @@ public:
 
     // The pixel at a logical position of the view.
     Rgb PixelAt(float lx, float ly) {
-        XWindowAttributes a = Attributes();
+        XWindowAttributes a{};
+        if (!window_ || !XGetWindowAttributes(display_, window_, &a) || a.width <= 0 || a.height <= 0)
+            return {-1, -1, -1};
         double scale = std::min(a.width / 1344.0, a.height / 756.0);
         int px = static_cast<int>((a.width - 1344 * scale) / 2 + lx * scale);
         int py = static_cast<int>((a.height - 756 * scale) / 2 + ly * scale);
@@ -254,6 +267,7 @@ TEST(Window, OpensMaximisedTakesKeysBlinksAndClosesFromItsCloseButton) {
 
 TEST(Window, MenuEntryEightEndsTheProgram) {
     RunningProgram program(KANOVEL_PATH);
+    ASSERT_NE(program.display(), nullptr);
     ASSERT_TRUE(program.FindWindow("Kanovel", 10));
     ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
     program.Key(XK_KP_8);  // a keypad digit
