@@ -93,6 +93,20 @@ struct LinearSystem {
     float solverContinue = 0;
     float answerHidden = 0;
     std::string xText, yText;
+    std::string xTextParen, yTextParen;  // the same, in brackets when negative
+};
+
+// What the elimination solver works with from step to step and leaves for
+// the page: the equation that receives the value found first, the rows it
+// lays out and where it writes the value beside the column sum.
+struct SolverWork {
+    float solverSubstEq = 0;  // 1: the value found first goes into ①, 2: into ②
+    std::string substLabel;   // the label of that equation
+    float lcmX = 0, lcmY = 0; // lcm of |a1| and |a2|, of |b1| and |b2|
+    float sumResultX = 0;     // 10 right of the column sum's rule
+    // The pieces of the two rows being laid out: x term, y term of each row
+    // in 1..4, "=" and the constant in 5 and 6.
+    Array<std::string> rowText = Array<std::string>(10);
 };
 
 // Numbers and their display texts without blanks.

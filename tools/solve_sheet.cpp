@@ -1,0 +1,79 @@
+// solve-sheet: works one system through the elimination solver, step by
+// step as on a random example page, and saves the finished page as a PNG.
+//
+//   solve-sheet A1 B1 C1 A2 B2 C2 [out.png]
+//
+// The system is A1x+B1y=C1 (①) and A2x+B2y=C2 (②); the page is written to
+// out.png (default solve-sheet.png).
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "platform/headless_platform.h"
+#include "runtime/runtime.h"
+#include "solver/elimination_solver.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: solve-sheet A1 B1 C1 A2 B2 C2 [out.png]\n");
+    return 2;
+}
+
+bool ParseNumber(const char* text, float& value) {
+    char* end = nullptr;
+    value = std::strtof(text, &end);
+    return end != text && *end == '\0';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 7 && argc != 8) return Usage();
+    float numbers[6];
+    for (int i = 0; i < 6; ++i)
+        if (!ParseNumber(argv[i + 1], numbers[i])) return Usage();
+    const std::string pngFile = argc == 8 ? argv[7] : "solve-sheet.png";
+
+    platform::HeadlessOptions options;
+    options.render = true;
+    options.keys = std::string(40, ' ');  // more than the solver's waits
+    platform::HeadlessPlatform headless(options);
+    runtime::ProgramData program;
+    program.title = "solve-sheet";
+    runtime::Runtime rt(headless, program);
+    solver::EliminationSolver solver(rt);
+
+    try {
+        rt.StartProgram();
+        rt.BoxAt(0, 0, 1760, 1800, 15, 15);
+        // As a random example page calls it: the label at the page's column,
+        // the pen's end copied into the cursor.
+        rt.columnX = 40;
+        rt.leftMargin = rt.columnX + 81;
+        rt.textColour = 0;
+        rt.penX = rt.columnX;
+        rt.penY = 30;
+        rt.textArg = "例1　";
+        rt.DrawMarkupText();
+        rt.cursorX = rt.penX;
+        rt.cursorY = rt.penY;
+        rt.solverCoef(1) = numbers[0], rt.solverCoef(2) = numbers[1], rt.solverConst(1) = numbers[2];
+        rt.solverCoef(3) = numbers[3], rt.solverCoef(4) = numbers[4], rt.solverConst(2) = numbers[5];
+        rt.solverContinue = 1;
+        solver.SolveByElimination();
+    } catch (const basic::RuntimeError& error) {
+        std::fprintf(stderr, "solve-sheet: runtime error %d\n", error.code);
+        return 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "solve-sheet: %s\n", error.what());
+        return 1;
+    }
+    if (!headless.WritePng(pngFile)) {
+        std::fprintf(stderr, "solve-sheet: cannot write %s\n", pngFile.c_str());
+        return 1;
+    }
+    std::printf("%s: x=%s, y=%s\n", pngFile.c_str(), rt.xText.c_str(), rt.yText.c_str());
+    return 0;
+}
