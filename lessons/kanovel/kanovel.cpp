@@ -1,5 +1,7 @@
 #include "lessons/kanovel/kanovel.h"
 
+#include "lessons/kanovel/kanovel_lessons.h"
+
 namespace kanovel {
 
 runtime::ProgramData ProgramData() {
@@ -13,6 +15,10 @@ runtime::ProgramData ProgramData() {
 
 void Run(platform::Platform& platform) {
     runtime::Runtime rt(platform, ProgramData());
+    KanovelLessons lessons(rt);
+    rt.program.lessons = {[&] { lessons.RunSystemsLesson(); },      [&] { lessons.RunEliminationLesson1(); },
+                          [&] { lessons.RunEliminationLesson2(); }, [&] { lessons.RunSubstitutionLesson(); },
+                          [&] { lessons.RunVariousSystemsLesson(); }, [&] { lessons.RunBasicProblemsLesson(); }};
     rt.Run();
 }
 

@@ -1,0 +1,33 @@
+// What the lessons of both programs share: the runtime, the sub-menu loop,
+// and the lesson-level variables every lesson uses.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime.h"
+
+namespace lessons {
+
+class LessonBase {
+public:
+    explicit LessonBase(runtime::Runtime& runtime) : rt(runtime) {}
+
+    runtime::Runtime& rt;
+    float menuChoice = 0;    // the sub-menu entry chosen
+    float exampleCount = 0;  // examples shown so far on this visit of an example page
+
+protected:
+    // The sub-menu loop of a lesson: `line` in the prompt bar, a number
+    // read, and the page of that entry run; the last entry (one past the
+    // pages) returns. A number that names no entry asks again. An empty
+    // page returns at once.
+    void RunSubmenu(const std::string& line, const std::vector<std::function<void()>>& pages);
+
+    // Random examples: the loop runs until 1 is typed at the next-step
+    // prompt. `example` draws one example.
+    void RunExamples(const std::function<void()>& example);
+};
+
+}  // namespace lessons

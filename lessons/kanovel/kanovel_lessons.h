@@ -1,0 +1,66 @@
+// Kanovel's six lessons: their entries, goal screens, sub-menus, pages and
+// the random systems of their example pages.
+#pragma once
+
+#include "lessons/common/lesson_base.h"
+#include "lessons/common/page.h"
+#include "solver/elimination_solver.h"
+
+namespace kanovel {
+
+class KanovelLessons : public lessons::LessonBase {
+public:
+    explicit KanovelLessons(runtime::Runtime& runtime) : LessonBase(runtime), solver(runtime) {}
+
+    solver::EliminationSolver solver;
+
+    // ---- lesson entries (main-menu entries 1 to 6) ----
+    void RunSystemsLesson();
+    void RunEliminationLesson1();
+    void RunEliminationLesson2();
+    void RunSubstitutionLesson();
+    void RunVariousSystemsLesson();
+    void RunBasicProblemsLesson();
+
+    // ---- goal screens ----
+    void ShowSystemsLessonGoal();
+    void ShowEliminationLesson1Goal();
+    void ShowEliminationLesson2Goal();
+    void ShowSubstitutionLessonGoal();
+    void ShowVariousSystemsLessonGoal();
+
+    // ---- random elimination examples ----
+    void RunExample1Page();
+    void RunExample2Page();
+    void RunExample3Page();
+
+    // ---- random systems a1x+b1y=c1, a2x+b2y=c2 in solverCoef and solverConst ----
+    // One unknown's coefficients equal (first example of a visit), then
+    // opposite, in turn.
+    void MakeRandomSystemA();
+    // One unknown's coefficients in the ratio 1 : 2, 3 or 4.
+    void MakeRandomSystemB();
+    // Both equations must be multiplied: for neither unknown does one
+    // coefficient divide the other.
+    void MakeRandomSystemC();
+
+    // Generator state, kept only for one call.
+    float solutionX = 0, solutionY = 0;
+    float signCoin = 0, poolIndex = 0, shuffleCase = 0, coefRatio = 0;
+
+private:
+    // Shared steps of the generators.
+    float Draw(float count, float low);
+    void PickRandomSign(float& value);
+    float TakeFromPool(int first, int live);
+    void ResetPool();
+    void DrawSolution();
+    void ShuffleSystem();
+    // Right-hand sides from the solution; false when one exceeds 99.
+    bool AcceptSystem();
+
+    // One example of the elimination example pages.
+    void ShowEliminationExample(float titleColour, float column, const char* label);
+};
+
+}  // namespace kanovel

@@ -1,0 +1,74 @@
+// The lesson entries: each shows its goal screen once, then runs its
+// sub-menu until the last entry.
+#include "lessons/kanovel/kanovel_lessons.h"
+
+namespace kanovel {
+
+using namespace lessons;
+
+void KanovelLessons::RunSystemsLesson() {
+    ShowSystemsLessonGoal();
+    RunSubmenu("①シュート　②2元1次　③連立方程式　④解判別　⑤問1　⑥終了", {{}, {}, {}, {}, {}});
+}
+
+void KanovelLessons::RunEliminationLesson1() {
+    ShowEliminationLesson1Goal();
+    RunSubmenu("①Q見いだし　②説明　③例1　④問1　⑤終了", {{}, {}, [this] { RunExample1Page(); }, {}});
+}
+
+void KanovelLessons::RunEliminationLesson2() {
+    ShowEliminationLesson2Goal();
+    RunSubmenu("①例見いだし　②例2　③問２　④課題２　⑤例3　⑥問３　⑦問４　⑧終了",
+               {{}, [this] { RunExample2Page(); }, {}, {}, [this] { RunExample3Page(); }, {}, {}});
+}
+
+void KanovelLessons::RunSubstitutionLesson() {
+    ShowSubstitutionLessonGoal();
+    RunSubmenu("①Q見いだし　②説明　③例４　④問5　⑤等値法例　⑥問6　⑦終了", {{}, {}, {}, {}, {}, {}});
+}
+
+void KanovelLessons::RunVariousSystemsLesson() {
+    ShowVariousSystemsLessonGoal();
+    RunSubmenu("①かっこ　②問1　③分数　④問2　⑤A=B=C　⑥問３　⑦a,b値　⑧練習　⑨終了",
+               {{}, {}, {}, {}, {}, {}, {}, {}});
+}
+
+void KanovelLessons::RunBasicProblemsLesson() {
+    RunSubmenu("P48 基本の問題 ①　②　③　④終了", {{}, {}, {}});
+}
+
+// ---- goal screens ----
+
+void KanovelLessons::ShowSystemsLessonGoal() {
+    // Drawn on the screen the main menu has just cleared.
+    Page page(rt, 44, 240);
+    page.text(L, Same, 5, "<めあて>");
+    page.text(L + 32, Down(65), 0, "2元１次方程式と解、連立方程式と解の意味をつかもう。");
+}
+
+void KanovelLessons::ShowEliminationLesson1Goal() {
+    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
+    page.text(L, Same, 3, "<めあて>");
+    page.text(L, Down(65), 0, "1 2つの方程式から、文字を1つだけふくむ方程式をつくろう。");
+    page.text(L, Down(65), 0, "2 連立方程式を加減法で解こう。");
+}
+
+void KanovelLessons::ShowEliminationLesson2Goal() {
+    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
+    page.text(L, Same, 3, "<めあて>");
+    page.text(L, Down(65), 0, "たしてもひいても文字が消去できないとき、どうしたらよいか考えよう。");
+}
+
+void KanovelLessons::ShowSubstitutionLessonGoal() {
+    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
+    page.text(L, Same, 3, "<めあて>");
+    page.text(L, Down(65), 0, "連立方程式を代入法で解こう。");
+}
+
+void KanovelLessons::ShowVariousSystemsLessonGoal() {
+    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
+    page.text(L, Same, 3, "<めあて>");
+    page.text(L, Down(65), 0, "いろいろな連立方程式を工夫して解こう。");
+}
+
+}  // namespace kanovel

@@ -1,0 +1,54 @@
+// Kanovel's lesson entries, goal screens and sub-menus, driven by keys.
+#include <algorithm>
+
+#include "tests/test_support.h"
+
+namespace {
+
+using testing_support::RunProgram;
+
+int Count(const std::vector<std::string>& log, const std::string& prefix) {
+    return static_cast<int>(
+        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+}
+
+const char* const kPanel = "box 22 10 1342 610 15 10";
+// The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
+const char* const kSubmenuStart = "text 16 666 1 1 0";
+
+TEST(KanovelFrames, EachLessonShowsItsGoalAndTakesOnlyItsEntries) {
+    struct Case {
+        const char* lesson;
+        int entries;
+        const char* goalHeading;  // "<" of "<めあて>" with its colour
+    } cases[] = {
+        {"1", 6, "text 44 240 3 3 5"}, {"2", 5, "text 44 240 3 3 3"}, {"3", 8, "text 44 240 3 3 3"},
+        {"4", 7, "text 44 240 3 3 3"}, {"5", 9, "text 44 240 3 3 3"}, {"6", 4, nullptr},
+    };
+    for (const Case& c : cases) {
+        // Refused: 0, empty, entries + 1, a fraction, a decimal; then the
+        // last entry goes back to the main menu, and 8 ends.
+        std::string last = std::to_string(c.entries);
+        std::string refused = "0\r\r" + std::to_string(c.entries + 1) + "\r5/2\r1.5\r-1\r";
+        auto run = RunProgram("kanovel", std::string(c.lesson) + "\r" + refused + last + "\r8\r");
+        EXPECT_TRUE(run.ended) << c.lesson;
+        EXPECT_FALSE(run.errorShown);
+        EXPECT_EQ(Count(run.log, kPanel), 2) << c.lesson;
+        EXPECT_EQ(Count(run.log, kSubmenuStart), 7) << c.lesson;
+        if (c.goalHeading) {
+            EXPECT_EQ(Count(run.log, c.goalHeading), 1) << c.lesson;
+        }
+    }
+}
+
+TEST(KanovelFrames, GoalScreensClearExceptLessonOne) {
+    auto one = RunProgram("kanovel", "1\r");
+    auto two = RunProgram("kanovel", "2\r");
+    auto clears = [](const std::vector<std::string>& log) { return Count(log, "box 0 0 1760 1800 15 15"); };
+    EXPECT_EQ(clears(one.log), 2);  // the menu's own two
+    EXPECT_EQ(clears(two.log), 3);
+    EXPECT_EQ(Count(one.log, "text 76 305 2 3 0 \"ゴシック\" 16 1 0 \"元\""), 0);
+    EXPECT_EQ(Count(one.log, "text 76 305 3 3 0 \"ゴシック\" 16 1 0 \"2\""), 1);
+}
+
+}  // namespace
