@@ -110,36 +110,25 @@ void Runtime::AskNextStep() {
 }
 
 void Runtime::WaitAnyKey() {
-    savedTextColour = textColour;
-    savedPenWidth = GetDrawWidth();
-    SetDrawWidth(3);
-    BoxFromTo(96, 657, 400, 693, 13, 4);
-    textColour = 9;
-    penX = 128;
-    penY = 666;
     textArg = "何かキーを押して下さい。";
-    DrawSimpleText();
-    do {
-        keyChar = pf.Inkey();
-    } while (keyChar.empty());
-    Erase(0, 657, 400, 693);
-    textColour = savedTextColour;
-    SetDrawWidth(savedPenWidth);
+    WaitKeyOnPlate(96, 400, 128, 400, 693);
 }
 
-void Runtime::ShowPromptWaitKey() {
+void Runtime::ShowPromptWaitKey() { WaitKeyOnPlate(16, 496, 48, 992, 720); }
+
+void Runtime::WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom) {
     savedTextColour = textColour;
     savedPenWidth = GetDrawWidth();
     SetDrawWidth(3);
-    BoxAt(16, 657, 480, 36, 13, 4);
+    BoxFromTo(left, 657, right, 693, 13, 4);
     textColour = 9;
-    penX = 48;
+    penX = textX;
     penY = 666;
     DrawSimpleText();
     do {
         keyChar = pf.Inkey();
     } while (keyChar.empty());
-    ClearPromptBar();
+    Erase(0, 657, eraseRight, eraseBottom);
     textColour = savedTextColour;
     SetDrawWidth(savedPenWidth);
 }

@@ -76,6 +76,10 @@ public:
     void EditNumberInput();
     void ParseTypedNumber();
     void WaitAnyKey();
+    // The plate with textArg from x `left` to `right` on the prompt bar, a
+    // key, then (0, 657)-(eraseRight, eraseBottom) erased; colour and pen
+    // width as they were.
+    void WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom);
 
     // ---- simple text of prompts ----
     void MapToFullWidth();
