@@ -44,6 +44,18 @@ public:
     // coefficient divide the other.
     void MakeRandomSystemC();
 
+    // ---- lesson 5: answers to the textbook exercises, unknown coefficients ----
+    void ShowBracketExercise();
+    void ShowFractionDecimalExercises();
+    void ShowAbcFormExercises();
+    void ShowUnknownCoefficientExample();
+    void ShowUnknownCoefficientPractice();
+
+    // ---- lesson 6: P48 基本の問題 ----
+    void ShowBasicCandidateChecks();
+    void ShowBasicEliminationProblems();
+    void ShowBasicSubstitutionProblems();
+
     // Generator state, kept only for one call.
     float solutionX = 0, solutionY = 0;
     float signCoin = 0, poolIndex = 0, shuffleCase = 0, coefRatio = 0;
