@@ -71,6 +71,12 @@ private:
     // Right-hand sides from the solution; false when one exceeds 99.
     bool AcceptSystem();
 
+    // Lesson 6's title plate at (x, 30) and the page's number plate `gap`
+    // to its right; the cursor ends at the number plate's top-right corner.
+    void DrawBasicProblemPlates(lessons::Page& page, float x, float gap, const char* number);
+    // The system a1x+b1y=c1, a2x+b2y=c2 worked by the solver without waits.
+    void SolveBasicSystem(float a1, float b1, float c1, float a2, float b2, float c2);
+
     // One example of the elimination example pages.
     void ShowEliminationExample(float titleColour, float column, const char* label);
 };

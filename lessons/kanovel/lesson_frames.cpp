@@ -36,7 +36,9 @@ void KanovelLessons::RunVariousSystemsLesson() {
 }
 
 void KanovelLessons::RunBasicProblemsLesson() {
-    RunSubmenu("P48 基本の問題 ①　②　③　④終了", {{}, {}, {}});
+    RunSubmenu("P48 基本の問題 ①　②　③　④終了",
+               {[this] { ShowBasicCandidateChecks(); }, [this] { ShowBasicEliminationProblems(); },
+                [this] { ShowBasicSubstitutionProblems(); }});
 }
 
 // ---- goal screens ----
