@@ -1,7 +1,9 @@
 #include "platform/window_platform.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
 
+#include <cstdio>
 #include <ctime>
 
 namespace platform {
@@ -15,6 +17,14 @@ namespace {
 constexpr int kPollWaitMs = 250;
 
 std::string Code(int c) { return std::string(1, static_cast<char>(c)); }
+
+// A request that names a window gone meanwhile (another program's, say) is
+// answered with a protocol error; the default answer to that is to end the
+// program, which a pupil must never see.
+int NoteXError(Display*, XErrorEvent* error) {
+    std::fprintf(stderr, "X protocol error %d (request %d) ignored\n", error->error_code, error->request_code);
+    return 0;
+}
 
 // Full-width digits and signs typed through an input method count as their
 // half-width keys.
@@ -74,6 +84,7 @@ WindowPlatform::WindowPlatform(const std::string& title) {
         SDL_Quit();
         throw NoDisplay("no display (video driver \"" + driver + "\")");
     }
+    if (driver == "x11") XSetErrorHandler(NoteXError);
     fonts_ = std::make_unique<FontBook>();
     SDL_Rect usable{0, 0, 1344, 756};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
