@@ -85,6 +85,15 @@ Page& Page::brace(X at, Y row, float colour) {
     return *this;
 }
 
+Page& Page::system(X at, Y row, float colour, const std::string& first, const std::string& second) {
+    const float left = x(at), top = y(row);
+    brace(left, top, colour);
+    // Only the row is taken from the first equation, so the second one
+    // starts under it whatever its width.
+    textKeepCursor(left + 40, top, colour, first);
+    return text(left + 40, top + 50, colour, second);
+}
+
 Page& Page::columnSum(X at, Y row, float colour, const std::string& upper, const std::string& op,
                       const std::string& lower) {
     rt_.penX = x(at);

@@ -74,6 +74,11 @@ public:
     Page& cell(X x, Y y, float w, float h, float frame, float fill, float textColour, const std::string& text);
     // The brace of a system (height 100) at (x, y), in `colour`.
     Page& brace(X x, Y y, float colour = 0);
+    // A braced system: the brace at (x, y), the first equation 40 to its
+    // right on the same row and the second one row (50) below it at the
+    // same x, brace and equations in `colour`; the cursor ends after the
+    // second equation.
+    Page& system(X x, Y y, float colour, const std::string& first, const std::string& second);
     // A written column sum at (x, y): upper row, operator and lower row, rule
     // in colour 0, rows 50 apart. Leaves cursorY on the lower row and
     // resultX at its equations' column.

@@ -34,6 +34,13 @@ public:
     void RunExample2Page();
     void RunExample3Page();
 
+    // ---- substitution lesson pages ----
+    void ShowSubstitutionPuzzlePage();
+    void ShowSubstitutionExplanationPage();
+    void ShowSubstitutionExercise5Page();
+    void ShowEqualValuesExamplePage();
+    void ShowSubstitutionExercise6Page();
+
     // ---- random systems a1x+b1y=c1, a2x+b2y=c2 in solverCoef and solverConst ----
     // One unknown's coefficients equal (first example of a visit), then
     // opposite, in turn.

@@ -24,7 +24,15 @@ void KanovelLessons::RunEliminationLesson2() {
 
 void KanovelLessons::RunSubstitutionLesson() {
     ShowSubstitutionLessonGoal();
-    RunSubmenu("①Q見いだし　②説明　③例４　④問5　⑤等値法例　⑥問6　⑦終了", {{}, {}, {}, {}, {}, {}});
+    RunSubmenu("①Q見いだし　②説明　③例４　④問5　⑤等値法例　⑥問6　⑦終了",
+               {
+                   [this] { ShowSubstitutionPuzzlePage(); },
+                   [this] { ShowSubstitutionExplanationPage(); },
+                   {},
+                   [this] { ShowSubstitutionExercise5Page(); },
+                   [this] { ShowEqualValuesExamplePage(); },
+                   [this] { ShowSubstitutionExercise6Page(); },
+               });
 }
 
 void KanovelLessons::RunVariousSystemsLesson() {
