@@ -1,7 +1,6 @@
 // Lesson 6's pages, P48 基本の問題: ① four candidate pairs checked against
 // 3x-2y=-11, x+y=3; ② four systems worked by the solver, two side by side;
 // ③ two systems solved by substitution.
-#include "lessons/common/braced_system.h"
 #include "lessons/kanovel/kanovel_lessons.h"
 
 namespace kanovel {
@@ -103,7 +102,7 @@ void KanovelLessons::ShowBasicSubstitutionProblems() {
     DrawBasicProblemPlates(page, 108, 44, "3");
     // Each system's brace stands where its label ends.
     page.text(L - 38, Down(50), 3, "(1)");
-    BracedSystem(page, C, Same, "y=x-2…①", "3x+y=14…②");
+    page.system(C, Same, 0, "y=x-2…①", "3x+y=14…②");
     page.text(L, Down(50), 3, "①を②に代入して");
     page.text(L, Down(50), 0, "3x+x-2=14");
     page.text(L, Down(50), 0, "  3x+x=14+2");
@@ -116,7 +115,7 @@ void KanovelLessons::ShowBasicSubstitutionProblems() {
     rt.leftMargin = 722;
     rt.cursorY = 30;
     page.text(L - 38, Same, 3, "(2)");
-    BracedSystem(page, C, Same, "-5x+y=9…①", "x=3y+1…②");
+    page.system(C, Same, 0, "-5x+y=9…①", "x=3y+1…②");
     page.text(L, Down(50), 3, "②を①に代入して");
     page.text(L, Down(50), 0, "-5(3y+1)+y=9");
     page.text(L, Down(50), 0, "  -15y-5+y=9");

@@ -2,7 +2,6 @@
 // and b whose solution is given. The solution substituted into both
 // equations gives a system in a and b, rewritten with a before b, solved by
 // eliminating b in a column sum and finished by substituting a back.
-#include "lessons/common/braced_system.h"
 #include "lessons/kanovel/kanovel_lessons.h"
 
 namespace kanovel {
@@ -14,13 +13,13 @@ void KanovelLessons::ShowUnknownCoefficientExample() {
     Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
     page.text(L - 38, Same, 3, "例4　次の連立方程式の解がx=1,y=2");
     page.text(L + 38, Down(50), 3, "であるとき、a,bの値を求めなさい。");
-    BracedSystem(page, 76, 130, "ax+by=5…①", "bx+ay=4…②");
+    page.system(76, 130, 0, "ax+by=5…①", "bx+ay=4…②");
     page.key();
     page.text(76, 230, 3, "①,②にx=1,y=2を代入すると").key();
-    BracedSystem(page, 76, 280, "a+2b=5…①", "b+2a=4…②");
+    page.system(76, 280, 0, "a+2b=5…①", "b+2a=4…②");
     page.key();
     // The rewritten system stands beside the substituted one.
-    BracedSystem(page, C + 10, 280, "a+2b=5…③", "2a+b=4…④");
+    page.system(C + 10, 280, 0, "a+2b=5…③", "2a+b=4…④");
     page.key();
     rt.leftMargin = 722;
     rt.cursorY = 30;
@@ -46,11 +45,11 @@ void KanovelLessons::ShowUnknownCoefficientPractice() {
     Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
     page.text(L - 38, Same, 3, "練習　次の連立方程式の解がx=-1,y=2");
     page.text(L + 38, Down(50), 3, "であるとき、a,bの値を求めなさい。");
-    BracedSystem(page, 76, 130, "ax-by=-13…①", "bx+ay=1…②");
+    page.system(76, 130, 0, "ax-by=-13…①", "bx+ay=1…②");
     page.key();
     page.text(76, 230, 3, "①,②にx=-1,y=2を代入すると");
-    BracedSystem(page, 76, 280, "-a-2b=-13…①", "-b+2a=1…②");
-    BracedSystem(page, L + 10, Down(70), "a+2b=13…③", "2a-b=1…④");
+    page.system(76, 280, 0, "-a-2b=-13…①", "-b+2a=1…②");
+    page.system(L + 10, Down(70), 0, "a+2b=13…③", "2a-b=1…④");
     page.key();
     rt.leftMargin = 722;
     rt.cursorY = 30;

@@ -2,7 +2,6 @@
 // (fractions and decimals) and ⑥問３ (the form A=B=C). Each shows its two
 // answers on two screens, drawn whole, with one key between them; the
 // working column starts at x 722 beside the rearranged system.
-#include "lessons/common/braced_system.h"
 #include "lessons/kanovel/kanovel_lessons.h"
 
 namespace kanovel {
@@ -13,12 +12,12 @@ void KanovelLessons::ShowBracketExercise() {
     {
         Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
         page.textKeepCursor(76, 30, 3, "問1　解答(1)");
-        BracedSystem(page, 76, 80, "5x+2y=1…①", "3x-4(x+y)=7…②");
+        page.system(76, 80, 0, "5x+2y=1…①", "3x-4(x+y)=7…②");
         page.text(76, 180, 3, "②を整理すると");
         page.text(76, 230, 0, "3x-4x-4y=7");
         page.text(76, 280, 0, "-x-4y=7…③");
         page.text(76, 330, 3, "③を使って連立方程式をつくると");
-        BracedSystem(page, 76, 380, "5x+2y=1…①", "-x-4y=7…③");
+        page.system(76, 380, 0, "5x+2y=1…①", "-x-4y=7…③");
         rt.leftMargin = 722;
         rt.cursorY = 30;
         page.text(722, 80, 3, "①*2+③");
@@ -33,12 +32,12 @@ void KanovelLessons::ShowBracketExercise() {
     }
     Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
     page.textKeepCursor(76, 30, 3, "問1　解答(2)");
-    BracedSystem(page, 76, 80, "x+2y=-1…①", "x=2(3y-5)+1…②");
+    page.system(76, 80, 0, "x+2y=-1…①", "x=2(3y-5)+1…②");
     page.text(76, 180, 3, "②を整理すると");
     page.text(76, 230, 0, "x=6y-10+1");
     page.text(76, 280, 0, "x=6y-9…③");
     page.text(76, 330, 3, "③を使って連立方程式をつくると");
-    BracedSystem(page, 76, 380, "x+2y=-1…①", "x=6y-9…③");
+    page.system(76, 380, 0, "x+2y=-1…①", "x=6y-9…③");
     rt.leftMargin = 722;
     rt.cursorY = 30;
     page.text(722, 80, 3, "③を①に代入して");
@@ -63,7 +62,7 @@ void KanovelLessons::ShowFractionDecimalExercises() {
         page.text(76, 270, 0, "12*ﾀ1/4ﾀx+12*ﾀ2/3ﾀy=12*(-1)");
         page.text(76, 330, 0, "3x+8y=-12…③");
         page.text(76, 380, 3, "③を使って連立方程式をつくると");
-        BracedSystem(page, 76, 430, "3x+2y=6…①", "3x+8y=-12…③");
+        page.system(76, 430, 0, "3x+2y=6…①", "3x+8y=-12…③");
         rt.leftMargin = 722;
         rt.cursorY = 30;
         page.text(722, 80, 3, "①-③");
@@ -80,12 +79,12 @@ void KanovelLessons::ShowFractionDecimalExercises() {
     }
     Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
     page.textKeepCursor(76, 30, 3, "問2　解答(2)");
-    BracedSystem(page, 76, 80, "0.2x+0.3y=-0.2…①", "5x+2y=17…②");
+    page.system(76, 80, 0, "0.2x+0.3y=-0.2…①", "5x+2y=17…②");
     page.text(76, 180, 3, "①の係数を整数になおすと");
     page.text(76, 230, 0, "10*0.2x+10*0.3y=10*(-0.2)");
     page.text(76, 280, 0, "2x+3y=-2…③");
     page.text(76, 330, 3, "③を使って連立方程式をつくると");
-    BracedSystem(page, 76, 380, "2x+3y=-2…③", "5x+2y=17…②");
+    page.system(76, 380, 0, "2x+3y=-2…③", "5x+2y=17…②");
     rt.leftMargin = 722;
     rt.cursorY = 30;
     page.text(722, 80, 3, "③*2-②*3");
@@ -105,7 +104,7 @@ void KanovelLessons::ShowAbcFormExercises() {
         Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
         page.textKeepCursor(76, 30, 3, "問3　解答(1)");
         page.text(76, 80, 3, "5を2回使って連立方程式をつくると");
-        BracedSystem(page, 76, 130, "2x+y=5…①", "x+3y=5…②");
+        page.system(76, 130, 0, "2x+y=5…①", "x+3y=5…②");
         rt.leftMargin = 722;
         rt.cursorY = 30;
         page.text(722, 80, 3, "①-②*2");
