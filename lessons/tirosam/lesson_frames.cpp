@@ -8,7 +8,9 @@ using namespace lessons;
 
 void TirosamLessons::RunIntroLesson() {
     ShowIntroLessonGoal();
-    RunSubmenu("①Q1次方程式　②Q連立方程式　③不適例　④終了", {{}, {}, {}});
+    RunSubmenu("①Q1次方程式　②Q連立方程式　③不適例　④終了",
+               {[this] { ShowCakesAndPuddingsProblem(); }, [this] { ShowFourStepProcedure(); },
+                [this] { ShowUnsuitableSolution(); }});
 }
 
 void TirosamLessons::RunCountPriceLesson() {
