@@ -15,7 +15,8 @@ void TirosamLessons::RunIntroLesson() {
 
 void TirosamLessons::RunCountPriceLesson() {
     ShowCountPriceLessonGoal();
-    RunSubmenu("①例１　②問1　③終了", {{}, {}});
+    RunSubmenu("①例１　②問1　③終了",
+               {[this] { RunAdmissionFeeExamples(); }, [this] { ShowBreadAndDoughnutAnswer(); }});
 }
 
 void TirosamLessons::RunSpeedLesson() {
