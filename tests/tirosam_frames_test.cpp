@@ -1,16 +1,11 @@
 // Tirosam's lesson entries, goal screens and sub-menus, driven by keys.
-#include <algorithm>
-
+#include "tests/page_checks.h"
 #include "tests/test_support.h"
 
 namespace {
 
+using page_checks::Count;
 using testing_support::RunProgram;
-
-int Count(const std::vector<std::string>& log, const std::string& prefix) {
-    return static_cast<int>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-}
 
 const char* const kPanel = "box 22 10 1342 610 15 10";
 // The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
