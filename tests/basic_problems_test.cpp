@@ -26,7 +26,7 @@ TEST(BasicProblems, CandidatePageWaitsOnceAfterItsPlatesAndAnswersU) {
     const int number = Find(log, {"box 442 30 486 74 4 3 3"});
     EXPECT_GE(Find(log, {"box 36 30 432 74 5 4 3"}), 0);
     ASSERT_GE(number, 0);
-    const int first = Find(log, Row(7, 36, 80, "ア x=1,y=7 を代入すると"));
+    const int first = Find(log, RowLines(7, 36, 80, "ア x=1,y=7 を代入すると"));
     ASSERT_GT(first, number);
     EXPECT_EQ(WaitsBetween(log, number, first), 1);
 
@@ -41,13 +41,13 @@ TEST(BasicProblems, CandidatePageWaitsOnceAfterItsPlatesAndAnswersU) {
              {0, right, 380, " 3x-2y=3*2-2*1"},
              {0, right, 530, "="},
          })
-        EXPECT_GE(Find(log, Row(colour, x, y, text)), 0) << text;
+        EXPECT_GE(Find(log, RowLines(colour, x, y, text)), 0) << text;
     // Each mark follows its "=" row on the same row.
     const float afterEquals = RowEnd(36, "=3-14=");
-    EXPECT_GE(Find(log, Row(3, afterEquals, 180, "-11 …○")), 0);
+    EXPECT_GE(Find(log, RowLines(3, afterEquals, 180, "-11 …○")), 0);
     const float lastMark = RowEnd(right, "=");
-    EXPECT_GE(Find(log, Row(3, lastMark, 530, "3 …○")), 0);
-    EXPECT_GE(Find(log, Row(5, RowEnd(lastMark, "3 …○") + 48, 530, "答　ウ")), 0);
+    EXPECT_GE(Find(log, RowLines(3, lastMark, 530, "3 …○")), 0);
+    EXPECT_GE(Find(log, RowLines(5, RowEnd(lastMark, "3 …○") + 48, 530, "答　ウ")), 0);
 }
 
 TEST(BasicProblems, EliminationPageSolvesFourSystemsInThreeStages) {
@@ -57,12 +57,12 @@ TEST(BasicProblems, EliminationPageSolvesFourSystemsInThreeStages) {
     EXPECT_EQ(Count(log, "box 76 30 472 74 5 4"), 2);  // the plates, drawn again for (3)
     EXPECT_EQ(Count(log, "box 516 30 560 74 4 3"), 2);
 
-    const int label1 = Find(log, Row(3, 38, 90, "(1)"));
-    const int label2 = Find(log, Row(3, 684, 30, "(2)"), label1);
+    const int label1 = Find(log, RowLines(3, 38, 90, "(1)"));
+    const int label2 = Find(log, RowLines(3, 684, 30, "(2)"), label1);
     const int clearLeft = Find(log, {"box 0 0 684 1800 15 15 3"}, label2);
-    const int label3 = Find(log, Row(3, 38, 90, "(3)"), clearLeft);
+    const int label3 = Find(log, RowLines(3, 38, 90, "(3)"), clearLeft);
     const int clearRight = Find(log, {"box 684 0 2444 1800 15 15 3"}, label3);
-    const int label4 = Find(log, Row(3, 684, 30, "(4)"), clearRight);
+    const int label4 = Find(log, RowLines(3, 684, 30, "(4)"), clearRight);
     for (int at : {label1, label2, clearLeft, label3, clearRight, label4}) ASSERT_GE(at, 0);
     EXPECT_EQ(WaitsBetween(log, label1, clearLeft), 1);
     EXPECT_EQ(WaitsBetween(log, clearLeft, clearRight), 1);
@@ -101,7 +101,7 @@ TEST(BasicProblems, SubstitutionPageIsDrawnWholeWithItsRowsLinedUp) {
              {0, 722, 380, "         y=-1"},
              {5, 722, 580, "答 x=-2,y=-1"},
          })
-        EXPECT_GE(Find(log, Row(colour, x, y, text)), 0) << text;
+        EXPECT_GE(Find(log, RowLines(colour, x, y, text)), 0) << text;
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ testing_support::RunResult RunPage(const std::string& entry, int waits) {
 
 void ExpectRows(const Log& log, const std::vector<std::tuple<float, float, float, std::string>>& rows) {
     for (const auto& [colour, x, y, text] : rows)
-        EXPECT_GE(Find(log, Row(colour, x, y, text)), 0) << text << " at " << x << "," << y;
+        EXPECT_GE(Find(log, RowLines(colour, x, y, text)), 0) << text << " at " << x << "," << y;
 }
 
 TEST(VariousExercises, EachPageTakesItsKeysAndGoesBackToTheSubmenu) {
@@ -61,9 +61,9 @@ TEST(VariousExercises, BracketExerciseLinesUpItsWorkingAndWaitsBetweenProblems) 
     EXPECT_GE(Find(log, Brace(76, 80)), 0);
     EXPECT_GE(Find(log, Brace(76, 380)), 0);
     // The one key comes after the first answer and before the second clear.
-    const int answer1 = Find(log, Row(5, 722, 530, "答 x=1,y=-2"));
+    const int answer1 = Find(log, RowLines(5, 722, 530, "答 x=1,y=-2"));
     const int clear2 = Find(log, {"box 0 0 1600 1800 15 15 3"}, answer1);
-    const int answer2 = Find(log, Row(5, 722, 430, "答 x=-3,y=1"), clear2);
+    const int answer2 = Find(log, RowLines(5, 722, 430, "答 x=-3,y=1"), clear2);
     ASSERT_GE(answer1, 0);
     ASSERT_GE(clear2, 0);
     ASSERT_GE(answer2, 0);
@@ -132,19 +132,19 @@ TEST(VariousExercises, UnknownCoefficientExampleWaitsAfterEachStepThenStatesTheR
                     });
     // One key after each step, from the given system to the answer.
     std::vector<int> steps = {
-        Find(log, Row(0, 116, 180, "bx+ay=4…②")),  Find(log, Row(3, 76, 230, "①,②にx=1,y=2を代入すると")),
-        Find(log, Row(0, 116, 330, "b+2a=4…②")),   Find(log, Row(0, end + 50, 330, "2a+b=4…④")),
-        Find(log, Row(3, 722, 155, "+-  -   -")),   Find(log, Row(0, 749, 230, "-3a   =-3")),
-        Find(log, Row(0, 776, 280, " a   =1")),     Find(log, Row(3, 722, 330, "a=1 を③に代入して")),
-        Find(log, Row(0, 722, 380, "1+2b=5")),      Find(log, Row(0, 722, 430, "2b=5-1=4")),
-        Find(log, Row(0, 722, 480, " b=2")),        Find(log, Row(5, 722, 530, "答 a=1,b=2")),
-        Find(log, Row(5, 76, 480, "連立方程式の解が分かっているときは、")),
+        Find(log, RowLines(0, 116, 180, "bx+ay=4…②")),  Find(log, RowLines(3, 76, 230, "①,②にx=1,y=2を代入すると")),
+        Find(log, RowLines(0, 116, 330, "b+2a=4…②")),   Find(log, RowLines(0, end + 50, 330, "2a+b=4…④")),
+        Find(log, RowLines(3, 722, 155, "+-  -   -")),   Find(log, RowLines(0, 749, 230, "-3a   =-3")),
+        Find(log, RowLines(0, 776, 280, " a   =1")),     Find(log, RowLines(3, 722, 330, "a=1 を③に代入して")),
+        Find(log, RowLines(0, 722, 380, "1+2b=5")),      Find(log, RowLines(0, 722, 430, "2b=5-1=4")),
+        Find(log, RowLines(0, 722, 480, " b=2")),        Find(log, RowLines(5, 722, 530, "答 a=1,b=2")),
+        Find(log, RowLines(5, 76, 480, "連立方程式の解が分かっているときは、")),
     };
     for (size_t i = 0; i + 1 < steps.size(); ++i) {
         ASSERT_GE(steps[i], 0) << i;
         EXPECT_EQ(WaitsBetween(log, steps[i], steps[i + 1]), 1) << i;
     }
-    const int second = Find(log, Row(5, 76, 530, "代入すればよい。"), steps.back());
+    const int second = Find(log, RowLines(5, 76, 530, "代入すればよい。"), steps.back());
     ASSERT_GE(second, 0);
     EXPECT_EQ(WaitsBetween(log, steps.back(), second), 0);
 }
@@ -161,10 +161,10 @@ TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
                         {0, 776, 230, "5a   =15"},
                         {0, 776, 280, " a   =3"},
                     });
-    const int given = Find(log, Row(0, 116, 180, "bx+ay=1…②"));
-    const int rewritten = Find(log, Row(0, 126, 450, "2a-b=1…④"), given);
-    const int caption = Find(log, Row(3, 722, 80, "③+④*2"), rewritten);
-    const int answer = Find(log, Row(5, 722, 530, "答 a=3,b=5"), caption);
+    const int given = Find(log, RowLines(0, 116, 180, "bx+ay=1…②"));
+    const int rewritten = Find(log, RowLines(0, 126, 450, "2a-b=1…④"), given);
+    const int caption = Find(log, RowLines(3, 722, 80, "③+④*2"), rewritten);
+    const int answer = Find(log, RowLines(5, 722, 530, "答 a=3,b=5"), caption);
     ASSERT_GE(given, 0);
     ASSERT_GE(rewritten, 0);
     ASSERT_GE(answer, 0);
@@ -172,7 +172,7 @@ TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
     EXPECT_EQ(WaitsBetween(log, rewritten, caption), 1);
     EXPECT_EQ(WaitsBetween(log, caption, answer), 0);
     // An addition has no row of signs.
-    EXPECT_EQ(Find(log, Row(3, 722, 155, "+-  -   -")), -1);
+    EXPECT_EQ(Find(log, RowLines(3, 722, 155, "+-  -   -")), -1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "lessons/tirosam/tirosam.h"
 
+#include "lessons/tirosam/tirosam_lessons.h"
+
 namespace tirosam {
 
 runtime::ProgramData ProgramData() {
@@ -13,6 +15,10 @@ runtime::ProgramData ProgramData() {
 
 void Run(platform::Platform& platform) {
     runtime::Runtime rt(platform, ProgramData());
+    TirosamLessons lessons(rt);
+    rt.program.lessons = {[&] { lessons.RunIntroLesson(); },   [&] { lessons.RunCountPriceLesson(); },
+                          [&] { lessons.RunSpeedLesson(); },   [&] { lessons.RunPercentLesson(); },
+                          [&] { lessons.RunChapterExercisesA(); }, [&] { lessons.RunChapterExercisesB(); }};
     rt.Run();
 }
 

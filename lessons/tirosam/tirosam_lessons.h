@@ -1,0 +1,67 @@
+// Tirosam's six lessons: their entries, goal screens, sub-menus, pages and
+// the random data of their example pages.
+#pragma once
+
+#include "lessons/common/lesson_base.h"
+#include "lessons/common/page.h"
+#include "solver/elimination_solver.h"
+
+namespace tirosam {
+
+class TirosamLessons : public lessons::LessonBase {
+public:
+    explicit TirosamLessons(runtime::Runtime& runtime) : LessonBase(runtime), solver(runtime) {}
+
+    solver::EliminationSolver solver;
+
+    // ---- lesson entries (main-menu entries 1 to 6) ----
+    void RunIntroLesson();
+    void RunCountPriceLesson();
+    void RunSpeedLesson();
+    void RunPercentLesson();
+    void RunChapterExercisesA();
+    void RunChapterExercisesB();
+
+    // ---- goal screens ("<めあて>"), drawn once on each entry ----
+    void ShowIntroLessonGoal();
+    void ShowCountPriceLessonGoal();
+    void ShowSpeedLessonGoal();
+    void ShowPercentLessonGoal();
+
+    // ---- lesson 1: introduction ----
+    void ShowCakesAndPuddingsProblem();
+    void ShowFourStepProcedure();
+    void ShowUnsuitableSolution();
+
+    // ---- lesson 2: numbers and prices ----
+    void RunAdmissionFeeExamples();
+    void GenerateAdmissionFeeData();
+    void ShowBreadAndDoughnutAnswer();
+
+    // ---- lesson 3: speed, time and distance ----
+    // The speed example page: RunSpeedExamples clears the page and repeats
+    // GenerateSpeedExampleData and one pass of DrawSpeedExample until 1 is
+    // typed at the next-step prompt (the loop asks it after each pass), then
+    // closes with ShowSpeedExerciseHint.
+    void RunSpeedExamples();
+    void GenerateSpeedExampleData();
+    void DrawSpeedExample();
+    void ShowSpeedExerciseHint();
+
+    // ---- state of the pages ----
+    // The right-hand and left-hand panes of the random example pages.
+    float exampleColumnX = 0, setupColumnX = 0;
+    // Positions a page keeps between its drawing calls (line-diagram points,
+    // table origins, figure corners); each page fills what it uses.
+    basic::Array<float> pointX{40}, pointY{40};
+    // The admission-fee example: the fees drawn and where its set-up ends.
+    float adultFee = 0, feeRatio = 0, studentFee = 0;
+    float lastEquationY = 0;
+
+private:
+    // The goal screen of lessons 2 to 4: the screen cleared, "<めあて>" and
+    // the goal sentence below it.
+    void ShowGoal(const char* sentence);
+};
+
+}  // namespace tirosam
