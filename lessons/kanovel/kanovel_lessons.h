@@ -29,6 +29,31 @@ public:
     void ShowSubstitutionLessonGoal();
     void ShowVariousSystemsLessonGoal();
 
+    // ---- lesson 1 pages ----
+    void ShowShotProblemPage();
+    void ShowTwoUnknownEquationPage();
+    void ShowSolutionTablesPage();
+    void ShowSolutionCheckPage();
+    void ShowCandidatePairsPage();
+
+    // ---- lesson 2 and 3 scripted pages ----
+    void ShowPictogramEliminationPage();
+    void ShowEliminationExplanationPage();
+    void ShowMultiplyFirstPage();
+    void ShowTask2Page();
+
+    // ---- fixed systems worked by the solver ----
+    void ShowExercise1Page();
+    void ShowExercise2Page();
+    void ShowEliminationExercise3Page();
+    void ShowEliminationExercise4Page();
+
+    // Positions of table cells and points that a page keeps while it runs
+    // (elements 0 to 40); every page writes what it reads.
+    basic::Array<float> cellX = basic::Array<float>(40), cellY = basic::Array<float>(40);
+    // The column of headings and remarks at the right of some pages.
+    lessons::SideColumn side;
+
     // ---- random elimination examples ----
     void RunExample1Page();
     void RunExample2Page();
@@ -61,6 +86,20 @@ private:
 
     // One example of the elimination example pages.
     void ShowEliminationExample(float titleColour, float column, const char* label);
+
+    // a1x+b1y=c1, a2x+b2y=c2 of an exercise.
+    struct FixedSystem {
+        float a1, b1, c1, a2, b2, c2;
+    };
+    // The system worked whole by the solver, placed after the label just drawn.
+    void SolveFixedSystem(const FixedSystem& system);
+    // Exercises (1) at the left and (2) at the right, a key, then (3) at the
+    // left on the erased left half; (1) carries the heading.
+    void WorkExercisesInTwoColumns(const char* heading, const FixedSystem (&systems)[3]);
+    // A table of solutions of one equation: the x row with `columns` values
+    // from 0, then the y row revealed a cell a key.
+    void RevealSolutionTable(lessons::Page& page, float columns, float yRowHeight,
+                             const std::function<std::string(float)>& yText);
 };
 
 }  // namespace kanovel
