@@ -63,8 +63,7 @@ void KanovelLessons::ShowPictogramEliminationPage() {
 
 void KanovelLessons::ShowEliminationExplanationPage() {
     Page page(rt, Clear{0, 0, 1600, 1800}, /*leftMargin*/ 76, /*cursorY*/ 30, &side);
-    side.sideMargin = 608;
-    side.sideCursorY = 30;
+    side = SideColumn{.sideMargin = 608, .sideCursorY = 30};
     page.text(S, SideDown(0), 3, "解き方を確認しよう。");
     page.bracedPair(L, Same, 0, "2x+5y=600…①", "2x+3y=480…②").key();
     page.text(L, Down(50), 3, "①-②");

@@ -2,6 +2,8 @@
 // the random systems of their example pages.
 #pragma once
 
+#include <vector>
+
 #include "lessons/common/lesson_base.h"
 #include "lessons/common/page.h"
 #include "solver/elimination_solver.h"
@@ -96,10 +98,30 @@ private:
     // Exercises (1) at the left and (2) at the right, a key, then (3) at the
     // left on the erased left half; (1) carries the heading.
     void WorkExercisesInTwoColumns(const char* heading, const FixedSystem (&systems)[3]);
-    // A table of solutions of one equation: the x row with `columns` values
-    // from 0, then the y row revealed a cell a key.
-    void RevealSolutionTable(lessons::Page& page, float columns, float yRowHeight,
+    // A table of solutions of one equation, 76 right of leftMargin and 70
+    // below the cursor: the x row with `columns` values from 0, then the y
+    // row revealed a cell a key. The cells of its column x = 3 are kept in
+    // cellX, cellY (`highlight`) and (`highlight` + 1).
+    void RevealSolutionTable(lessons::Page& page, int highlight, float columns, float yRowHeight,
                              const std::function<std::string(float)>& yText);
+
+    // The texts of a system worked after multiplying first: its two
+    // equations, the hint, the caption and rows of the column subtraction,
+    // the combined equation, the rows after y=3 is put into ①, the answer
+    // and the first line of the rule.
+    struct MultiplyFirstTexts {
+        const char* equation1;
+        const char* equation2;
+        const char* hint;
+        const char* caption;
+        const char* upperRow;
+        const char* lowerRow;
+        const char* combined;
+        std::vector<const char*> substitution;
+        const char* answer;
+        const char* rule;
+    };
+    void ShowMultiplyFirstWorking(const MultiplyFirstTexts& texts);
 };
 
 }  // namespace kanovel

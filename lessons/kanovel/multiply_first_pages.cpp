@@ -8,47 +8,53 @@ namespace kanovel {
 
 using namespace lessons;
 
-void KanovelLessons::ShowMultiplyFirstPage() {
+void KanovelLessons::ShowMultiplyFirstWorking(const MultiplyFirstTexts& texts) {
     Page page(rt, Clear{0, 0, 1600, 1800}, /*leftMargin*/ 76, /*cursorY*/ 30, &side);
-    side.sideMargin = 608;
-    side.sideCursorY = 30;
+    side = SideColumn{.sideMargin = 608, .sideCursorY = 30};
     page.text(S, SideDown(0), 3, "どうすれば消去できる？");
-    page.bracedPair(L, Same, 0, "x+2y=4…①", "4x+3y=1…②").key();
-    page.text(S, SideDown(50), 7, "①を 4x+8y=16 にすればいい").key();
-    page.text(L, Down(50), 3, "①*4-②");
-    page.columnSum(L, Down(50), 0, "4x+8y=16", "-", "4x+3y=1");
+    page.bracedPair(L, Same, 0, texts.equation1, texts.equation2).key();
+    page.text(S, SideDown(50), 7, texts.hint).key();
+    page.text(L, Down(50), 3, texts.caption);
+    page.columnSum(L, Down(50), 0, texts.upperRow, "-", texts.lowerRow);
     // The lower row's signs flipped, between the two rows.
     page.textKeepCursor(L, Down(-25), 3, "+-  -  -").key();
-    page.text(rt.resultX, Down(50), 0, "   5y=15").key();
+    page.text(rt.resultX, Down(50), 0, texts.combined).key();
     page.text(rt.resultX, Down(50), 0, "    y=3").key();
     page.text(L, Down(50), 3, "y=3 を①に代入して").key();
-    page.text(L, Down(50), 0, "x+2*3=4").key();
-    page.text(L, Down(50), 0, "x=4-6=-2").key();
-    page.text(L, Down(50), 5, "答 x=-2,y=3").key();
-    page.text(S, SideDown(80), 5, "何倍かして、");
+    for (const char* row : texts.substitution) page.text(L, Down(50), 0, row).key();
+    page.text(L, Down(50), 5, texts.answer).key();
+    page.text(S, SideDown(80), 5, texts.rule);
     page.text(S, SideDown(50), 5, "係数の絶対値を同じにすればよい。");
 }
 
+void KanovelLessons::ShowMultiplyFirstPage() {
+    ShowMultiplyFirstWorking({
+        .equation1 = "x+2y=4…①",
+        .equation2 = "4x+3y=1…②",
+        .hint = "①を 4x+8y=16 にすればいい",
+        .caption = "①*4-②",
+        .upperRow = "4x+8y=16",
+        .lowerRow = "4x+3y=1",
+        .combined = "   5y=15",
+        .substitution = {"x+2*3=4", "x=4-6=-2"},
+        .answer = "答 x=-2,y=3",
+        .rule = "何倍かして、",
+    });
+}
+
 void KanovelLessons::ShowTask2Page() {
-    Page page(rt, Clear{0, 0, 1600, 1800}, /*leftMargin*/ 76, /*cursorY*/ 30, &side);
-    side.sideMargin = 608;
-    side.sideCursorY = 30;
-    page.text(S, SideDown(0), 3, "どうすれば消去できる？");
-    page.bracedPair(L, Same, 0, "3x-4y=-15…①", "2x+3y=7…②").key();
-    page.text(S, SideDown(50), 7, "①も②も xの係数を6 にすればいい").key();
-    page.text(L, Down(50), 3, "①*2-②*3");
-    page.columnSum(L, Down(50), 0, "6x-8y=-30", "-", "6x+9y=21");
-    // The lower row's signs flipped, between the two rows.
-    page.textKeepCursor(L, Down(-25), 3, "+-  -  -").key();
-    page.text(rt.resultX, Down(50), 0, " -17y=-51").key();
-    page.text(rt.resultX, Down(50), 0, "    y=3").key();
-    page.text(L, Down(50), 3, "y=3 を①に代入して").key();
-    page.text(L, Down(50), 0, "3x-4*3=-15").key();
-    page.text(L, Down(50), 0, "3x=-15+12=-3").key();
-    page.text(L, Down(50), 0, " x=-1").key();
-    page.text(L, Down(50), 5, "答 x=-1,y=3").key();
-    page.text(S, SideDown(80), 5, "何倍かして、x,yのどちらかの");
-    page.text(S, SideDown(50), 5, "係数の絶対値を同じにすればよい。");
+    ShowMultiplyFirstWorking({
+        .equation1 = "3x-4y=-15…①",
+        .equation2 = "2x+3y=7…②",
+        .hint = "①も②も xの係数を6 にすればいい",
+        .caption = "①*2-②*3",
+        .upperRow = "6x-8y=-30",
+        .lowerRow = "6x+9y=21",
+        .combined = " -17y=-51",
+        .substitution = {"3x-4*3=-15", "3x=-15+12=-3", " x=-1"},
+        .answer = "答 x=-1,y=3",
+        .rule = "何倍かして、x,yのどちらかの",
+    });
 }
 
 }  // namespace kanovel

@@ -28,10 +28,18 @@ void KanovelLessons::ShowTwoUnknownEquationPage() {
     page.text(L, Down(80), 0, "3 x=-1,y=10 やx=0.3,y=8.7 、x=ﾀ7/2ﾀ,y=ﾀ11/2ﾀ も解である。");
 }
 
-void KanovelLessons::RevealSolutionTable(Page& page, float columns, float yRowHeight,
+void KanovelLessons::RevealSolutionTable(Page& page, int highlight, float columns, float yRowHeight,
                                          const std::function<std::string(float)>& yText) {
     // cellX(1), cellY(1): the label cells' x and the x row's y; cellX(2),
     // cellY(2): the first value column and the y row.
+    cellX(1) = page.x(L + 76);
+    cellY(1) = rt.cursorY + 70;
+    cellY(2) = cellY(1) + 50;
+    cellX(2) = cellX(1) + 76;
+    cellX(highlight) = cellX(1) + 304;
+    cellY(highlight) = cellY(1);
+    cellX(highlight + 1) = cellX(1) + 304;
+    cellY(highlight + 1) = cellY(2);
     page.cell(cellX(1), cellY(1), 76, 50, 3, 13, 0, "x");
     for (float i = 0; i < columns; ++i) page.cell(cellX(2) + 76 * i, cellY(1), 76, 50, 3, 15, 0, NumberText(rt, i));
     page.cell(cellX(1), cellY(2), 76, yRowHeight, 3, 13, 0, "y");
@@ -53,32 +61,16 @@ void KanovelLessons::ShowSolutionTablesPage() {
     page.text(L + 64, Down(50), 0, "合計9本だから　").key();
     page.text(C, Same, 3, "x+y=9…①").key();
     page.text(C, Same, 7, " 解を求めなさい。");
-    cellX(1) = page.x(L + 76);
-    cellY(1) = rt.cursorY + 70;
-    cellY(2) = cellY(1) + 50;
-    cellX(2) = cellX(1) + 76;
-    cellX(3) = cellX(1) + 304;
-    cellY(3) = cellY(1);
-    cellX(4) = cellX(1) + 304;
-    cellY(4) = cellY(2);
-    RevealSolutionTable(page, 10, 50, [this](float x) { return NumberText(rt, 9 - x); });
+    RevealSolutionTable(page, 3, 10, 50, [this](float x) { return NumberText(rt, 9 - x); });
 
     page.text(L, Down(60), 0, "Q2 得点の合計が21点から2元1次方程式をつくりなさい。").key();
     page.text(L + 64, Down(50), 3, "3x+2y=21…②").key();
     page.text(C, Same, 7, " 解を求めなさい。");
-    cellX(1) = page.x(L + 76);
-    cellY(1) = rt.cursorY + 70;
-    cellY(2) = cellY(1) + 50;
-    cellX(2) = cellX(1) + 76;
-    cellX(5) = cellX(1) + 304;
-    cellY(5) = cellY(1);
-    cellX(6) = cellX(1) + 304;
-    cellY(6) = cellY(2);
     // The y values of 3x+2y=21 for x = 0 to 7; the halves stand as fractions
     // in cells 70 high.
     const char* const halves[] = {"ﾀ21/2ﾀ", "9", "ﾀ15/2ﾀ", "6", "ﾀ9/2ﾀ", "3", "ﾀ3/2ﾀ", "0"};
     for (int i = 0; i <= 7; ++i) rt.workText(i) = halves[i];
-    RevealSolutionTable(page, 8, 70, [this](float x) { return rt.workText(static_cast<int>(x)); });
+    RevealSolutionTable(page, 5, 8, 70, [this](float x) { return rt.workText(static_cast<int>(x)); });
 
     // The column x = 3 in both tables: the common solution.
     page.cell(cellX(3), cellY(3), 76, 50, 3, 11, 5, "3");
