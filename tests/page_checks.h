@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/solver_script.h"
+#include "tests/test_support.h"
 
 namespace page_checks {
 
@@ -19,6 +20,8 @@ namespace page_checks {
 inline const char* const kKeyWait = "box 96 657 400 693 13 4";
 // The frame of the next-step prompt.
 inline const char* const kNextStep = "box 96 639 400 675 13 12";
+
+inline bool StartsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 
 inline int Count(const std::vector<std::string>& log, const std::string& prefix) {
     return static_cast<int>(
@@ -182,6 +185,46 @@ inline int WaitsBetween(const Log& log, int from, int to) {
     for (int i = std::max(from, 0); i < to && i < static_cast<int>(log.size()); ++i)
         if (log[static_cast<size_t>(i)].rfind(kKeyWait, 0) == 0) ++waits;
     return waits;
+}
+
+// How many glyphs `ch` are drawn with the top-left of their cell at (x, y)
+// in `colour`, whatever the magnification, face and size.
+inline int CountGlyph(const std::vector<std::string>& log, float x, float y, int colour, const std::string& ch) {
+    int n = 0;
+    for (const Glyph& g : Glyphs(log))
+        if (g.x == x && g.y == y && g.colour == colour && g.text == ch) ++n;
+    return n;
+}
+
+// How many glyphs `ch` are drawn in `colour` anywhere above the prompt bar.
+inline int CountInColour(const std::vector<std::string>& log, int colour, const std::string& ch) {
+    int n = 0;
+    for (const Glyph& g : Glyphs(log))
+        if (g.y < 640 && g.colour == colour && g.text == ch) ++n;
+    return n;
+}
+
+// The number of key waits begun before the `occurrence`-th line (from 1)
+// that starts with `prefix` (-1 when there is no such line).
+inline int WaitsBefore(const std::vector<std::string>& log, const std::string& prefix, int occurrence = 1) {
+    return WaitsBefore(log, FindLine(log, prefix, occurrence - 1));
+}
+
+// Kanovel from the main menu to page `entry` of lesson `lesson`: `waits`
+// keys for its key waits, then the lesson's last entry and the end.
+inline testing_support::RunResult RunPage(int lesson, int entry, int waits, int lastEntry) {
+    const std::string keys = std::to_string(lesson) + "\r" + std::to_string(entry) + "\r" + Spaces(waits) +
+                             std::to_string(lastEntry) + "\r8\r";
+    return testing_support::RunProgram("kanovel", keys);
+}
+
+// The page took exactly `waits` key waits and went back to its sub-menu,
+// whose line was drawn again, and the program ended from the main menu.
+inline void ExpectPageRun(const testing_support::RunResult& run, int waits) {
+    EXPECT_TRUE(run.ended);
+    EXPECT_FALSE(run.errorShown);
+    EXPECT_EQ(Count(run.log, kKeyWait), waits);
+    EXPECT_EQ(Count(run.log, kSubmenuStart), 2);  // the sub-menu line before and after
 }
 
 }  // namespace page_checks

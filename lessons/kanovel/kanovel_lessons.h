@@ -2,6 +2,8 @@
 // the random systems of their example pages.
 #pragma once
 
+#include <vector>
+
 #include "lessons/common/lesson_base.h"
 #include "lessons/common/page.h"
 #include "solver/elimination_solver.h"
@@ -28,6 +30,31 @@ public:
     void ShowEliminationLesson2Goal();
     void ShowSubstitutionLessonGoal();
     void ShowVariousSystemsLessonGoal();
+
+    // ---- lesson 1 pages ----
+    void ShowShotProblemPage();
+    void ShowTwoUnknownEquationPage();
+    void ShowSolutionTablesPage();
+    void ShowSolutionCheckPage();
+    void ShowCandidatePairsPage();
+
+    // ---- lesson 2 and 3 scripted pages ----
+    void ShowPictogramEliminationPage();
+    void ShowEliminationExplanationPage();
+    void ShowMultiplyFirstPage();
+    void ShowTask2Page();
+
+    // ---- fixed systems worked by the solver ----
+    void ShowExercise1Page();
+    void ShowExercise2Page();
+    void ShowEliminationExercise3Page();
+    void ShowEliminationExercise4Page();
+
+    // Positions of table cells and points that a page keeps while it runs
+    // (elements 0 to 40); every page writes what it reads.
+    basic::Array<float> cellX = basic::Array<float>(40), cellY = basic::Array<float>(40);
+    // The column of headings and remarks at the right of some pages.
+    lessons::SideColumn side;
 
     // ---- random elimination examples ----
     void RunExample1Page();
@@ -86,6 +113,40 @@ private:
 
     // One example of the elimination example pages.
     void ShowEliminationExample(float titleColour, float column, const char* label);
+
+    // a1x+b1y=c1, a2x+b2y=c2 of an exercise.
+    struct FixedSystem {
+        float a1, b1, c1, a2, b2, c2;
+    };
+    // The system worked whole by the solver, placed after the label just drawn.
+    void SolveFixedSystem(const FixedSystem& system);
+    // Exercises (1) at the left and (2) at the right, a key, then (3) at the
+    // left on the erased left half; (1) carries the heading.
+    void WorkExercisesInTwoColumns(const char* heading, const FixedSystem (&systems)[3]);
+    // A table of solutions of one equation, 76 right of leftMargin and 70
+    // below the cursor: the x row with `columns` values from 0, then the y
+    // row revealed a cell a key. The cells of its column x = 3 are kept in
+    // cellX, cellY (`highlight`) and (`highlight` + 1).
+    void RevealSolutionTable(lessons::Page& page, int highlight, float columns, float yRowHeight,
+                             const std::function<std::string(float)>& yText);
+
+    // The texts of a system worked after multiplying first: its two
+    // equations, the hint, the caption and rows of the column subtraction,
+    // the combined equation, the rows after y=3 is put into ①, the answer
+    // and the first line of the rule.
+    struct MultiplyFirstTexts {
+        const char* equation1;
+        const char* equation2;
+        const char* hint;
+        const char* caption;
+        const char* upperRow;
+        const char* lowerRow;
+        const char* combined;
+        std::vector<const char*> substitution;
+        const char* answer;
+        const char* rule;
+    };
+    void ShowMultiplyFirstWorking(const MultiplyFirstTexts& texts);
 };
 
 }  // namespace kanovel

@@ -8,18 +8,25 @@ using namespace lessons;
 
 void KanovelLessons::RunSystemsLesson() {
     ShowSystemsLessonGoal();
-    RunSubmenu("①シュート　②2元1次　③連立方程式　④解判別　⑤問1　⑥終了", {{}, {}, {}, {}, {}});
+    RunSubmenu("①シュート　②2元1次　③連立方程式　④解判別　⑤問1　⑥終了",
+               {[this] { ShowShotProblemPage(); }, [this] { ShowTwoUnknownEquationPage(); },
+                [this] { ShowSolutionTablesPage(); }, [this] { ShowSolutionCheckPage(); },
+                [this] { ShowCandidatePairsPage(); }});
 }
 
 void KanovelLessons::RunEliminationLesson1() {
     ShowEliminationLesson1Goal();
-    RunSubmenu("①Q見いだし　②説明　③例1　④問1　⑤終了", {{}, {}, [this] { RunExample1Page(); }, {}});
+    RunSubmenu("①Q見いだし　②説明　③例1　④問1　⑤終了",
+               {[this] { ShowPictogramEliminationPage(); }, [this] { ShowEliminationExplanationPage(); },
+                [this] { RunExample1Page(); }, [this] { ShowExercise1Page(); }});
 }
 
 void KanovelLessons::RunEliminationLesson2() {
     ShowEliminationLesson2Goal();
     RunSubmenu("①例見いだし　②例2　③問２　④課題２　⑤例3　⑥問３　⑦問４　⑧終了",
-               {{}, [this] { RunExample2Page(); }, {}, {}, [this] { RunExample3Page(); }, {}, {}});
+               {[this] { ShowMultiplyFirstPage(); }, [this] { RunExample2Page(); }, [this] { ShowExercise2Page(); },
+                [this] { ShowTask2Page(); }, [this] { RunExample3Page(); },
+                [this] { ShowEliminationExercise3Page(); }, [this] { ShowEliminationExercise4Page(); }});
 }
 
 void KanovelLessons::RunSubstitutionLesson() {
