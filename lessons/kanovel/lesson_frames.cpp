@@ -24,13 +24,15 @@ void KanovelLessons::RunEliminationLesson2() {
 
 void KanovelLessons::RunSubstitutionLesson() {
     ShowSubstitutionLessonGoal();
-    RunSubmenu("①Q見いだし　②説明　③例４　④問5　⑤等値法例　⑥問6　⑦終了", {{}, {}, {}, {}, {}, {}});
+    RunSubmenu("①Q見いだし　②説明　③例４　④問5　⑤等値法例　⑥問6　⑦終了",
+               {{}, {}, [this] { RunSubstitutionExamplesPage(); }, {}, {}, {}});
 }
 
 void KanovelLessons::RunVariousSystemsLesson() {
     ShowVariousSystemsLessonGoal();
     RunSubmenu("①かっこ　②問1　③分数　④問2　⑤A=B=C　⑥問３　⑦a,b値　⑧練習　⑨終了",
-               {{}, {}, {}, {}, {}, {}, {}, {}});
+               {[this] { ShowBracketExamples(); }, {}, [this] { ShowFractionExamples(); }, {},
+                [this] { ShowAbcFormExamples(); }, {}, {}, {}});
 }
 
 void KanovelLessons::RunBasicProblemsLesson() {
