@@ -38,8 +38,9 @@ void KanovelLessons::MakeSubstitutionExample(bool yForm) {
     float lead = 0, other = 0;
     for (;;) {
         // Draws in this order: lead and its sign, a3, a6, a1, a2 each with
-        // its sign. A value equal to the last lead is drawn again; it is
-        // compared with its sign, so -2 after 2 stands.
+        // its sign; every sign is negative when its draw is below one half.
+        // A lead equal to the last lead is drawn again; it is compared with
+        // its sign, so -2 after 2 stands.
         do {
             lead = Draw(5, 1);
             PickRandomSign(lead);
