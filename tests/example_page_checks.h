@@ -8,23 +8,20 @@
 #include <vector>
 
 #include "lessons/kanovel/kanovel_lessons.h"
+#include "tests/page_checks.h"
 #include "tests/solver_script.h"
 #include "tests/test_support.h"
 
 namespace example_pages {
 
-// Log lines of the key-wait plate and of the next-step plate.
-inline const char* const kKeyWait = "box 96 657 400 693 13 4";
+using page_checks::Count;
+using page_checks::kKeyWait;
+// The log line of the next-step plate.
 inline const char* const kNextStep = "box 96 639 400 675 13 12";
 // Key waits of one solver run with a key wait after each step.
 constexpr int kSolverWaits = 15;
 
 inline std::string Keys(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-inline int Count(const std::vector<std::string>& log, const std::string& prefix) {
-    return static_cast<int>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-}
 
 class ExamplePageTest : public testing_support::RuntimeTest {
 protected:

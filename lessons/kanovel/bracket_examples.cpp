@@ -2,6 +2,7 @@
 // bracket, a2·x + b2·y = c2 written as (a2-k·b2)x + b2(kx+y) = c2. The page
 // expands ② back into ③ and the solver works ① and ③ step by step.
 // workNum rows: 1 a2-k·b2, 2 b2, 3 k, 4 k·b2, 5 a2, 6 c2, 11 a1, 12 b1, 13 c1.
+#include "lessons/common/braced_system.h"
 #include "lessons/kanovel/kanovel_lessons.h"
 
 namespace kanovel {
@@ -17,9 +18,9 @@ void KanovelLessons::ShowBracketExamples() {
         rt.columnX = 40;
         Page half(rt, Clear{0, 0, 1320, 1300}, 40, 30);
         half.text(L, Same, 7, "例1　次の連立方程式を解きなさい。");
-        half.brace(L, Down(50));  // the brace leaves the cursor on the title row
-        half.text(L + 40, Down(50), 0, W(11) + "x" + W(12) + "y=" + W(13) + "…①");
-        half.text(L + 40, Down(50), 0, W(1) + "x" + W(2) + "(" + W(3) + "x+y)=" + W(6) + "…②").key();
+        BracedSystem(half, L, Down(50), W(11) + "x" + W(12) + "y=" + W(13) + "…①",
+                     W(1) + "x" + W(2) + "(" + W(3) + "x+y)=" + W(6) + "…②");
+        half.key();
         half.text(L, Down(50), 3, "②を整理すると").key();
         half.text(L, Down(50), 0, W(1) + "x" + W(4) + "x" + W(2) + "y=" + W(6)).key();
         half.text(L, Down(50), 0, W(5) + "x" + W(2) + "y=" + W(6) + "…③").key();

@@ -6,6 +6,7 @@
 // workNum rows: 1 a2, 2 b2, 3 c2, 5 M, 11 a1, 12 b1, 13 c1.
 #include <cmath>
 
+#include "lessons/common/braced_system.h"
 #include "lessons/kanovel/kanovel_lessons.h"
 
 namespace kanovel {
@@ -67,9 +68,9 @@ void KanovelLessons::DrawFractionFormExample() {
     rt.columnX = 40;
     Page page(rt, Clear{0, 0, 1320, 1300}, 40, 30);
     page.text(L, Same, 7, "例2　次の連立方程式を解きなさい。");
-    page.brace(L, Down(50));  // the brace leaves the cursor on the title row
-    page.text(L + 40, Down(50), 0, W(11) + "x" + W(12) + "y=" + W(13) + "…①");
-    page.text(L + 40, Down(50), 0, F(1) + "x" + F(2) + "y=" + F(3) + "…②").key();
+    BracedSystem(page, L, Down(50), W(11) + "x" + W(12) + "y=" + W(13) + "…①",
+                 F(1) + "x" + F(2) + "y=" + F(3) + "…②");
+    page.key();
     page.text(L, Down(70), 3, "②の両辺に" + W(5) + "をかけて").key();
     page.text(L, Down(70), 0, F(1) + "x*" + W(5) + F(2) + "y*" + W(5) + "=" + F(3) + "*" + W(5)).key();
     page.text(L, Down(70), 0, W(1) + "x" + W(2) + "y=" + W(3) + "…③").key();

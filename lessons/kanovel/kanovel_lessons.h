@@ -69,6 +69,18 @@ public:
     void ShowAbcFormExamples();
     void MakeAbcFormExample();
 
+    // ---- lesson 5: answers to the textbook exercises, unknown coefficients ----
+    void ShowBracketExercise();
+    void ShowFractionDecimalExercises();
+    void ShowAbcFormExercises();
+    void ShowUnknownCoefficientExample();
+    void ShowUnknownCoefficientPractice();
+
+    // ---- lesson 6: P48 基本の問題 ----
+    void ShowBasicCandidateChecks();
+    void ShowBasicEliminationProblems();
+    void ShowBasicSubstitutionProblems();
+
     // Generator state, kept only for one call.
     float solutionX = 0, solutionY = 0;
     float signCoin = 0, poolIndex = 0, shuffleCase = 0, coefRatio = 0;
@@ -83,6 +95,12 @@ private:
     void ShuffleSystem();
     // Right-hand sides from the solution; false when one exceeds 99.
     bool AcceptSystem();
+
+    // Lesson 6's title plate at (x, 30) and the page's number plate `gap`
+    // to its right; the cursor ends at the number plate's top-right corner.
+    void DrawBasicProblemPlates(lessons::Page& page, float x, float gap, const char* number);
+    // The system a1x+b1y=c1, a2x+b2y=c2 worked by the solver without waits.
+    void SolveBasicSystem(float a1, float b1, float c1, float a2, float b2, float c2);
 
     // One example of the elimination example pages.
     void ShowEliminationExample(float titleColour, float column, const char* label);

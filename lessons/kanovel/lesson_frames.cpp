@@ -31,12 +31,16 @@ void KanovelLessons::RunSubstitutionLesson() {
 void KanovelLessons::RunVariousSystemsLesson() {
     ShowVariousSystemsLessonGoal();
     RunSubmenu("①かっこ　②問1　③分数　④問2　⑤A=B=C　⑥問３　⑦a,b値　⑧練習　⑨終了",
-               {[this] { ShowBracketExamples(); }, {}, [this] { ShowFractionExamples(); }, {},
-                [this] { ShowAbcFormExamples(); }, {}, {}, {}});
+               {[this] { ShowBracketExamples(); }, [this] { ShowBracketExercise(); },
+                [this] { ShowFractionExamples(); }, [this] { ShowFractionDecimalExercises(); },
+                [this] { ShowAbcFormExamples(); }, [this] { ShowAbcFormExercises(); },
+                [this] { ShowUnknownCoefficientExample(); }, [this] { ShowUnknownCoefficientPractice(); }});
 }
 
 void KanovelLessons::RunBasicProblemsLesson() {
-    RunSubmenu("P48 基本の問題 ①　②　③　④終了", {{}, {}, {}});
+    RunSubmenu("P48 基本の問題 ①　②　③　④終了",
+               {[this] { ShowBasicCandidateChecks(); }, [this] { ShowBasicEliminationProblems(); },
+                [this] { ShowBasicSubstitutionProblems(); }});
 }
 
 // ---- goal screens ----

@@ -7,6 +7,7 @@
 // of the bracket, 9 the constant moved right, 10 and 11 the collected
 // coefficient and right side, 12 a3 times the lead; auxNum 3, 10, 11 copy
 // rows 3, 10, 11 for the plain texts of the quotient and the product.
+#include "lessons/common/braced_system.h"
 #include "lessons/kanovel/kanovel_lessons.h"
 #include "runtime/number_text.h"
 
@@ -109,9 +110,9 @@ void KanovelLessons::ShowSubstitutionSteps(bool yForm) {
 
     Page page(rt, Clear{0, 0, 1320, 1300}, 114, 30);
     page.text(L, Same, 3, "例4　次の連立方程式を解きなさい。");
-    page.brace(L, Down(60));  // the brace leaves the cursor on the title row
-    page.text(L + 40, Down(60), 0, W(1) + "x" + W(2) + "y=" + W(5) + "…①");
-    page.text(L + 40, Down(50), 0, other + "=" + W(3) + lead + W(6) + "…②").key();
+    BracedSystem(page, L, Down(60), W(1) + "x" + W(2) + "y=" + W(5) + "…①",
+                 other + "=" + W(3) + lead + W(6) + "…②");
+    page.key();
     page.text(L, Down(70), 3, "②を ① に代入して、");
     if (yForm) {
         page.text(L, Down(50), 0, W(1) + "x" + W(2) + "(" + W(3) + "x" + W(6) + ")=" + W(5)).key();
