@@ -4,12 +4,7 @@
 
 namespace {
 
-using example_pages::Count;
-using example_pages::ExamplePageTest;
-using example_pages::Keys;
-using example_pages::kKeyWait;
-using example_pages::kNextStep;
-using example_pages::kSolverWaits;
+using namespace example_pages;
 
 // The draw that picks an arrangement: 1 x and y trade coefficients, 2 A
 // and B trade places, 3 both, 4 as stored.

@@ -6,12 +6,7 @@
 
 namespace {
 
-using example_pages::Count;
-using example_pages::ExamplePageTest;
-using example_pages::Keys;
-using example_pages::kKeyWait;
-using example_pages::kNextStep;
-using example_pages::kSolverWaits;
+using namespace example_pages;
 
 // The builder's draws for 3x+7y=-1, 2x-5y=9 (x = 2, y = -1, no exchange),
 // then k = 2.

@@ -7,12 +7,7 @@
 
 namespace {
 
-using example_pages::Count;
-using example_pages::ExamplePageTest;
-using example_pages::Keys;
-using example_pages::kKeyWait;
-using example_pages::kNextStep;
-using example_pages::kSolverWaits;
+using namespace example_pages;
 
 // A value of the fraction texts: "0", a whole number, or a stacked
 // fraction, with an optional sign in front.

@@ -6,11 +6,7 @@
 
 namespace {
 
-using example_pages::Count;
-using example_pages::ExamplePageTest;
-using example_pages::Keys;
-using example_pages::kKeyWait;
-using example_pages::kNextStep;
+using namespace example_pages;
 
 struct Row {
     float colour, x, y;
