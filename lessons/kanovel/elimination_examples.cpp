@@ -10,11 +10,17 @@ using namespace lessons;
 void KanovelLessons::ShowEliminationExample(float titleColour, float column, const char* label) {
     Page page(rt, Clear{0, 0, 1320, 1300}, 40, 30);
     page.text(L, Same, titleColour, "連立方程式を解きなさい。");
+    SolveStepByStep(column, label);
+}
+
+void KanovelLessons::SolveStepByStep(float column, const std::string& label, const std::string& secondLabel) {
+    // The solver's brace stands where the label ends.
     rt.columnX = column;
-    rt.leftMargin = column + 81;
-    rt.cursorY = 30;
+    Page page(rt, column + 81, 30);
     page.text(column, Same, 3, label);
     rt.solverContinue = 1;
+    rt.eq1Label = "";
+    rt.eq2Label = secondLabel;
     solver.SolveByElimination();
     rt.solverContinue = 0;
 }

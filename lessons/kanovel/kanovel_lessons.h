@@ -78,6 +78,31 @@ public:
     // coefficient divide the other.
     void MakeRandomSystemC();
 
+    // ---- lesson 4: random substitution examples (例４) ----
+    // The page: x-form and y-form examples in turn until 1 is typed.
+    void RunSubstitutionExamplesPage();
+    // ② x = a3·y + a6: y drawn first, found first.
+    void RunSubstitutionExampleXForm();
+    // ② y = a3·x + a6: x drawn first, found first.
+    void RunSubstitutionExampleYForm();
+    // The lead value of the last substitution example of either form (y of
+    // an x-form, x of a y-form); the next lead value must differ from it.
+    // Kept for the whole run.
+    float lastLeadValue = 0;
+
+    // ---- lesson 5: random examples with a bracket, with fractions, A=B=C ----
+    void ShowBracketExamples();
+    // ② rewritten as (a2-k·b2)x + b2(kx+y) = c2 with a random k of 1 to 3.
+    void BuildBracketFormTexts();
+    void ShowFractionExamples();
+    // ② divided through so that its coefficients are unit fractions, and
+    // the number that multiplies it back into ③.
+    void BuildFractionFormTexts();
+    void DrawFractionFormExample();
+    // The stored systems A=B=C in turn, each in a random arrangement.
+    void ShowAbcFormExamples();
+    void MakeAbcFormExample();
+
     // ---- lesson 5: answers to the textbook exercises, unknown coefficients ----
     void ShowBracketExercise();
     void ShowFractionDecimalExercises();
@@ -147,6 +172,14 @@ private:
         const char* rule;
     };
     void ShowMultiplyFirstWorking(const MultiplyFirstTexts& texts);
+
+    // The system in solverCoef and solverConst worked by the solver step by
+    // step in the column at `column`, after `label` on row 30.
+    void SolveStepByStep(float column, const std::string& label, const std::string& secondLabel = "");
+
+    // The shared steps of the two substitution forms.
+    void MakeSubstitutionExample(bool yForm);
+    void ShowSubstitutionSteps(bool yForm);
 };
 
 }  // namespace kanovel

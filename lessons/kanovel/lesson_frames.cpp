@@ -35,7 +35,7 @@ void KanovelLessons::RunSubstitutionLesson() {
                {
                    [this] { ShowSubstitutionPuzzlePage(); },
                    [this] { ShowSubstitutionExplanationPage(); },
-                   {},
+                   [this] { RunSubstitutionExamplesPage(); },
                    [this] { ShowSubstitutionExercise5Page(); },
                    [this] { ShowEqualValuesExamplePage(); },
                    [this] { ShowSubstitutionExercise6Page(); },
@@ -45,9 +45,10 @@ void KanovelLessons::RunSubstitutionLesson() {
 void KanovelLessons::RunVariousSystemsLesson() {
     ShowVariousSystemsLessonGoal();
     RunSubmenu("①かっこ　②問1　③分数　④問2　⑤A=B=C　⑥問３　⑦a,b値　⑧練習　⑨終了",
-               {{}, [this] { ShowBracketExercise(); }, {}, [this] { ShowFractionDecimalExercises(); }, {},
-                [this] { ShowAbcFormExercises(); }, [this] { ShowUnknownCoefficientExample(); },
-                [this] { ShowUnknownCoefficientPractice(); }});
+               {[this] { ShowBracketExamples(); }, [this] { ShowBracketExercise(); },
+                [this] { ShowFractionExamples(); }, [this] { ShowFractionDecimalExercises(); },
+                [this] { ShowAbcFormExamples(); }, [this] { ShowAbcFormExercises(); },
+                [this] { ShowUnknownCoefficientExample(); }, [this] { ShowUnknownCoefficientPractice(); }});
 }
 
 void KanovelLessons::RunBasicProblemsLesson() {
