@@ -31,11 +31,16 @@ void TirosamLessons::RunPercentLesson() {
 
 void TirosamLessons::RunChapterExercisesA() {
     // The sub-menu stands alone on the screen the main menu has cleared.
-    RunSubmenu("P54 章の問題A ①　②　③　④　⑤　⑥終了", {{}, {}, {}, {}, {}});
+    RunSubmenu("P54 章の問題A ①　②　③　④　⑤　⑥終了",
+               {{}, [this] { ShowDrillSystemsPage(); }, [this] { ShowCoinSavingsPage(); },
+                [this] { ShowAdmissionFeesPage(); }, [this] { ShowTrianglePerimetersPage(); }});
 }
 
 void TirosamLessons::RunChapterExercisesB() {
-    RunSubmenu("P55 章の問題B ①　②　③　④　⑤　⑥終了", {{}, {}, {}, {}, {}});
+    RunSubmenu("P55 章の問題B ①　②　③　④　⑤　⑥終了",
+               {[this] { ShowBracketDecimalSystemsPage(); }, [this] { ShowRatioCoefficientPage(); },
+                [this] { ShowClassSizeChangePage(); }, [this] { ShowCircularTrackPage(); },
+                [this] { ShowSaltWaterPage(); }});
 }
 
 // ---- goal screens ----

@@ -48,6 +48,19 @@ public:
     void DrawSpeedExample();
     void ShowSpeedExerciseHint();
 
+    // ---- lesson 5: chapter problems A, pages 2 to 5 ----
+    void ShowDrillSystemsPage();
+    void ShowCoinSavingsPage();
+    void ShowAdmissionFeesPage();
+    void ShowTrianglePerimetersPage();
+
+    // ---- lesson 6: chapter problems B ----
+    void ShowBracketDecimalSystemsPage();
+    void ShowRatioCoefficientPage();
+    void ShowClassSizeChangePage();
+    void ShowCircularTrackPage();
+    void ShowSaltWaterPage();
+
     // ---- state of the pages ----
     // The right-hand and left-hand panes of the random example pages.
     float exampleColumnX = 0, setupColumnX = 0;
@@ -59,6 +72,17 @@ public:
     float lastEquationY = 0;
 
 private:
+    // The plates that head every page of the chapter problems: the title
+    // plate at (leftMargin, cursorY), then the page-number plate `gap` to
+    // its right; the cursor ends at the number plate's top right corner.
+    void ShowChapterPlates(lessons::Page& page, const char* title, const char* number, float numberWidth = 44,
+                           float gap = 44);
+    // A table row's three texts, into workText(1..3).
+    void SetRowTexts(const char* first, const char* second, const char* third);
+    // The three value cells of a table row from workText(1..3), each drawn
+    // whole (frame 3, text colour 0): column i at pointX(12) + pitch·(i-1),
+    // `pitch` wide, the last one `lastWidth`. The cursor does not move.
+    void DrawValueRow(lessons::Page& page, float top, float height, float fill, float pitch, float lastWidth);
     // The goal screen of lessons 2 to 4: the screen cleared, "<めあて>" and
     // the goal sentence below it.
     void ShowGoal(const char* sentence);
