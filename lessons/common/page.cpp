@@ -85,6 +85,15 @@ Page& Page::brace(X at, Y row, float colour) {
     return *this;
 }
 
+Page& Page::bracedPair(X at, Y row, float colour, const std::string& upper, const std::string& lower) {
+    const float braceX = x(at), braceY = y(row);
+    brace(braceX, braceY, colour);
+    rt_.cursorX = braceX + 40;
+    rt_.cursorY = braceY;
+    textKeepCursor(C, Same, colour, upper);
+    return text(C, Down(50), colour, lower);
+}
+
 Page& Page::columnSum(X at, Y row, float colour, const std::string& upper, const std::string& op,
                       const std::string& lower) {
     rt_.penX = x(at);

@@ -74,6 +74,10 @@ public:
     Page& cell(X x, Y y, float w, float h, float frame, float fill, float textColour, const std::string& text);
     // The brace of a system (height 100) at (x, y), in `colour`.
     Page& brace(X x, Y y, float colour = 0);
+    // A braced system: the brace at (x, y) and its two rows 40 right of it,
+    // 50 apart, all in `colour`; the lower row starts under the upper one,
+    // not after it. The cursor ends after the lower row.
+    Page& bracedPair(X x, Y y, float colour, const std::string& upper, const std::string& lower);
     // A written column sum at (x, y): upper row, operator and lower row, rule
     // in colour 0, rows 50 apart. Leaves cursorY on the lower row and
     // resultX at its equations' column.
