@@ -18,7 +18,8 @@ void TirosamLessons::RunCountPriceLesson() {
 
 void TirosamLessons::RunSpeedLesson() {
     ShowSpeedLessonGoal();
-    RunSubmenu("①例2　②問2　③問3　④終了", {{}, {}, {}});
+    RunSubmenu("①例2　②問2　③問3　④終了",
+               {{}, [this] { ShowWalkRunQuestionPage(); }, [this] { ShowExpresswayQuestionPage(); }});
 }
 
 void TirosamLessons::RunPercentLesson() {

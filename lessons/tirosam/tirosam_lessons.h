@@ -39,6 +39,8 @@ public:
     void ShowBreadAndDoughnutAnswer();
 
     // ---- lesson 3: speed, time and distance ----
+    void ShowWalkRunQuestionPage();
+    void ShowExpresswayQuestionPage();
     // The speed example page: RunSpeedExamples clears the page and repeats
     // GenerateSpeedExampleData and one pass of DrawSpeedExample until 1 is
     // typed at the next-step prompt (the loop asks it after each pass), then
