@@ -24,7 +24,8 @@ void TirosamLessons::RunSpeedLesson() {
 
 void TirosamLessons::RunPercentLesson() {
     ShowPercentLessonGoal();
-    RunSubmenu("①例3　②問4　③終了", {{}, {}});
+    RunSubmenu("①例3　②問4　③終了",
+               {[this] { ShowPercentExamplePage(); }, [this] { ShowDiscountQuestionPage(); }});
 }
 
 void TirosamLessons::RunChapterExercisesA() {

@@ -60,6 +60,18 @@ public:
     float adultFee = 0, feeRatio = 0, studentFee = 0;
     float lastEquationY = 0;
 
+    // ---- lesson 4: percentages ----
+    // The percentage example page: the panes set and the page cleared, then
+    // GeneratePercentExampleData and one pass of DrawPercentExample until 1
+    // is typed at the next-step prompt, then the pointer to the exercise.
+    void ShowPercentExamplePage();
+    void GeneratePercentExampleData();
+    void DrawPercentExample();
+    void ShowDiscountQuestionPage();
+
+    // ---- lesson 5: chapter problems A, page 1 ----
+    void ShowCandidatePairsPage();
+
 private:
     // The goal screen of lessons 2 to 4: the screen cleared, "<めあて>" and
     // the goal sentence below it.
