@@ -30,7 +30,7 @@ void TirosamLessons::RunPercentLesson() {
 
 void TirosamLessons::RunChapterExercisesA() {
     // The sub-menu stands alone on the screen the main menu has cleared.
-    RunSubmenu("P54 章の問題A ①　②　③　④　⑤　⑥終了", {{}, {}, {}, {}, {}});
+    RunSubmenu("P54 章の問題A ①　②　③　④　⑤　⑥終了", {[this] { ShowCandidatePairsPage(); }, {}, {}, {}, {}});
 }
 
 void TirosamLessons::RunChapterExercisesB() {
