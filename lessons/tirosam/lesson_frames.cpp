@@ -21,19 +21,22 @@ void TirosamLessons::RunCountPriceLesson() {
 
 void TirosamLessons::RunSpeedLesson() {
     ShowSpeedLessonGoal();
-    RunSubmenu("①例2　②問2　③問3　④終了", {[this] { RunSpeedExamples(); }, {}, {}});
+    RunSubmenu("①例2　②問2　③問3　④終了", {[this] { RunSpeedExamples(); }, [this] { ShowWalkRunQuestionPage(); },
+                                           [this] { ShowExpresswayQuestionPage(); }});
 }
 
 void TirosamLessons::RunPercentLesson() {
     ShowPercentLessonGoal();
-    RunSubmenu("①例3　②問4　③終了", {{}, {}});
+    RunSubmenu("①例3　②問4　③終了",
+               {[this] { ShowPercentExamplePage(); }, [this] { ShowDiscountQuestionPage(); }});
 }
 
 void TirosamLessons::RunChapterExercisesA() {
     // The sub-menu stands alone on the screen the main menu has cleared.
     RunSubmenu("P54 章の問題A ①　②　③　④　⑤　⑥終了",
-               {{}, [this] { ShowDrillSystemsPage(); }, [this] { ShowCoinSavingsPage(); },
-                [this] { ShowAdmissionFeesPage(); }, [this] { ShowTrianglePerimetersPage(); }});
+               {[this] { ShowCandidatePairsPage(); }, [this] { ShowDrillSystemsPage(); },
+                [this] { ShowCoinSavingsPage(); }, [this] { ShowAdmissionFeesPage(); },
+                [this] { ShowTrianglePerimetersPage(); }});
 }
 
 void TirosamLessons::RunChapterExercisesB() {

@@ -39,6 +39,8 @@ public:
     void ShowBreadAndDoughnutAnswer();
 
     // ---- lesson 3: speed, time and distance ----
+    void ShowWalkRunQuestionPage();
+    void ShowExpresswayQuestionPage();
     // The speed example page: RunSpeedExamples clears the page and repeats
     // GenerateSpeedExampleData and one pass of DrawSpeedExample until 1 is
     // typed at the next-step prompt (the loop asks it after each pass), then
@@ -70,6 +72,18 @@ public:
     // The admission-fee example: the fees drawn and where its set-up ends.
     float adultFee = 0, feeRatio = 0, studentFee = 0;
     float lastEquationY = 0;
+
+    // ---- lesson 4: percentages ----
+    // The percentage example page: the panes set and the page cleared, then
+    // GeneratePercentExampleData and one pass of DrawPercentExample until 1
+    // is typed at the next-step prompt, then the pointer to the exercise.
+    void ShowPercentExamplePage();
+    void GeneratePercentExampleData();
+    void DrawPercentExample();
+    void ShowDiscountQuestionPage();
+
+    // ---- lesson 5: chapter problems A, page 1 ----
+    void ShowCandidatePairsPage();
 
 private:
     // The plates that head every page of the chapter problems: the title
