@@ -40,7 +40,7 @@ std::string HeadlessPlatform::Inkey() {
         queue_.pop_front();
         emptyPolls_ = 0;
         ++keysTaken_;
-        log_.push_back("key " + Quote(key));
+        if (options_.keepRecord) log_.push_back("key " + Quote(key));
         return key;
     }
     if (!script_.empty()) {
@@ -71,11 +71,13 @@ void HeadlessPlatform::NoteError(int line, int code) {
     log_.push_back("error " + std::to_string(line) + " " + std::to_string(code));
 }
 
-void HeadlessPlatform::MaximizeWindow() { log_.push_back("maximize"); }
+void HeadlessPlatform::MaximizeWindow() {
+    if (options_.keepRecord) log_.push_back("maximize");
+}
 
 void HeadlessPlatform::SetMapMode(int mode) {
     CanvasPlatform::SetMapMode(mode);
-    log_.push_back("mapmode " + std::to_string(mode));
+    if (options_.keepRecord) log_.push_back("mapmode " + std::to_string(mode));
 }
 
 void HeadlessPlatform::ClearRecord() {
@@ -87,6 +89,7 @@ bool HeadlessPlatform::WritePng(const std::string& path) { return canvas_ && can
 
 void HeadlessPlatform::Emit(const DrawCall& call) {
     CanvasPlatform::Emit(call);
+    if (!options_.keepRecord) return;
     calls_.push_back(call);
     log_.push_back(FormatCall(call));
 }

@@ -17,6 +17,9 @@ struct HeadlessOptions {
     bool render = false;           // draw on a canvas (needed for PNGs)
     int width = 1344, height = 756;  // canvas size in pixels
     std::string shotsDir;          // when set: a PNG at every key wait
+    // false: Log() keeps only its "error" and "end" lines and Calls() stays
+    // empty, so a run of many thousand keys does not grow without bound.
+    bool keepRecord = true;
 };
 
 class HeadlessPlatform : public CanvasPlatform {

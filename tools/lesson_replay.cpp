@@ -5,8 +5,8 @@
 //                 [--log FILE] [--png FILE] [--shots DIR]
 //
 // KEYS is typed as it stands; \r is Enter, \b Backspace, \f the clearing
-// key (code 12), \\ a backslash. The run ends at menu entry 8 or where the
-// script runs out at a wait.
+// key (code 12), \\ a backslash, \xNN the key of code NN. The run ends at
+// menu entry 8 or where the script runs out at a wait.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
