@@ -160,7 +160,7 @@ void Canvas::Render(const DrawCall& c) {
             // A full circle whose border covers its centre, or a disc all in
             // one colour, is a solid disc out to the border's outer edge
             // (stroking so small a circle would leave a hole in it).
-            if (full && (c.radius <= c.width / 2.0 || (c.filled && (c.fill == kNoFill || c.fill == c.colour)))) {
+            if (IsSolidDisc(c)) {
                 // Unsmoothed, like boxes, so that a disc drawn again in the
                 // background colour (the number field's cursor) leaves no ring.
                 cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);

@@ -15,8 +15,62 @@ bool CoversView(const DrawCall& call) {
            std::max(a.y, b.y) >= kViewHeight;
 }
 
+bool IsSolidDisc(const DrawCall& call) {
+    if (call.kind != DrawKind::Circle || call.start != 0 || call.end != 0) return false;
+    return call.radius <= call.width / 2.0f || (call.filled && (call.fill == kNoFill || call.fill == call.colour));
+}
+
+namespace {
+
+struct Area {
+    float left, top, right, bottom;
+    bool Contains(const Area& o) const {
+        return o.left >= left && o.top >= top && o.right <= right && o.bottom <= bottom;
+    }
+};
+
+// Everything a call may touch, generously (glyphs may reach out of their
+// cells, strokes have width).
+Area Reach(const DrawCall& c) {
+    const float w = static_cast<float>(c.width) + 1;
+    if (c.kind == DrawKind::Circle) {
+        const Point& m = c.points[0];
+        return {m.x - c.radius - w, m.y - c.radius - w, m.x + c.radius + w, m.y + c.radius + w};
+    }
+    if (c.kind == DrawKind::Text) {
+        const float em = static_cast<float>(c.size) * static_cast<float>(std::max(c.magX, c.magY));
+        const float chars = static_cast<float>(c.text.size());
+        return {c.points[0].x - em, c.points[0].y - em, c.points[0].x + (chars + 1) * em, c.points[0].y + 2 * em};
+    }
+    Area a{1e30f, 1e30f, -1e30f, -1e30f};
+    for (const Point& p : c.points)
+        a = {std::min(a.left, p.x - w), std::min(a.top, p.y - w), std::max(a.right, p.x + w), std::max(a.bottom, p.y + w)};
+    return a;
+}
+
+// What a box paints solidly, less a unit for the pixels along its edge.
+Area SolidBox(const DrawCall& c) {
+    const Point& a = c.points[0];
+    const Point& b = c.points[1];
+    return {std::min(a.x, b.x) + 1, std::min(a.y, b.y) + 1, std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1};
+}
+
+bool SameDisc(const DrawCall& a, const DrawCall& b) {
+    return IsSolidDisc(a) && a.points[0].x == b.points[0].x && a.points[0].y == b.points[0].y &&
+           a.radius * 2 + static_cast<float>(a.width) == b.radius * 2 + static_cast<float>(b.width);
+}
+
+}  // namespace
+
 void DisplayList::Add(const DrawCall& call) {
-    if (CoversView(call)) calls_.clear();
+    if (CoversView(call)) {
+        calls_.clear();
+    } else if (call.kind == DrawKind::Box) {
+        const Area solid = SolidBox(call);
+        std::erase_if(calls_, [&](const DrawCall& old) { return old.kind != DrawKind::Cls && solid.Contains(Reach(old)); });
+    } else if (IsSolidDisc(call)) {
+        std::erase_if(calls_, [&](const DrawCall& old) { return SameDisc(old, call); });
+    }
     calls_.push_back(call);
 }
 

@@ -32,6 +32,13 @@ struct DrawCall {
 // invisible: such a call starts the list afresh.
 bool CoversView(const DrawCall& call);
 
+// A full circle drawn as one solid disc, out to its border's outer edge:
+// filled in its own colour, or so small that its border covers its centre.
+bool IsSolidDisc(const DrawCall& call);
+
+// The display list: what is needed to paint the view again. Calls that a
+// later opaque box or an identical solid disc paints over entirely are
+// dropped, so waiting at a blinking cursor does not make it grow.
 class DisplayList {
 public:
     void Add(const DrawCall& call);
