@@ -1,6 +1,7 @@
 #include "programs/window_main.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/fonts.h"
 #include "platform/window_platform.h"
@@ -12,7 +13,13 @@ int RunInWindow(const std::string& title, const std::function<void(platform::Pla
             run(window);
         } catch (const platform::WindowClosed&) {
         }
-        return 0;
+        // The program is over. The system takes the window and everything
+        // else back with the process; the toolkit's own shutdown only sends
+        // more requests about windows that are going, and puts back an
+        // error handler that ends the program with a failure if one of
+        // them is refused. So the process ends here.
+        std::fflush(nullptr);
+        std::_Exit(0);
     } catch (const platform::NoDisplay& e) {
         std::fprintf(stderr, "%s: cannot open a window: %s (is there a display?)\n", title.c_str(), e.what());
     } catch (const platform::MissingFont& e) {
