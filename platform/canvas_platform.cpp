@@ -93,8 +93,11 @@ void CanvasPlatform::SetMapMode(int mode) {
 }
 
 void CanvasPlatform::Emit(const DrawCall& call) {
+    // The display list serves to paint a canvas again; without one there
+    // is nothing to keep.
+    if (!canvas_) return;
     display_.Add(call);
-    if (canvas_) canvas_->Render(call);
+    canvas_->Render(call);
 }
 
 }  // namespace platform

@@ -63,13 +63,20 @@ bool SameDisc(const DrawCall& a, const DrawCall& b) {
 }  // namespace
 
 void DisplayList::Add(const DrawCall& call) {
+    // Only the most recent calls are looked at, so that adding stays cheap
+    // however long a page gets without being cleared.
+    constexpr std::ptrdiff_t kLookBack = 2048;
+    const auto recent = calls_.end() - std::min<std::ptrdiff_t>(kLookBack, static_cast<std::ptrdiff_t>(calls_.size()));
     if (CoversView(call)) {
         calls_.clear();
     } else if (call.kind == DrawKind::Box) {
         const Area solid = SolidBox(call);
-        std::erase_if(calls_, [&](const DrawCall& old) { return old.kind != DrawKind::Cls && solid.Contains(Reach(old)); });
+        calls_.erase(std::remove_if(recent, calls_.end(),
+                                    [&](const DrawCall& old) { return solid.Contains(Reach(old)); }),
+                     calls_.end());
     } else if (IsSolidDisc(call)) {
-        std::erase_if(calls_, [&](const DrawCall& old) { return SameDisc(old, call); });
+        calls_.erase(std::remove_if(recent, calls_.end(), [&](const DrawCall& old) { return SameDisc(old, call); }),
+                     calls_.end());
     }
     calls_.push_back(call);
 }
