@@ -16,11 +16,10 @@ TEST(KanovelFrames, EachLessonShowsItsGoalAndTakesOnlyItsEntries) {
         {"4", 7, "text 44 240 3 3 3"}, {"5", 9, "text 44 240 3 3 3"}, {"6", 4, nullptr},
     };
     for (const Case& c : cases) {
-        // Refused: 0, empty, entries + 1, a fraction, a decimal; then the
-        // last entry goes back to the main menu, and 8 ends.
+        // Every refused entry, then the last entry goes back to the main
+        // menu, and 8 ends.
         std::string last = std::to_string(c.entries);
-        std::string refused = "0\r\r" + std::to_string(c.entries + 1) + "\r5/2\r1.5\r-1\r";
-        auto run = RunProgram("kanovel", std::string(c.lesson) + "\r" + refused + last + "\r8\r");
+        auto run = RunProgram("kanovel", std::string(c.lesson) + "\r" + RefusedEntries(c.entries) + last + "\r8\r");
         EXPECT_TRUE(run.ended) << c.lesson;
         EXPECT_FALSE(run.errorShown);
         EXPECT_EQ(Count(run.log, kMenuPanel), 2) << c.lesson;

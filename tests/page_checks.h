@@ -326,6 +326,12 @@ inline std::string PageKeys(int lesson, int entry, const std::string& atWaits, i
            "\r8\r";
 }
 
+// What a sub-menu of `entries` entries refuses, each entered: 0, an empty
+// entry, one past the last, a fraction, a decimal and a negative number.
+inline std::string RefusedEntries(int entries) {
+    return "0\r\r" + std::to_string(entries + 1) + "\r5/2\r1.5\r-1\r";
+}
+
 // "kanovel" or "tirosam" from the main menu to page `entry` of lesson
 // `lesson`: a key for each of its `waits` key waits, then back and the end.
 inline RunResult RunPage(const std::string& program, int lesson, int entry, int waits, int lastEntry) {
