@@ -8,6 +8,9 @@
 
 namespace testing_support {
 
+// The figure routines work with pi as 3.14159, so do the places expected.
+constexpr float kPi = 3.14159f;
+
 // Positions worked out through sines and cosines agree to a thousandth.
 inline void ExpectAt(const platform::Point& p, float x, float y, float tolerance = 1e-3f) {
     EXPECT_NEAR(p.x, x, tolerance);
