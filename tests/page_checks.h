@@ -425,16 +425,4 @@ private:
     }
 };
 
-// Solves the system set on `run` (its pen and columns placed) as the
-// example pages hand it over: a key wait after each step, the answer left
-// to the page, the second equation named ③. Gives the key waits it took.
-inline int ExampleSolverWaits(PageRun& run) {
-    run.rt.cursorY = 30;
-    run.rt.solverContinue = 1;
-    run.rt.answerHidden = 1;
-    run.rt.eq2Label = "③";
-    run.lessons.solver.SolveByElimination();
-    return Count(run.log(), kKeyWait);
-}
-
 }  // namespace page_checks

@@ -57,24 +57,9 @@ TEST(PercentExample, GeneratorReducesTheRatesAndClearsTheirDenominators) {
     }
 }
 
-// The key waits the solver takes on ① and ③ of the example 10 %, 15 %,
-// 60 boys and 40 girls (x+y=100, 2x+3y=240).
-int SolverWaits() {
-    PageRun run(Spaces(60));
-    const float system[] = {1, 1, 2, 3};
-    for (int i = 1; i <= 4; ++i) run.rt.solverCoef(i) = system[i - 1];
-    run.rt.solverConst(1) = 100;
-    run.rt.solverConst(2) = 240;
-    run.rt.columnX = 40;
-    run.rt.leftMargin = 121;
-    run.rt.cursorX = run.rt.penX = 110;
-    return ExampleSolverWaits(run);
-}
-
 TEST(PercentExample, OneExampleThenTheHintAfterOneMoreKey) {
-    const int solverWaits = SolverWaits();
-    ASSERT_GT(solverWaits, 0);
-    const int exampleWaits = 22 + solverWaits;
+    // The solver works ① and ③ (x+y=100, 2x+3y=240) with its usual waits.
+    const int exampleWaits = 22 + kSolverWaits;
     PageRun run(Spaces(exampleWaits) + "1\r" + " ");
     run.rt.random.Feed(Draws(10, 15, 60, 40));
     ASSERT_TRUE(run.Run([&] { run.lessons.ShowPercentExamplePage(); }));
@@ -120,7 +105,7 @@ TEST(PercentExample, OneExampleThenTheHintAfterOneMoreKey) {
             checkY = g.y;
         }
     ASSERT_GE(check, 0);
-    EXPECT_EQ(WaitsBefore(log, check), 21 + solverWaits);
+    EXPECT_EQ(WaitsBefore(log, check), 21 + kSolverWaits);
     const long answer = FindGlyph(log, 40, checkY + 50, 5, "答");
     ASSERT_GE(answer, 0);
     EXPECT_EQ(WaitsBetween(log, check, answer), 1);
