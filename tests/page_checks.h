@@ -35,13 +35,14 @@ inline const char* const kKeyWait = "box 96 657 400 693 13 4";
 inline const char* const kNextStep = "box 96 639 400 675 13 12";
 // The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
 inline const char* const kSubmenuStart = "text 16 666 1 1 0";
-// The panel of a lesson's sub-menu (and of the main menu) before its pen width.
+// The panel of the main menu and of each lesson's sub-menu, without the pen
+// width that ends its log line.
 inline const char* const kMenuPanel = "box 22 10 1342 610 15 10";
 // Key waits of one solver run with a key wait after each step, on a system
 // with one solution.
 constexpr int kSolverWaits = 15;
 
-// ---- Lines ---------------------------------------------------------------
+// ---- Lines -----------------------------------------------------------------
 
 inline bool StartsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 
@@ -67,7 +68,7 @@ inline long FindLine(const Log& log, const std::string& prefix, int nth = 0, lon
     return -1;
 }
 
-// ---- Key waits -----------------------------------------------------------
+// ---- Key waits -------------------------------------------------------------
 
 // The key waits begun between two places of the log.
 inline int WaitsBetween(const Log& log, long from, long to) {
@@ -87,7 +88,7 @@ inline int WaitsBefore(const Log& log, const std::string& prefix, int occurrence
     return WaitsBefore(log, FindLine(log, prefix, occurrence - 1));
 }
 
-// ---- Glyphs --------------------------------------------------------------
+// ---- Glyphs ----------------------------------------------------------------
 
 // One glyph of a "text" line: text X Y MAGX MAGY COLOUR "FACE" SIZE BOLD
 // ITALIC "TEXT".
@@ -213,7 +214,7 @@ inline void ExpectEqualsAligned(const Log& log, float from, float to, std::initi
     for (size_t i = 1; i < xs.size(); ++i) EXPECT_EQ(xs[i], xs[0]) << "row " << i;
 }
 
-// ---- Rows of a page script -----------------------------------------------
+// ---- Rows of a page script -------------------------------------------------
 
 // A row of a page script: its first glyph at (x, y) in `colour`, and the
 // number of key waits before it was drawn.
@@ -244,7 +245,7 @@ inline void ExpectCellRows(const Log& log, const std::vector<Row>& rows) {
     ExpectRowsIn(log, CellGlyphs(log), rows);
 }
 
-// ---- What the runtime draws ----------------------------------------------
+// ---- What the runtime draws ------------------------------------------------
 
 // The calls the runtime makes for one text row from (x, y).
 inline Log RowLines(float colour, float x, float y, const std::string& text) {
@@ -316,7 +317,7 @@ inline std::string Box(float x1, float y1, float x2, float y2, int frame, int fi
     return s.str();
 }
 
-// ---- A page run from the main menu ---------------------------------------
+// ---- A page run from the main menu -----------------------------------------
 
 // The keys that open page `entry` of lesson `lesson` from the main menu,
 // answer its key waits with `atWaits`, go back by the lesson's last entry
@@ -375,7 +376,7 @@ inline void ExpectPageFrame(int lesson, const PageFrame& page) {
     EXPECT_GE(Count(run.log, Box(page.numberLeft, 30, page.numberLeft + page.numberWidth, 74, 4, 3)), 1);
 }
 
-// ---- A page run by itself ------------------------------------------------
+// ---- A page run by itself --------------------------------------------------
 
 // A runtime with Kanovel's lessons on it, for a page called directly.
 class ExamplePageTest : public testing_support::RuntimeTest {
