@@ -20,25 +20,25 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
     const auto log = PageLog(run);
     EXPECT_EQ(Count(log, "box 0 0 1760 1800 15 15"), 2 + 3);  // the menu's two, one a screen
     ExpectCellRows(log, {
-                            // labels: left ones 50 below the plates, right ones level with them
-                            {65, 80, 3, "1", 0}, {711, 30, 3, "2", 0},
-                            {65, 80, 3, "3", 1}, {711, 30, 3, "4", 1},
-                            {65, 80, 3, "5", 2}, {711, 30, 3, "6", 2},
-                            // (1): the equations after the brace, result rows at resultX
-                            {159, 80, 0, "3", 0}, {130, 330, 0, "4", 0},
-                            {76, 430, 3, "x", 0}, {103, 580, 0, "y", 0},
-                            // its answer 30 right of " y=-2", on the same row
-                            {246, 580, 5, "答", 0},
-                            // (2): rows of 60, the answer on a row of its own
-                            {749, 490, 0, "y", 0}, {722, 600, 5, "答", 0},
-                            // (3): the fraction row 70 down, the answer on its row
-                            {103, 600, 0, "x", 1},
-                            // (4) and (5): substitutions
-                            {938, 380, 0, "x", 1}, {722, 530, 5, "答", 1},
-                            {76, 230, 0, "4", 2}, {76, 530, 5, "答", 2},
-                            // (6)
-                            {722, 430, 0, "1", 2}, {982, 600, 5, "2", 2},
-                        });
+                        // labels: left ones 50 below the plates, right ones level with them
+                        {65, 80, 3, "1", 0}, {711, 30, 3, "2", 0},
+                        {65, 80, 3, "3", 1}, {711, 30, 3, "4", 1},
+                        {65, 80, 3, "5", 2}, {711, 30, 3, "6", 2},
+                        // (1): the equations after the brace, result rows at resultX
+                        {159, 80, 0, "3", 0}, {130, 330, 0, "4", 0},
+                        {76, 430, 3, "x", 0}, {103, 580, 0, "y", 0},
+                        // its answer 30 right of " y=-2", on the same row
+                        {246, 580, 5, "答", 0},
+                        // (2): rows of 60, the answer on a row of its own
+                        {749, 490, 0, "y", 0}, {722, 600, 5, "答", 0},
+                        // (3): the fraction row 70 down, the answer on its row
+                        {103, 600, 0, "x", 1},
+                        // (4) and (5): substitutions
+                        {938, 380, 0, "x", 1}, {722, 530, 5, "答", 1},
+                        {76, 230, 0, "4", 2}, {76, 530, 5, "答", 2},
+                        // (6)
+                        {722, 430, 0, "1", 2}, {982, 600, 5, "2", 2},
+                    });
     // The answer of (3) follows its row on the same line, after the two
     // trailing spaces of the row.
     const auto answers = GlyphXs(log, 600, "答", 300, 700);
@@ -81,14 +81,14 @@ TEST(ChapterAPages, DrillSystemsLineUpTheirEqualSigns) {
 TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
     const auto log = PageLog(RunLesson5Page(3, 8));
     ExpectCellRows(log, {
-                            {40, 80, 0, "5", 1}, {40, 130, 0, "入", 1}, {40, 180, 0, "4", 2},
-                            {40, 230, 3, "x", 3}, {40, 280, 0, "1", 4}, {40, 330, 3, "5", 5},
-                            {80, 380, 0, "x", 5}, {80, 430, 0, "5", 5},
-                            {684, 30, 3, "①", 6}, {738, 80, 0, "1", 6}, {738, 130, 0, "5", 6},
-                            {738, 180, 0, "4", 6}, {819, 230, 0, "x", 6},
-                            {684, 280, 3, "x", 7}, {684, 330, 0, "1", 7}, {684, 380, 0, "y", 7},
-                            {711, 430, 3, "x", 7}, {684, 480, 0, "こ", 8}, {456, 530, 5, "答", 8},
-                        });
+                        {40, 80, 0, "5", 1}, {40, 130, 0, "入", 1}, {40, 180, 0, "4", 2},
+                        {40, 230, 3, "x", 3}, {40, 280, 0, "1", 4}, {40, 330, 3, "5", 5},
+                        {80, 380, 0, "x", 5}, {80, 430, 0, "5", 5},
+                        {684, 30, 3, "①", 6}, {738, 80, 0, "1", 6}, {738, 130, 0, "5", 6},
+                        {738, 180, 0, "4", 6}, {819, 230, 0, "x", 6},
+                        {684, 280, 3, "x", 7}, {684, 330, 0, "1", 7}, {684, 380, 0, "y", 7},
+                        {711, 430, 3, "x", 7}, {684, 480, 0, "こ", 8}, {456, 530, 5, "答", 8},
+                    });
     EXPECT_EQ(Count(log, BracePoly(40, 380, 100)), 1);
     // The sign row "+-    -    -" at (684, 105).
     EXPECT_EQ(Count(log, PlusBar(684, 105, 3)), 1);
@@ -101,13 +101,13 @@ TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
 TEST(ChapterAPages, AdmissionFeesSubstitutesWithOneKeyPerStep) {
     const auto log = PageLog(RunLesson5Page(4, 8));
     ExpectCellRows(log, {
-                            {108, 80, 0, "お", 1}, {108, 130, 0, "中", 1}, {108, 180, 0, "大", 2},
-                            {108, 230, 3, "x", 3}, {108, 280, 0, "大", 4}, {108, 330, 3, "4", 5},
-                            {148, 380, 0, "x", 5}, {148, 430, 0, "4", 5},
-                            {684, 80, 3, "①", 6}, {684, 130, 0, "4", 6}, {954, 330, 0, "y", 6},
-                            {684, 380, 3, "y", 7}, {684, 430, 0, "x", 7}, {711, 480, 3, "x", 7},
-                            {684, 530, 0, "こ", 8}, {456, 580, 5, "答", 8},
-                        });
+                        {108, 80, 0, "お", 1}, {108, 130, 0, "中", 1}, {108, 180, 0, "大", 2},
+                        {108, 230, 3, "x", 3}, {108, 280, 0, "大", 4}, {108, 330, 3, "4", 5},
+                        {148, 380, 0, "x", 5}, {148, 430, 0, "4", 5},
+                        {684, 80, 3, "①", 6}, {684, 130, 0, "4", 6}, {954, 330, 0, "y", 6},
+                        {684, 380, 3, "y", 7}, {684, 430, 0, "x", 7}, {711, 480, 3, "x", 7},
+                        {684, 530, 0, "こ", 8}, {456, 580, 5, "答", 8},
+                    });
     EXPECT_EQ(Count(log, BracePoly(108, 380, 100)), 1);
     ExpectEqualsAligned(log, 684, 1e9f, {130, 180, 230, 280, 330});
 }
@@ -145,12 +145,12 @@ TEST(ChapterAPages, TrianglePerimetersDrawTheFiguresOnTheGridWithoutItsLines) {
     EXPECT_EQ(Count(log, "line 412 380 472 540 0 5"), 1);
     EXPECT_EQ(Count(log, "line 472 540 592 540 0 5"), 1);
     ExpectCellRows(log, {
-                            {112, 195, 0, "図", 0}, {332, 355, 0, "図", 0}, {312, 75, 0, "図", 0},
-                            {760, 80, 0, "図", 1}, {760, 130, 0, "図", 1},
-                            {760, 180, 0, "ア", 2}, {760, 230, 0, "イ", 2},
-                            {760, 280, 7, "図", 3}, {760, 330, 7, "図", 5},
-                            {800, 380, 0, "4", 7}, {800, 430, 0, "2", 7},
-                        });
+                        {112, 195, 0, "図", 0}, {332, 355, 0, "図", 0}, {312, 75, 0, "図", 0},
+                        {760, 80, 0, "図", 1}, {760, 130, 0, "図", 1},
+                        {760, 180, 0, "ア", 2}, {760, 230, 0, "イ", 2},
+                        {760, 280, 7, "図", 3}, {760, 330, 7, "図", 5},
+                        {800, 380, 0, "4", 7}, {800, 430, 0, "2", 7},
+                    });
     // "4x+2y=16" one advance after "図2から ".
     EXPECT_EQ(WaitsBefore(log, FindGlyph(log, 760 + 34 + 27 + 34 + 34 + 27, 280, 3, "4")), 4);
     EXPECT_EQ(Count(log, BracePoly(760, 380, 100)), 1);

@@ -27,22 +27,22 @@ TEST(VariousExercises, BracketExerciseLinesUpItsWorkingAndWaitsBetweenProblems) 
     auto run = RunLesson5Page(2, 1);
     const Log& log = run.log;
     ExpectTextRows(log, {
-                            {3, 76, 30, "問1　解答(1)"},
-                            {0, 116, 130, "3x-4(x+y)=7…②"},
-                            {0, 76, 280, "-x-4y=7…③"},
-                            {0, 116, 430, "-x-4y=7…③"},
-                            {3, 722, 80, "①*2+③"},
-                            {0, 776, 130, "10x+4y=2"},
-                            {0, 776, 180, " -x-4y=7"},
-                            {0, 776, 230, " 9x   =9"},
-                            {0, 776, 280, "  x   =1"},
-                            {0, 722, 480, " y=-2"},
-                            {3, 76, 30, "問1　解答(2)"},
-                            {0, 116, 130, "x=2(3y-5)+1…②"},
-                            {0, 722, 180, "  6y+2y=-1+9"},
-                            {0, 722, 280, "      y=1"},
-                            {0, 722, 380, "x=6*1-9=6-9=-3"},
-                        });
+                        {3, 76, 30, "問1　解答(1)"},
+                        {0, 116, 130, "3x-4(x+y)=7…②"},
+                        {0, 76, 280, "-x-4y=7…③"},
+                        {0, 116, 430, "-x-4y=7…③"},
+                        {3, 722, 80, "①*2+③"},
+                        {0, 776, 130, "10x+4y=2"},
+                        {0, 776, 180, " -x-4y=7"},
+                        {0, 776, 230, " 9x   =9"},
+                        {0, 776, 280, "  x   =1"},
+                        {0, 722, 480, " y=-2"},
+                        {3, 76, 30, "問1　解答(2)"},
+                        {0, 116, 130, "x=2(3y-5)+1…②"},
+                        {0, 722, 180, "  6y+2y=-1+9"},
+                        {0, 722, 280, "      y=1"},
+                        {0, 722, 380, "x=6*1-9=6-9=-3"},
+                    });
     EXPECT_GE(FindRun(log, Brace(76, 80)), 0);
     EXPECT_GE(FindRun(log, Brace(76, 380)), 0);
     // The one key comes after the first answer and before the second clear.
@@ -108,13 +108,13 @@ TEST(VariousExercises, UnknownCoefficientExampleWaitsAfterEachStepThenStatesTheR
     const float end = RowEnd(116, "b+2a=4…②");
     EXPECT_GE(FindRun(log, Brace(end + 10, 280)), 0);
     ExpectTextRows(log, {
-                            {3, 38, 30, "例4　次の連立方程式の解がx=1,y=2"},
-                            {3, 114, 80, "であるとき、a,bの値を求めなさい。"},
-                            {0, end + 50, 280, "a+2b=5…③"},
-                            {0, end + 50, 330, "2a+b=4…④"},
-                            // The last sign stands over the constant, not over "=".
-                            {3, 722, 155, "+-  -   -"},
-                        });
+                        {3, 38, 30, "例4　次の連立方程式の解がx=1,y=2"},
+                        {3, 114, 80, "であるとき、a,bの値を求めなさい。"},
+                        {0, end + 50, 280, "a+2b=5…③"},
+                        {0, end + 50, 330, "2a+b=4…④"},
+                        // The last sign stands over the constant, not over "=".
+                        {3, 722, 155, "+-  -   -"},
+                    });
     // One key after each step, from the given system to the answer.
     std::vector<long> steps = {
         FindRow(log, 0, 116, 180, "bx+ay=4…②"),  FindRow(log, 3, 76, 230, "①,②にx=1,y=2を代入すると"),
@@ -139,13 +139,13 @@ TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
     const Log& log = run.log;
     EXPECT_GE(FindRun(log, Brace(86, 400)), 0);
     ExpectTextRows(log, {
-                            {3, 38, 30, "練習　次の連立方程式の解がx=-1,y=2"},
-                            {0, 116, 280, "-a-2b=-13…①"},
-                            {0, 126, 400, "a+2b=13…③"},
-                            {3, 722, 80, "③+④*2"},
-                            {0, 776, 230, "5a   =15"},
-                            {0, 776, 280, " a   =3"},
-                        });
+                        {3, 38, 30, "練習　次の連立方程式の解がx=-1,y=2"},
+                        {0, 116, 280, "-a-2b=-13…①"},
+                        {0, 126, 400, "a+2b=13…③"},
+                        {3, 722, 80, "③+④*2"},
+                        {0, 776, 230, "5a   =15"},
+                        {0, 776, 280, " a   =3"},
+                    });
     const long given = FindRow(log, 0, 116, 180, "bx+ay=1…②");
     const long rewritten = FindRow(log, 0, 126, 450, "2a-b=1…④", given);
     const long caption = FindRow(log, 3, 722, 80, "③+④*2", rewritten);
