@@ -1,10 +1,10 @@
 // Lesson 5's page ⑤A=B=C: the stored systems in their four arrangements,
 // the page's rows and waits, and its close.
-#include "tests/example_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace example_pages;
+using namespace page_checks;
 
 // The draw that picks an arrangement: 1 x and y trade coefficients, 2 A
 // and B trade places, 3 both, 4 as stored.
@@ -65,7 +65,7 @@ TEST_F(AbcFormExamples, TextsOfTheStoredSystems) {
 TEST_F(AbcFormExamples, PageShowsTheRowsInTurnThenItsRule) {
     rt.random.Randomize(0);
     rt.random.Feed({Arrangement(4), Arrangement(1)});
-    pf.AddKeys(Keys(2 + kSolverWaits) + "2\r" + Keys(2 + kSolverWaits) + "1\r" + Keys(2));
+    pf.AddKeys(Spaces(2 + kSolverWaits) + "2\r" + Spaces(2 + kSolverWaits) + "1\r" + Spaces(2));
     lessons.ShowAbcFormExamples();
     EXPECT_EQ(rt.random.Draws(), 2);  // one draw an example
     EXPECT_EQ(CountDrawn("box 0 0 1600 1800 15 15"), 1);
@@ -91,8 +91,8 @@ TEST_F(AbcFormExamples, PageShowsTheRowsInTurnThenItsRule) {
 
 TEST_F(AbcFormExamples, ScriptedRunGoesRoundTheListAndLeavesWithOne) {
     std::string keys = "5\r5\r";
-    for (int i = 0; i < 11; ++i) keys += Keys(2 + kSolverWaits) + (i < 10 ? "3\r" : "1\r");
-    keys += Keys(2) + "9\r8\r";
+    for (int i = 0; i < 11; ++i) keys += Spaces(2 + kSolverWaits) + (i < 10 ? "3\r" : "1\r");
+    keys += Spaces(2) + "9\r8\r";
     auto run = testing_support::RunProgram("kanovel", keys, "01:02:03");
     EXPECT_TRUE(run.ended);
     EXPECT_FALSE(run.errorShown);

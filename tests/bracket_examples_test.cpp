@@ -2,11 +2,11 @@
 // and waits, and its close.
 #include <cmath>
 
-#include "tests/example_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace example_pages;
+using namespace page_checks;
 
 // The builder's draws for 3x+7y=-1, 2x-5y=9 (x = 2, y = -1, no exchange),
 // then k = 2.
@@ -24,7 +24,7 @@ protected:
 TEST_F(BracketExamples, WorkedExampleShowsTheBracketItsExpansionAndTheSolver) {
     rt.random.Randomize(0);
     rt.random.Feed(kWorkedDraws);
-    pf.AddKeys(Keys(5 + kSolverWaits) + "1\r" + Keys(2));
+    pf.AddKeys(Spaces(5 + kSolverWaits) + "1\r" + Spaces(2));
     lessons.ShowBracketExamples();
     EXPECT_EQ(rt.random.Draws(), 14);
     EXPECT_TRUE(Shows(7, 40, 30, "例1　次の連立方程式を解きなさい。"));
@@ -106,8 +106,8 @@ TEST_F(BracketExamples, EveryExampleOfEverySeedHoldsAtItsSolution) {
 }
 
 TEST_F(BracketExamples, ScriptedRunShowsSeveralExamplesAndLeavesWithOne) {
-    const std::string example = Keys(5 + kSolverWaits);
-    const std::string keys = "5\r1\r" + example + "2\r" + example + "0\r" + example + "1\r" + Keys(2) + "9\r8\r";
+    const std::string example = Spaces(5 + kSolverWaits);
+    const std::string keys = "5\r1\r" + example + "2\r" + example + "0\r" + example + "1\r" + Spaces(2) + "9\r8\r";
     for (const char* time : {"10:20:30", "00:00:00", "23:59:59"}) {
         auto run = testing_support::RunProgram("kanovel", keys, time);
         EXPECT_TRUE(run.ended) << time;

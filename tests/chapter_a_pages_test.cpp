@@ -1,12 +1,12 @@
 // The pages of the chapter problems A (lesson 5), driven from the main menu.
-#include "tests/chapter_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace chapter_checks;
+using namespace page_checks;
 using testing_support::RunProgram;
 
-testing_support::RunResult RunPage(int entry, int waits) { return RunChapterPage(5, entry, waits); }
+testing_support::RunResult RunLesson5Page(int entry, int waits) { return RunPage("tirosam", 5, entry, waits, 6); }
 
 TEST(ChapterAPages, EveryPageTakesItsKeysAndReturnsToTheSubmenuAtOnce) {
     // The number plates stand 44 right of the title plates.
@@ -16,10 +16,10 @@ TEST(ChapterAPages, EveryPageTakesItsKeysAndReturnsToTheSubmenuAtOnce) {
 }
 
 TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
-    auto run = RunPage(2, 2);
+    auto run = RunLesson5Page(2, 2);
     const auto log = PageLog(run);
     EXPECT_EQ(Count(log, "box 0 0 1760 1800 15 15"), 2 + 3);  // the menu's two, one a screen
-    ExpectRows(log, {
+    ExpectCellRows(log, {
                         // labels: left ones 50 below the plates, right ones level with them
                         {65, 80, 3, "1", 0}, {711, 30, 3, "2", 0},
                         {65, 80, 3, "3", 1}, {711, 30, 3, "4", 1},
@@ -46,8 +46,8 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
     EXPECT_EQ(WaitsBefore(log, FindGlyph(log, answers[0], 600, 5, "答")), 1);
 
     // Braces at the end of each label, 100 high.
-    EXPECT_EQ(Count(log, Brace(119, 80, 100)), 3);
-    EXPECT_EQ(Count(log, Brace(765, 30, 100)), 3);
+    EXPECT_EQ(Count(log, BracePoly(119, 80, 100)), 3);
+    EXPECT_EQ(Count(log, BracePoly(765, 30, 100)), 3);
     // Only the subtractions (2) and (3) have a sign row: "+-   +   +" and
     // "+-   -   +", 25 above their lower rows.
     for (float x : {722.f, 722.f + 135, 722.f + 243}) EXPECT_EQ(Count(log, PlusBar(x, 205, 3)), 1) << x;
@@ -69,7 +69,7 @@ std::vector<std::string> Screen(const std::vector<std::string>& log, int n) {
 }
 
 TEST(ChapterAPages, DrillSystemsLineUpTheirEqualSigns) {
-    const auto all = PageLog(RunPage(2, 2));
+    const auto all = PageLog(RunLesson5Page(2, 2));
     auto log = Screen(all, 1);
     // (1): the upper row, the lower row and both result rows.
     ExpectEqualsAligned(log, 76, 700, {230, 280, 330, 380});
@@ -79,8 +79,8 @@ TEST(ChapterAPages, DrillSystemsLineUpTheirEqualSigns) {
 }
 
 TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
-    const auto log = PageLog(RunPage(3, 8));
-    ExpectRows(log, {
+    const auto log = PageLog(RunLesson5Page(3, 8));
+    ExpectCellRows(log, {
                         {40, 80, 0, "5", 1}, {40, 130, 0, "入", 1}, {40, 180, 0, "4", 2},
                         {40, 230, 3, "x", 3}, {40, 280, 0, "1", 4}, {40, 330, 3, "5", 5},
                         {80, 380, 0, "x", 5}, {80, 430, 0, "5", 5},
@@ -89,7 +89,7 @@ TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
                         {684, 280, 3, "x", 7}, {684, 330, 0, "1", 7}, {684, 380, 0, "y", 7},
                         {711, 430, 3, "x", 7}, {684, 480, 0, "こ", 8}, {456, 530, 5, "答", 8},
                     });
-    EXPECT_EQ(Count(log, Brace(40, 380, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(40, 380, 100)), 1);
     // The sign row "+-    -    -" at (684, 105).
     EXPECT_EQ(Count(log, PlusBar(684, 105, 3)), 1);
     for (float x : {711.f, 846.f, 981.f}) EXPECT_EQ(Count(log, MinusBar(x, 105, 3)), 1) << x;
@@ -99,8 +99,8 @@ TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
 }
 
 TEST(ChapterAPages, AdmissionFeesSubstitutesWithOneKeyPerStep) {
-    const auto log = PageLog(RunPage(4, 8));
-    ExpectRows(log, {
+    const auto log = PageLog(RunLesson5Page(4, 8));
+    ExpectCellRows(log, {
                         {108, 80, 0, "お", 1}, {108, 130, 0, "中", 1}, {108, 180, 0, "大", 2},
                         {108, 230, 3, "x", 3}, {108, 280, 0, "大", 4}, {108, 330, 3, "4", 5},
                         {148, 380, 0, "x", 5}, {148, 430, 0, "4", 5},
@@ -108,14 +108,15 @@ TEST(ChapterAPages, AdmissionFeesSubstitutesWithOneKeyPerStep) {
                         {684, 380, 3, "y", 7}, {684, 430, 0, "x", 7}, {711, 480, 3, "x", 7},
                         {684, 530, 0, "こ", 8}, {456, 580, 5, "答", 8},
                     });
-    EXPECT_EQ(Count(log, Brace(108, 380, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(108, 380, 100)), 1);
     ExpectEqualsAligned(log, 684, 1e9f, {130, 180, 230, 280, 330});
 }
 
-// The dots of the dimension arcs: filled circles of radius 0.5 in colour 3.
+// The dots of the dimension arcs between two log indices: filled circles
+// of radius 0.5 in colour 3. None when either index was not found.
 std::vector<std::pair<float, float>> Dots(const std::vector<std::string>& log, long from, long to) {
     std::vector<std::pair<float, float>> dots;
-    for (long i = from; i < to; ++i) {
+    for (long i = from; from >= 0 && i < to; ++i) {
         std::istringstream in(log[static_cast<size_t>(i)]);
         std::string kind;
         float x = 0, y = 0, r = 0, colour = 0;
@@ -125,15 +126,11 @@ std::vector<std::pair<float, float>> Dots(const std::vector<std::string>& log, l
     return dots;
 }
 
-long NthWait(const std::vector<std::string>& log, int n) {
-    int seen = 0;
-    for (size_t i = 0; i < log.size(); ++i)
-        if (StartsWith(log[i], kKeyWait) && ++seen == n) return static_cast<long>(i);
-    return static_cast<long>(log.size());
-}
+// The log index of the n-th key wait (from 1), or -1.
+long NthWait(const std::vector<std::string>& log, int n) { return FindLine(log, kKeyWait, n - 1); }
 
 TEST(ChapterAPages, TrianglePerimetersDrawTheFiguresOnTheGridWithoutItsLines) {
-    const auto log = PageLog(RunPage(5, 7));
+    const auto log = PageLog(RunLesson5Page(5, 7));
     // No grid line: the page draws no thin line and none in the grid's
     // heavy colour.
     for (const auto& l : log)
@@ -147,7 +144,7 @@ TEST(ChapterAPages, TrianglePerimetersDrawTheFiguresOnTheGridWithoutItsLines) {
     // The two plain lines of figure 3.
     EXPECT_EQ(Count(log, "line 412 380 472 540 0 5"), 1);
     EXPECT_EQ(Count(log, "line 472 540 592 540 0 5"), 1);
-    ExpectRows(log, {
+    ExpectCellRows(log, {
                         {112, 195, 0, "図", 0}, {332, 355, 0, "図", 0}, {312, 75, 0, "図", 0},
                         {760, 80, 0, "図", 1}, {760, 130, 0, "図", 1},
                         {760, 180, 0, "ア", 2}, {760, 230, 0, "イ", 2},
@@ -156,7 +153,7 @@ TEST(ChapterAPages, TrianglePerimetersDrawTheFiguresOnTheGridWithoutItsLines) {
                     });
     // "4x+2y=16" one advance after "図2から ".
     EXPECT_EQ(WaitsBefore(log, FindGlyph(log, 760 + 34 + 27 + 34 + 34 + 27, 280, 3, "4")), 4);
-    EXPECT_EQ(Count(log, Brace(760, 380, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(760, 380, 100)), 1);
     // Dots: arcs 1-3 (steps 6, 8, 6), then 4-6 (3, 4, 5), then 7-10 (8, 4, 8, 5).
     EXPECT_EQ(Dots(log, NthWait(log, 2), NthWait(log, 3)).size(), 31u + 23 + 31);
     EXPECT_EQ(Dots(log, NthWait(log, 3), NthWait(log, 4)).size(), 61u + 46 + 37);

@@ -1,14 +1,11 @@
 // The pages of the chapter problems B (lesson 6), driven from the main menu.
-#include "tests/chapter_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace chapter_checks;
+using namespace page_checks;
 
-// The key waits the solver takes for the salt-water system.
-constexpr int kSolverWaits = 15;
-
-testing_support::RunResult RunPage(int entry, int waits) { return RunChapterPage(6, entry, waits); }
+testing_support::RunResult RunLesson6Page(int entry, int waits) { return RunPage("tirosam", 6, entry, waits, 6); }
 
 TEST(ChapterBPages, EveryPageTakesItsKeysAndReturnsToTheSubmenuAtOnce) {
     // Page 1's number plates are wide and stand 10 right of the title.
@@ -19,11 +16,11 @@ TEST(ChapterBPages, EveryPageTakesItsKeysAndReturnsToTheSubmenuAtOnce) {
 }
 
 TEST(ChapterBPages, BracketAndDecimalSystemsOnTwoScreens) {
-    const auto log = PageLog(RunPage(1, 12));
+    const auto log = PageLog(RunLesson6Page(1, 12));
     // Two screens, each with the wide number plate 10 right of the title.
     EXPECT_EQ(Count(log, "box 0 0 1760 1800 15 15"), 2 + 2);
     EXPECT_EQ(Count(log, Box(442, 30, 574, 74, 4, 3)), 2);
-    ExpectRows(log, {
+    ExpectCellRows(log, {
                         {76, 80, 0, "2", 0}, {103, 130, 0, "3", 0}, {36, 180, 3, "②", 1},
                         {63, 230, 0, "3", 2}, {63, 280, 0, "3", 2}, {36, 330, 3, "③", 2},
                         {76, 380, 0, "2", 3}, {103, 430, 0, "3", 3},
@@ -41,18 +38,18 @@ TEST(ChapterBPages, BracketAndDecimalSystemsOnTwoScreens) {
                         {830, 330, 0, "x", 11}, {722, 380, 3, "x", 12}, {722, 430, 0, "4", 12},
                         {749, 530, 0, "y", 12}, {722, 580, 5, "答", 12},
                     });
-    EXPECT_EQ(Count(log, Brace(36, 80, 100)), 1);
-    EXPECT_EQ(Count(log, Brace(36, 380, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(36, 80, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(36, 380, 100)), 1);
     // The brace of the system with the fraction is taller.
-    EXPECT_EQ(Count(log, Brace(36, 80, 110)), 1);
-    EXPECT_EQ(Count(log, Brace(722, 30, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(36, 80, 110)), 1);
+    EXPECT_EQ(Count(log, BracePoly(722, 30, 100)), 1);
     // Both column sums are additions, with the result rows at resultX.
     EXPECT_EQ(Count(log, PlusBar(722, 186, 0)), 1);
     EXPECT_EQ(Count(log, PlusBar(722, 236, 0)), 1);
 }
 
 TEST(ChapterBPages, BracketAndDecimalResultsLineUpUnderTheirRows) {
-    const auto log = PageLog(RunPage(1, 12));
+    const auto log = PageLog(RunLesson6Page(1, 12));
     // Screen 2: " 4x-y=13", "12x+y=3", "16x  =16", "  x  =1".
     const long second = static_cast<long>(FindGlyph(log, 76, 80, 0, "0"));
     ASSERT_GE(second, 0);
@@ -64,9 +61,9 @@ TEST(ChapterBPages, BracketAndDecimalResultsLineUpUnderTheirRows) {
 }
 
 TEST(ChapterBPages, RatioCoefficientInThreeColumns) {
-    const auto log = PageLog(RunPage(2, 8));
+    const auto log = PageLog(RunLesson6Page(2, 8));
     EXPECT_EQ(Count(log, "box 0 0 1760 1800 15 15"), 2 + 1);
-    ExpectRows(log, {
+    ExpectCellRows(log, {
                         {116, 80, 0, "5", 0}, {116, 130, 0, "a", 0}, {76, 180, 0, "x", 1},
                         {76, 230, 0, "2", 2}, {76, 280, 0, "2", 3}, {76, 330, 3, "①", 3},
                         {76, 380, 3, "連", 3}, {116, 430, 0, "5", 4}, {116, 480, 0, "2", 4},
@@ -77,8 +74,8 @@ TEST(ChapterBPages, RatioCoefficientInThreeColumns) {
                         {874, 30, 0, "a", 8}, {874, 80, 0, "6", 8}, {874, 130, 0, "6", 8},
                         {901, 180, 0, "a", 8}, {874, 230, 5, "答", 8},
                     });
-    EXPECT_EQ(Count(log, Brace(76, 80, 100)), 1);
-    EXPECT_EQ(Count(log, Brace(76, 430, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(76, 80, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(76, 430, 100)), 1);
     // The sign row "+-  +  -" 25 above the lower row.
     EXPECT_EQ(Count(log, PlusBar(494, 155, 3)), 1);
     EXPECT_EQ(Count(log, MinusBar(521, 155, 3)), 1);
@@ -88,7 +85,7 @@ TEST(ChapterBPages, RatioCoefficientInThreeColumns) {
 }
 
 TEST(ChapterBPages, ClassSizesFillTheTableOneRowAKey) {
-    const auto log = PageLog(RunPage(3, 16));
+    const auto log = PageLog(RunLesson6Page(3, 16));
     // The corner, the header and the row labels, each drawn once.
     EXPECT_EQ(Count(log, Box(36, 100, 302, 150, 3, 14) + " 5"), 1);
     for (float x : {302.f, 454.f, 606.f}) EXPECT_EQ(Count(log, Box(x, 100, x + 152, 150, 3, 13)), 1) << x;
@@ -101,7 +98,7 @@ TEST(ChapterBPages, ClassSizesFillTheTableOneRowAKey) {
         EXPECT_EQ(Count(log, Box(x, 200, x + 152, 250, 3, 15) + " 5"), 2) << x;
         EXPECT_EQ(Count(log, Box(x, 250, x + 152, 320, 3, 15) + " 5"), 2) << x;
     }
-    ExpectRows(log, {
+    ExpectCellRows(log, {
                         {36, 330, 0, "去", 0},
                         // the rows of the table, one a key: "x", "20", the fractions
                         {364.5f, 153, 0, "x", 1}, {516.5f, 153, 0, "y", 1},
@@ -112,7 +109,7 @@ TEST(ChapterBPages, ClassSizesFillTheTableOneRowAKey) {
                         {798, 350, 0, "今", 14}, {798, 410, 0, "2", 15}, {798, 470, 0, "こ", 16},
                         {798, 520, 5, "答", 16},
                     });
-    EXPECT_EQ(Count(log, Brace(798, 30, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(798, 30, 100)), 1);
     // The rate row's total shows "／".
     const auto slash = GlyphXs(log, 203, "／", 606, 758);
     ASSERT_EQ(slash.size(), 1u);
@@ -120,8 +117,8 @@ TEST(ChapterBPages, ClassSizesFillTheTableOneRowAKey) {
 }
 
 TEST(ChapterBPages, CircularTrackAddsAndAnswersLeftOfItsColumn) {
-    const auto log = PageLog(RunPage(4, 11));
-    ExpectRows(log, {
+    const auto log = PageLog(RunLesson6Page(4, 11));
+    ExpectCellRows(log, {
                         {36, 80, 0, "A", 0}, {36, 130, 0, "1", 1}, {36, 180, 0, "距", 1},
                         {36, 230, 3, "1", 2}, {36, 280, 3, "x", 3}, {36, 330, 0, "3", 4},
                         {36, 380, 0, "距", 4}, {36, 430, 3, "3", 5}, {36, 480, 3, "x", 5},
@@ -131,13 +128,13 @@ TEST(ChapterBPages, CircularTrackAddsAndAnswersLeftOfItsColumn) {
                         {722, 430, 0, "y", 10}, {749, 480, 3, "x", 10}, {722, 530, 0, "こ", 11},
                         {646, 580, 5, "答", 11},
                     });
-    EXPECT_EQ(Count(log, Brace(36, 530, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(36, 530, 100)), 1);
     EXPECT_EQ(Count(log, PlusBar(722, 186, 0)), 1);
     ExpectEqualsAligned(log, 722, 1e9f, {130, 180, 230, 280});
 }
 
 TEST(ChapterBPages, SaltWaterFillsTheSaltRowThenHandsTheSystemToTheSolver) {
-    const auto log = PageLog(RunPage(5, 11 + kSolverWaits));
+    const auto log = PageLog(RunLesson6Page(5, 11 + kSolverWaits));
     EXPECT_EQ(Count(log, Box(40, 100, 230, 150, 3, 13) + " 5"), 1);
     EXPECT_EQ(Count(log, Box(230, 100, 358, 150, 3, 13)), 1);
     EXPECT_EQ(Count(log, Box(358, 100, 486, 150, 3, 13)), 1);
@@ -149,12 +146,9 @@ TEST(ChapterBPages, SaltWaterFillsTheSaltRowThenHandsTheSystemToTheSolver) {
     for (int i = 0; i < 3; ++i) {
         const std::string cell = Box(lefts[i], 200, rights[i], 270, 3, 15);
         EXPECT_EQ(Count(log, cell), 2) << i;
-        long second = -1;
-        for (size_t k = 0, seen = 0; k < log.size(); ++k)
-            if (StartsWith(log[k], cell) && ++seen == 2) second = static_cast<long>(k);
-        EXPECT_EQ(WaitsBefore(log, second), i + 2) << i;
+        EXPECT_EQ(WaitsBefore(log, FindLine(log, cell, 1)), i + 2) << i;
     }
-    ExpectRows(log, {
+    ExpectCellRows(log, {
                         {40, 280, 0, "8", 1}, {40, 340, 0, "食", 5}, {339, 340, 3, "x", 6},
                         {40, 400, 0, "食", 7}, {40, 450, 0, "②", 9}, {40, 510, 0, "1", 10},
                         {40, 580, 3, "8", 10}, {722, 30, 3, "式", 11},
@@ -162,7 +156,7 @@ TEST(ChapterBPages, SaltWaterFillsTheSaltRowThenHandsTheSystemToTheSolver) {
                         {722, 550, 3, "x", 11 + kSolverWaits},
                     });
     // The solver's braced system starts right after "式　".
-    EXPECT_EQ(Count(log, Brace(790, 30, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(790, 30, 100)), 1);
     // The page writes the solution in colour 3 and no answer line.
     for (const Glyph& g : Glyphs(log)) EXPECT_FALSE(g.text == "答" && g.colour == 5);
 }

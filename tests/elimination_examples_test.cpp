@@ -1,26 +1,16 @@
 // The random elimination example pages, driven through the menus.
 #include <algorithm>
 
-#include "tests/test_support.h"
+#include "tests/page_checks.h"
 
 namespace {
 
+using namespace page_checks;
 using testing_support::RunProgram;
 
-int Count(const std::vector<std::string>& log, const std::string& prefix) {
-    return static_cast<int>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-}
-
-std::string Keys(int n) { return std::string(static_cast<size_t>(n), ' '); }
-
-const char* const kKeyWait = "box 96 657 400 693 13 4";
-const char* const kNextStep = "box 96 639 400 675 13 12";
-constexpr int kSolverWaits = 15;
-
 TEST(EliminationExamples, Example1ShowsExamplesUntilOneThenItsSummary) {
-    const std::string keys = "2\r3\r" + Keys(kSolverWaits) + "7\r" + Keys(kSolverWaits) + "\r" + Keys(kSolverWaits) +
-                             "2/2\r" + Keys(2) + "5\r8\r";
+    const std::string keys = "2\r3\r" + Spaces(kSolverWaits) + "7\r" + Spaces(kSolverWaits) + "\r" +
+                             Spaces(kSolverWaits) + "2/2\r" + Spaces(2) + "5\r8\r";
     auto run = RunProgram("kanovel", keys);
     EXPECT_TRUE(run.ended);
     EXPECT_FALSE(run.errorShown);
@@ -39,7 +29,7 @@ TEST(EliminationExamples, Example1ShowsExamplesUntilOneThenItsSummary) {
 }
 
 TEST(EliminationExamples, Example2ClosesWithoutWaits) {
-    const std::string keys = "3\r2\r" + Keys(kSolverWaits) + "0\r" + Keys(kSolverWaits) + "1\r8\r8\r";
+    const std::string keys = "3\r2\r" + Spaces(kSolverWaits) + "0\r" + Spaces(kSolverWaits) + "1\r8\r8\r";
     auto run = RunProgram("kanovel", keys);
     EXPECT_TRUE(run.ended);
     EXPECT_EQ(Count(run.log, kKeyWait), 2 * kSolverWaits);
@@ -49,7 +39,7 @@ TEST(EliminationExamples, Example2ClosesWithoutWaits) {
 }
 
 TEST(EliminationExamples, Example3HasItsOwnColumnAndOneWaitBeforeTheClose) {
-    const std::string keys = "3\r5\r" + Keys(kSolverWaits) + "1.0\r" + Keys(1) + "8\r8\r";
+    const std::string keys = "3\r5\r" + Spaces(kSolverWaits) + "1.0\r" + Spaces(1) + "8\r8\r";
     auto run = RunProgram("kanovel", keys);
     EXPECT_TRUE(run.ended);
     EXPECT_EQ(Count(run.log, kKeyWait), kSolverWaits + 1);
@@ -65,7 +55,7 @@ TEST(EliminationExamples, EveryExampleOfEverySeedIsSolved) {
     for (const char* time : {"00:00:00", "10:20:30", "23:59:59", "07:07:07"}) {
         for (const char* page : {"2\r3\r", "3\r2\r", "3\r5\r"}) {
             std::string keys = page;
-            for (int i = 0; i < 12; ++i) keys += Keys(kSolverWaits) + "2\r";
+            for (int i = 0; i < 12; ++i) keys += Spaces(kSolverWaits) + "2\r";
             auto run = RunProgram("kanovel", keys, time);
             EXPECT_FALSE(run.errorShown) << time << " " << page;
             int answers = 0;

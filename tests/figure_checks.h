@@ -1,24 +1,15 @@
-// Checks shared by the figure routine tests.
+// Checks shared by the figure routine tests: places worked out through
+// sines and cosines, and the lines drawn between them.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "platform/basic.h"
 #include "platform/draw_call.h"
 
 namespace testing_support {
 
-// The runtime error code a call ends with, 0 when it returns normally.
-inline int FailureCode(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const basic::RuntimeError& error) {
-        return error.code;
-    }
-    return 0;
-}
+// The figure routines work with pi as 3.14159, so do the places expected.
+constexpr float kPi = 3.14159f;
 
 // Positions worked out through sines and cosines agree to a thousandth.
 inline void ExpectAt(const platform::Point& p, float x, float y, float tolerance = 1e-3f) {

@@ -8,8 +8,6 @@ namespace {
 
 using namespace testing_support;
 
-constexpr float kPi = 3.14159f;
-
 class FigureMarksTest : public RuntimeTest {
 protected:
     void Segment(float sx, float sy, float ex, float ey) {

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <numeric>
 
-#include "tests/example_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace example_pages;
+using namespace page_checks;
 
 // A value of the fraction texts: "0", a whole number, or a stacked
 // fraction, with an optional sign in front.
@@ -114,7 +114,7 @@ TEST_F(FractionExamples, EveryExampleOfEverySeedMultipliesBackIntoTheThirdEquati
 TEST_F(FractionExamples, OneExampleClearsTheFractionsThenTheSolverWorks) {
     SetSystem(2, 7, 5, 3, 2, -1);
     lessons.BuildFractionFormTexts();
-    pf.AddKeys(Keys(5 + kSolverWaits));
+    pf.AddKeys(Spaces(5 + kSolverWaits));
     lessons.DrawFractionFormExample();
     EXPECT_TRUE(Shows(7, 40, 30, "例2　次の連立方程式を解きなさい。"));
     EXPECT_EQ(CountDrawn("poly 0 5 75 85"), 1);  // the brace at (40, 80)
@@ -134,8 +134,8 @@ TEST_F(FractionExamples, OneExampleClearsTheFractionsThenTheSolverWorks) {
 }
 
 TEST_F(FractionExamples, ScriptedRunShowsSeveralExamplesAndLeavesWithOne) {
-    const std::string example = Keys(5 + kSolverWaits);
-    const std::string keys = "5\r3\r" + example + "2\r" + example + "\r" + example + "1\r" + Keys(2) + "9\r8\r";
+    const std::string example = Spaces(5 + kSolverWaits);
+    const std::string keys = "5\r3\r" + example + "2\r" + example + "\r" + example + "1\r" + Spaces(2) + "9\r8\r";
     auto run = testing_support::RunProgram("kanovel", keys, "12:34:56");
     EXPECT_TRUE(run.ended);
     EXPECT_FALSE(run.errorShown);

@@ -1,20 +1,10 @@
 // Kanovel's lesson entries, goal screens and sub-menus, driven by keys.
-#include <algorithm>
-
-#include "tests/test_support.h"
+#include "tests/page_checks.h"
 
 namespace {
 
+using namespace page_checks;
 using testing_support::RunProgram;
-
-int Count(const std::vector<std::string>& log, const std::string& prefix) {
-    return static_cast<int>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-}
-
-const char* const kPanel = "box 22 10 1342 610 15 10";
-// The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
-const char* const kSubmenuStart = "text 16 666 1 1 0";
 
 TEST(KanovelFrames, EachLessonShowsItsGoalAndTakesOnlyItsEntries) {
     struct Case {
@@ -26,14 +16,13 @@ TEST(KanovelFrames, EachLessonShowsItsGoalAndTakesOnlyItsEntries) {
         {"4", 7, "text 44 240 3 3 3"}, {"5", 9, "text 44 240 3 3 3"}, {"6", 4, nullptr},
     };
     for (const Case& c : cases) {
-        // Refused: 0, empty, entries + 1, a fraction, a decimal; then the
-        // last entry goes back to the main menu, and 8 ends.
+        // Every refused entry, then the last entry goes back to the main
+        // menu, and 8 ends.
         std::string last = std::to_string(c.entries);
-        std::string refused = "0\r\r" + std::to_string(c.entries + 1) + "\r5/2\r1.5\r-1\r";
-        auto run = RunProgram("kanovel", std::string(c.lesson) + "\r" + refused + last + "\r8\r");
+        auto run = RunProgram("kanovel", std::string(c.lesson) + "\r" + RefusedEntries(c.entries) + last + "\r8\r");
         EXPECT_TRUE(run.ended) << c.lesson;
         EXPECT_FALSE(run.errorShown);
-        EXPECT_EQ(Count(run.log, kPanel), 2) << c.lesson;
+        EXPECT_EQ(Count(run.log, kMenuPanel), 2) << c.lesson;
         EXPECT_EQ(Count(run.log, kSubmenuStart), 7) << c.lesson;
         if (c.goalHeading) {
             EXPECT_EQ(Count(run.log, c.goalHeading), 1) << c.lesson;

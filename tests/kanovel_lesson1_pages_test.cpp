@@ -19,7 +19,7 @@ protected:
 TEST_F(KanovelLesson1Measured, ShotProblemFillsTheGuessTableKeyByKey) {
     // The second pupil's solving goes on 30 right of her equation.
     const float solvingX = 36 + Width("3x+2(9-x)=21") + 30;
-    auto run = RunPage(1, 1, 38, 6);
+    auto run = RunPage("kanovel", 1, 1, 38, 6);
     ExpectPageRun(run, 38);
     const auto& log = run.log;
     // Frames 5 wide from the page's own pen width on; labels fill 13.
@@ -54,7 +54,7 @@ TEST_F(KanovelLesson1Measured, ShotProblemFillsTheGuessTableKeyByKey) {
 }
 
 TEST(KanovelLesson1Pages, TwoUnknownEquationRevealsSevenSteps) {
-    auto run = RunPage(1, 2, 6, 6);
+    auto run = RunPage("kanovel", 1, 2, 6, 6);
     ExpectPageRun(run, 6);
     const auto& log = run.log;
     EXPECT_EQ(CountGlyph(log, 40, 30, 0, "Q"), 1);
@@ -68,7 +68,7 @@ TEST(KanovelLesson1Pages, TwoUnknownEquationRevealsSevenSteps) {
 }
 
 TEST(KanovelLesson1Pages, SolutionTablesThenTheSystemUnderItsBrace) {
-    auto run = RunPage(1, 3, 32, 6);
+    auto run = RunPage("kanovel", 1, 3, 32, 6);
     ExpectPageRun(run, 32);
     const auto& log = run.log;
     // Table 1: ten columns from 196; its y row revealed after keys 4..13.
@@ -97,7 +97,7 @@ TEST(KanovelLesson1Pages, SolutionTablesThenTheSystemUnderItsBrace) {
 }
 
 TEST(KanovelLesson1Pages, SolutionCheckMarksEachEquation) {
-    auto run = RunPage(1, 4, 12, 6);
+    auto run = RunPage("kanovel", 1, 4, 12, 6);
     ExpectPageRun(run, 12);
     const auto& log = run.log;
     // "②" level with "①", 114 right of "2x+y=6"; each brace 38 right of its
@@ -122,7 +122,7 @@ TEST(KanovelLesson1Pages, SolutionCheckMarksEachEquation) {
 TEST_F(KanovelLesson1Measured, CandidatePairsSecondColumnStandsRightOfTheFirstHeading) {
     const float secondColumn = 38 + Width("ア x=6,y=-1 を代入すると") + 76;
 
-    auto run = RunPage(1, 5, 1, 6);
+    auto run = RunPage("kanovel", 1, 5, 1, 6);
     ExpectPageRun(run, 1);
     const auto& log = run.log;
     EXPECT_EQ(CountGlyph(log, 38, 130, 7, "ア"), 1);

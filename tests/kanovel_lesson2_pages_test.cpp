@@ -8,7 +8,7 @@ namespace {
 using namespace page_checks;
 
 TEST(KanovelLesson2Pages, PictogramBesideTheLetters) {
-    auto run = RunPage(2, 1, 23, 5);
+    auto run = RunPage("kanovel", 2, 1, 23, 5);
     ExpectPageRun(run, 23);
     const auto& log = run.log;
     // Apples in colour 5, oranges in 7, 34 apart; ②'s amount 102 after its
@@ -36,7 +36,7 @@ TEST(KanovelLesson2Pages, PictogramBesideTheLetters) {
 }
 
 TEST(KanovelLesson2Pages, ExplanationNamesTheStepsBesideTheWorking) {
-    auto run = RunPage(2, 2, 14, 5);
+    auto run = RunPage("kanovel", 2, 2, 14, 5);
     ExpectPageRun(run, 14);
     const auto& log = run.log;
     EXPECT_EQ(CountGlyph(log, 608, 30, 3, "解"), 1);
@@ -57,7 +57,7 @@ TEST(KanovelLesson2Pages, ExplanationNamesTheStepsBesideTheWorking) {
 }
 
 TEST(KanovelLesson2Pages, Exercise1WorksThreeSystemsWithTwoKeysBeforeTheThird) {
-    auto run = RunPage(2, 4, 3, 5);
+    auto run = RunPage("kanovel", 2, 4, 3, 5);
     ExpectPageRun(run, 3);
     const auto& log = run.log;
     EXPECT_EQ(CountGlyph(log, 40, 30, 7, "問"), 1);

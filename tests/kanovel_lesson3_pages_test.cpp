@@ -23,7 +23,7 @@ TEST(KanovelLesson3Pages, MultiplyFirstPagesWorkAfterMultiplying) {
     const MultiplyFirstCase cases[] = {{1, 9, "5", 211, 530}, {4, 10, "1", 184, 580}};
     for (const MultiplyFirstCase& c : cases) {
         SCOPED_TRACE(c.entry);
-        auto run = RunPage(3, c.entry, c.waits, 8);
+        auto run = RunPage("kanovel", 3, c.entry, c.waits, 8);
         ExpectPageRun(run, c.waits);
         const auto& log = run.log;
         EXPECT_EQ(CountGlyph(log, 608, 30, 3, "ど"), 1);
@@ -48,7 +48,7 @@ TEST(KanovelLesson3Pages, MultiplyFirstPagesWorkAfterMultiplying) {
 TEST(KanovelLesson3Pages, MultiplySignRowFlipsTheLowerRow) {
     for (int entry : {1, 4}) {
         SCOPED_TRACE(entry);
-        auto run = RunPage(3, entry, entry == 1 ? 9 : 10, 8);
+        auto run = RunPage("kanovel", 3, entry, entry == 1 ? 9 : 10, 8);
         // "+" over the operator (a cross), then a "-" over ")", over the
         // lower row's "+" and over its "=": rules in colour 3 on the row
         // 25 above the lower row, at 76 + 0, 27, 108 and 189.
@@ -68,7 +68,7 @@ TEST(KanovelLesson3Pages, TwoColumnExercisesKeepTheRightColumnForTheThird) {
     } cases[] = {{3, "2", 2, 3}, {6, "3", 2, 3}, {7, "4", 4, 4}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
-        auto run = RunPage(3, c.entry, c.waits, 8);
+        auto run = RunPage("kanovel", 3, c.entry, c.waits, 8);
         ExpectPageRun(run, c.waits);
         const auto& log = run.log;
         EXPECT_EQ(CountGlyph(log, 40, 30, 7, "問"), 1);
@@ -87,7 +87,7 @@ TEST(KanovelLesson3Pages, TwoColumnExercisesKeepTheRightColumnForTheThird) {
 }
 
 TEST(KanovelLesson3Pages, Exercise4GivesItsLastSystemInGeneralForm) {
-    auto run = RunPage(3, 7, 4, 8);
+    auto run = RunPage("kanovel", 3, 7, 4, 8);
     const auto& log = run.log;
     // (4) on a cleared page after the third key; the given form with its
     // brace at 121 and both rows from 161, then a key.

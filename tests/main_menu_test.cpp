@@ -1,26 +1,23 @@
 // Start-up, the main menu and the error screen, driven by typed keys.
-#include <algorithm>
-
 #include "lessons/kanovel/kanovel.h"
 #include "lessons/tirosam/tirosam.h"
-#include "tests/test_support.h"
+#include "tests/page_checks.h"
 
 namespace {
 
+using page_checks::CountExact;
+using page_checks::kMenuPanel;
 using testing_support::RunProgram;
 
-const char* const kPanel = "box 22 10 1342 610 15 10 3";
-
-int Count(const std::vector<std::string>& log, const std::string& line) {
-    return static_cast<int>(std::count(log.begin(), log.end(), line));
-}
+// The main menu's panel, in the pen width the program starts with.
+const std::string kPanel = std::string(kMenuPanel) + " 3";
 
 TEST(MainMenu, EntryEightEndsBothPrograms) {
     for (const char* program : {"kanovel", "tirosam"}) {
         auto run = RunProgram(program, "8\r");
         EXPECT_TRUE(run.ended) << program;
         EXPECT_EQ(run.log.back(), "end");
-        EXPECT_EQ(Count(run.log, kPanel), 1);
+        EXPECT_EQ(CountExact(run.log, kPanel), 1);
     }
 }
 
@@ -37,12 +34,12 @@ TEST(MainMenu, DrawsTitleEntriesAndPromptInPlace) {
     for (int i = 1; i <= 8; ++i) {
         std::string start = "text 44 " + std::to_string(120 + 60 * (i - 1)) + " 3 3 " + (i % 2 ? "13" : "15") +
                             " \"ゴシック\" 16 1 0 \"" + std::to_string(i) + "\"";
-        EXPECT_EQ(Count(log, start), 1) << start;
+        EXPECT_EQ(CountExact(log, start), 1) << start;
     }
     // The prompt, drawn by the simple drawer in 0, then again by the entry.
-    EXPECT_EQ(Count(log, "text 816 648 1 1 0 \"ゴシック\" 16 1 0 \"番\""), 2);
-    EXPECT_EQ(Count(log, "text 1008 648 1 1 0 \"ゴシック\" 16 1 0 \"入\""), 1);
-    EXPECT_EQ(Count(log, "box 816 640 1872 690 15 15 3"), 1);  // the prompt erased
+    EXPECT_EQ(CountExact(log, "text 816 648 1 1 0 \"ゴシック\" 16 1 0 \"番\""), 2);
+    EXPECT_EQ(CountExact(log, "text 1008 648 1 1 0 \"ゴシック\" 16 1 0 \"入\""), 1);
+    EXPECT_EQ(CountExact(log, "box 816 640 1872 690 15 15 3"), 1);  // the prompt erased
 }
 
 platform::HeadlessOptions Keys(const std::string& keys, const std::string& time = "10:20:30") {
@@ -71,9 +68,9 @@ TEST(MainMenu, StrayNumbersRedrawTheMenu) {
     auto run = RunProgram("kanovel", "9\r0\r\r1/0\r7\r-2\r2.5\r5/2\r/\r8\r");
     EXPECT_FALSE(run.errorShown);
     EXPECT_TRUE(run.ended);
-    EXPECT_EQ(Count(run.log, kPanel), 10);
+    EXPECT_EQ(CountExact(run.log, kPanel), 10);
     // Entry 7 fills the screen before the menu comes back.
-    EXPECT_EQ(Count(run.log, "box 0 0 1760 1800 15 15 3"), 11);
+    EXPECT_EQ(CountExact(run.log, "box 0 0 1760 1800 15 15 3"), 11);
 }
 
 // A program whose lessons record which one was entered.

@@ -1,34 +1,94 @@
 // Reading a lesson page back from the headless log: the glyphs drawn, where
-// and in which colour, how many key waits came before each, and where a
-// whole row, a brace or a key wait stands.
+// and in which colour, how many key waits came before each, where a whole
+// row, a brace, a sign bar or a box stands; running a page from the main
+// menu with its keys and checking the run; and a page run by itself on a
+// runtime of its own.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "lessons/kanovel/kanovel_lessons.h"
+#include "lessons/tirosam/tirosam.h"
+#include "lessons/tirosam/tirosam_lessons.h"
+#include "platform/headless_platform.h"
 #include "tests/solver_script.h"
 #include "tests/test_support.h"
 
 namespace page_checks {
 
+using Log = std::vector<std::string>;
+using testing_support::RunResult;
+using solver_testing::ContainsRun;
+using solver_testing::FindRun;
+
+// ---- Fixed lines of the log ------------------------------------------------
+
 // The frame of the key prompt "何かキーを押して下さい。", one per key wait.
 inline const char* const kKeyWait = "box 96 657 400 693 13 4";
-// The frame of the next-step prompt.
+// The frame of the next-step prompt "次のステップは１を入力。".
 inline const char* const kNextStep = "box 96 639 400 675 13 12";
+// The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
+inline const char* const kSubmenuStart = "text 16 666 1 1 0";
+// The panel of the main menu and of each lesson's sub-menu, without the pen
+// width that ends its log line.
+inline const char* const kMenuPanel = "box 22 10 1342 610 15 10";
+// Key waits of one solver run with a key wait after each step, on a system
+// with one solution.
+constexpr int kSolverWaits = 15;
+
+// ---- Lines -----------------------------------------------------------------
 
 inline bool StartsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
 
-inline int Count(const std::vector<std::string>& log, const std::string& prefix) {
+// How many lines start with `prefix`.
+inline int Count(const Log& log, const std::string& prefix) {
     return static_cast<int>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return StartsWith(l, prefix); }));
 }
 
+// How many lines are exactly `line`.
+inline int CountExact(const Log& log, const std::string& line) {
+    return static_cast<int>(std::count(log.begin(), log.end(), line));
+}
+
+// One key for each of `n` key waits.
 inline std::string Spaces(int n) { return std::string(static_cast<size_t>(n), ' '); }
+
+// The index of occurrence `nth` (from 0) of a line that starts with
+// `prefix`, at or after index `from`; -1 when there is none.
+inline long FindLine(const Log& log, const std::string& prefix, int nth = 0, long from = 0) {
+    for (size_t i = static_cast<size_t>(std::max(from, 0L)); i < log.size(); ++i)
+        if (StartsWith(log[i], prefix) && nth-- == 0) return static_cast<long>(i);
+    return -1;
+}
+
+// ---- Key waits -------------------------------------------------------------
+
+// The key waits begun between two places of the log.
+inline int WaitsBetween(const Log& log, long from, long to) {
+    int waits = 0;
+    for (long i = std::max(from, 0L); i < to && i < static_cast<long>(log.size()); ++i)
+        if (StartsWith(log[static_cast<size_t>(i)], kKeyWait)) ++waits;
+    return waits;
+}
+
+// The key waits begun before log index `line`; -1 when the line was not
+// drawn at all (a FindLine or FindGlyph that found nothing).
+inline int WaitsBefore(const Log& log, long line) { return line < 0 ? -1 : WaitsBetween(log, 0, line); }
+
+// The key waits begun before the `occurrence`-th line (from 1) that starts
+// with `prefix`; -1 when there is no such line.
+inline int WaitsBefore(const Log& log, const std::string& prefix, int occurrence = 1) {
+    return WaitsBefore(log, FindLine(log, prefix, occurrence - 1));
+}
+
+// ---- Glyphs ----------------------------------------------------------------
 
 // One glyph of a "text" line: text X Y MAGX MAGY COLOUR "FACE" SIZE BOLD
 // ITALIC "TEXT".
@@ -36,35 +96,125 @@ struct Glyph {
     float x = 0, y = 0;
     int colour = 0;
     std::string text;
-    size_t line = 0;  // its index in the log
+    std::string face;
+    int size = 0, bold = 0, italic = 0;
+    long line = 0;  // its index in the log
 };
 
-inline std::vector<Glyph> Glyphs(const std::vector<std::string>& log) {
+// Every glyph where it is drawn. The letters of formulas come in an italic
+// face of their own 4 right of and 22 above their cell, and an "=" a size
+// smaller 4 into its cell; "+" and "-" are strokes, not glyphs.
+inline std::vector<Glyph> Glyphs(const Log& log) {
     std::vector<Glyph> out;
     for (size_t i = 0; i < log.size(); ++i) {
         const std::string& l = log[i];
-        if (l.rfind("text ", 0) != 0) continue;
+        if (!StartsWith(l, "text ")) continue;
         Glyph g;
-        g.line = i;
-        size_t pos = 5;
-        auto field = [&] {
-            size_t end = l.find(' ', pos);
-            std::string f = l.substr(pos, end - pos);
-            pos = end + 1;
-            return f;
-        };
-        g.x = std::stof(field());
-        g.y = std::stof(field());
-        field();
-        field();
-        g.colour = std::stoi(field());
+        g.line = static_cast<long>(i);
+        std::istringstream in(l.substr(5));
+        float magX = 0, magY = 0;
+        in >> g.x >> g.y >> magX >> magY >> g.colour;
+        const size_t faceOpen = l.find('"');
+        const size_t faceClose = l.find('"', faceOpen + 1);
+        g.face = l.substr(faceOpen + 1, faceClose - faceOpen - 1);
+        std::istringstream(l.substr(faceClose + 1)) >> g.size >> g.bold >> g.italic;
         // The glyph is the last quoted text.
-        size_t open = l.rfind(" \"");
+        const size_t open = l.rfind(" \"");
         g.text = l.substr(open + 2, l.size() - open - 3);
         out.push_back(g);
     }
     return out;
 }
+
+// Every glyph at the cell it stands in, as a page lays out its rows: the
+// italic letters of formulas are moved back from where they are drawn (4
+// right, 22 up); every other glyph stays where it is drawn.
+inline std::vector<Glyph> CellGlyphs(const Log& log) {
+    std::vector<Glyph> out = Glyphs(log);
+    for (Glyph& g : out)
+        if (g.face == "Times New Roman") {
+            g.x -= 4;
+            g.y += 22;
+        }
+    return out;
+}
+
+// The log index of occurrence `nth` (from 0) of `glyph` at (x, y) in
+// `colour` among `glyphs`, or -1.
+inline long FindGlyphIn(const std::vector<Glyph>& glyphs, float x, float y, int colour, const std::string& glyph,
+                        int nth = 0) {
+    for (const Glyph& g : glyphs)
+        if (g.x == x && g.y == y && g.colour == colour && g.text == glyph && nth-- == 0) return g.line;
+    return -1;
+}
+
+// The log index of occurrence `nth` (from 0) of `glyph` drawn at (x, y) in
+// `colour`, or -1.
+inline long FindGlyph(const Log& log, float x, float y, int colour, const std::string& glyph, int nth = 0) {
+    return FindGlyphIn(Glyphs(log), x, y, colour, glyph, nth);
+}
+
+// The log index of the first `glyph` in the renderer's own plain font (bold
+// ゴシック 16; an "=" a size smaller and 4 into its cell) whose cell is at
+// (x, y) in `colour`, or -1.
+inline long FindPlainGlyph(const Log& log, float x, float y, int colour, const std::string& glyph) {
+    const bool equals = glyph == "=";
+    for (const Glyph& g : Glyphs(log))
+        if (g.x == (equals ? x + 4 : x) && g.y == y && g.colour == colour && g.text == glyph &&
+            g.face == "ゴシック" && g.size == (equals ? 14 : 16) && g.bold == 1 && g.italic == 0)
+            return g.line;
+    return -1;
+}
+
+// How many glyphs `ch` are drawn at (x, y) in `colour`, whatever the
+// magnification, face and size.
+inline int CountGlyph(const Log& log, float x, float y, int colour, const std::string& ch) {
+    int n = 0;
+    for (const Glyph& g : Glyphs(log)) n += g.x == x && g.y == y && g.colour == colour && g.text == ch;
+    return n;
+}
+
+// How many glyphs `ch` are drawn in `colour` anywhere above the prompt bar.
+inline int CountInColour(const Log& log, int colour, const std::string& ch) {
+    int n = 0;
+    for (const Glyph& g : Glyphs(log)) n += g.y < 640 && g.colour == colour && g.text == ch;
+    return n;
+}
+
+// The glyphs drawn on row y from x `from` (inclusive) to `to`, in the order
+// drawn, between log indices `start` and `end` (-1: the end), joined. The
+// strokes of "+" and "-" and the italic letters (drawn above the row) are
+// not among them; an "=" is.
+inline std::string RowText(const Log& log, float y, float from = 0, float to = 1e9f, long start = 0,
+                           long end = -1) {
+    std::string out;
+    for (const Glyph& g : Glyphs(log))
+        if (g.line >= start && (end < 0 || g.line < end) && g.y == y && g.x >= from && g.x < to) out += g.text;
+    return out;
+}
+
+// The x of every glyph `text` drawn on row y between x `from` and `to`.
+inline std::vector<float> GlyphXs(const Log& log, float y, const std::string& text, float from = 0,
+                                  float to = 1e9f) {
+    std::vector<float> out;
+    for (const Glyph& g : Glyphs(log))
+        if (g.y == y && g.text == text && g.x >= from && g.x < to) out.push_back(g.x);
+    return out;
+}
+
+// The first "=" of each row at `ys`, between x `from` and `to`: all stand
+// one under the other.
+inline void ExpectEqualsAligned(const Log& log, float from, float to, std::initializer_list<float> ys) {
+    std::vector<float> xs;
+    for (float y : ys) {
+        const auto row = GlyphXs(log, y, "=", from, to);
+        ASSERT_FALSE(row.empty()) << y;
+        xs.push_back(row.front());
+    }
+    for (size_t i = 1; i < xs.size(); ++i) EXPECT_EQ(xs[i], xs[0]) << "row " << i;
+}
+
+// ---- Rows of a page script -------------------------------------------------
 
 // A row of a page script: its first glyph at (x, y) in `colour`, and the
 // number of key waits before it was drawn.
@@ -76,53 +226,10 @@ struct Row {
     int nth = 0;  // which occurrence of the glyph there, from 0
 };
 
-// The index of occurrence `nth` (from 0) of the glyph `glyph` at (x, y) in
-// `colour`, or -1.
-inline long FindGlyph(const std::vector<std::string>& log, float x, float y, int colour, const std::string& glyph,
-                      int nth = 0) {
-    for (const Glyph& g : Glyphs(log))
-        if (g.x == x && g.y == y && g.colour == colour && g.text == glyph && nth-- == 0)
-            return static_cast<long>(g.line);
-    return -1;
-}
-
-// "+" and "-" are drawn as strokes: the bar of a "+" written at (x, y)
-// runs from x + 4 to x + 23 at y + 22, that of a "-" at y + 20.
-inline std::string Bar(float x, float y, int colour) {
-    auto n = [](float v) { return std::to_string(static_cast<int>(v)); };
-    return "line " + n(x + 4) + " " + n(y) + " " + n(x + 23) + " " + n(y) + " " + std::to_string(colour) + " ";
-}
-inline std::string PlusBar(float x, float y, int colour) { return Bar(x, y + 22, colour); }
-inline std::string MinusBar(float x, float y, int colour) { return Bar(x, y + 20, colour); }
-
-// The index of occurrence `nth` (from 0) of a line that starts with
-// `prefix`, or -1.
-inline long FindLine(const std::vector<std::string>& log, const std::string& prefix, int nth = 0) {
-    for (size_t i = 0; i < log.size(); ++i)
-        if (log[i].rfind(prefix, 0) == 0 && nth-- == 0) return static_cast<long>(i);
-    return -1;
-}
-
-inline int WaitsBefore(const std::vector<std::string>& log, long line) {
-    if (line < 0) return -1;  // not drawn at all
-    int waits = 0;
-    for (long i = 0; i < line; ++i)
-        if (log[static_cast<size_t>(i)].rfind(kKeyWait, 0) == 0) ++waits;
-    return waits;
-}
-
-// The glyphs drawn on row y from x `from` on, in the order drawn, joined.
-inline std::string RowText(const std::vector<std::string>& log, float y, float from = 0, float to = 1e9f) {
-    std::string out;
-    for (const Glyph& g : Glyphs(log))
-        if (g.y == y && g.x >= from && g.x < to) out += g.text;
-    return out;
-}
-
-// Checks each row of a script; failures name the row.
-inline void ExpectRows(const std::vector<std::string>& log, const std::vector<Row>& rows) {
+// Checks each row among `glyphs`; failures name the row.
+inline void ExpectRowsIn(const Log& log, const std::vector<Glyph>& glyphs, const std::vector<Row>& rows) {
     for (const Row& r : rows) {
-        const long line = FindGlyph(log, r.x, r.y, r.colour, r.glyph, r.nth);
+        const long line = FindGlyphIn(glyphs, r.x, r.y, r.colour, r.glyph, r.nth);
         EXPECT_GE(line, 0) << r.glyph << " at " << r.x << "," << r.y << " colour " << r.colour;
         if (line >= 0) {
             EXPECT_EQ(WaitsBefore(log, line), r.waitsBefore) << r.glyph << " at " << r.x << "," << r.y;
@@ -130,101 +237,193 @@ inline void ExpectRows(const std::vector<std::string>& log, const std::vector<Ro
     }
 }
 
-using Log = std::vector<std::string>;
+// Each row's first glyph where it is drawn.
+inline void ExpectRows(const Log& log, const std::vector<Row>& rows) { ExpectRowsIn(log, Glyphs(log), rows); }
 
-// The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
-inline const char* const kSubmenuStart = "text 16 666 1 1 0";
-
-// Where `part` starts as one unbroken run of calls at or after `from`; -1
-// when it does not.
-inline int Find(const Log& log, const Log& part, int from = 0) {
-    for (size_t i = static_cast<size_t>(std::max(from, 0)); i + part.size() <= log.size(); ++i)
-        if (std::equal(part.begin(), part.end(), log.begin() + static_cast<std::ptrdiff_t>(i)))
-            return static_cast<int>(i);
-    return -1;
+// Each row's first glyph at its cell (an italic letter where its row stands).
+inline void ExpectCellRows(const Log& log, const std::vector<Row>& rows) {
+    ExpectRowsIn(log, CellGlyphs(log), rows);
 }
 
-// The calls the runtime makes for one text row, or for a brace.
+// ---- What the runtime draws ------------------------------------------------
+
+// The calls the runtime makes for one text row from (x, y).
 inline Log RowLines(float colour, float x, float y, const std::string& text) {
-    solver_testing::PageScript script;
-    script.Text(colour, x, y, text);
-    return script.Lines();
-}
-inline Log Brace(float x, float y) {
-    solver_testing::PageScript script;
-    script.Brace(x, y);
-    return script.Lines();
+    return solver_testing::PageScript().Text(colour, x, y, text).Lines();
 }
 
-// Where the row ends on the screen, as the renderer advances the pen.
+// The calls the runtime makes for a brace of the usual height at (x, y).
+inline Log Brace(float x, float y) { return solver_testing::PageScript().Brace(x, y).Lines(); }
+
+// Where a row from x ends on the screen, as the renderer advances the pen.
 inline float RowEnd(float x, const std::string& text) {
     solver_testing::PageScript script;
     script.Text(0, x, 0, text);
     return script.EndX();
 }
 
+// Where the row `text` from (x, y) in `colour` starts, drawn whole as the
+// runtime draws it, at or after log index `from`; -1 when it is not.
+inline long FindRow(const Log& log, float colour, float x, float y, const std::string& text, long from = 0) {
+    return FindRun(log, RowLines(colour, x, y, text), from);
+}
+
+// A whole row of text from (x, y) in `colour`.
+struct TextRow {
+    float colour, x, y;
+    std::string text;
+};
+
+// Each row stands in the log as the runtime draws it, glyph for glyph.
+inline void ExpectTextRows(const Log& log, const std::vector<TextRow>& rows) {
+    for (const TextRow& r : rows)
+        EXPECT_GE(FindRow(log, r.colour, r.x, r.y, r.text), 0) << r.text << " at " << r.x << "," << r.y;
+}
+
 // Whether a row `text` in `colour` is drawn anywhere, found by its first
 // glyph (which must be a plain glyph drawn at the row's own x and y).
 inline bool HasRowAnywhere(const Log& log, float colour, const std::string& firstGlyph, const std::string& text) {
-    const std::string tail = " \"" + firstGlyph + "\"";
-    for (const std::string& line : log) {
-        if (line.rfind("text ", 0) != 0 || line.size() < tail.size() ||
-            line.compare(line.size() - tail.size(), tail.size(), tail) != 0)
-            continue;
-        std::istringstream in(line.substr(5));
-        float x, y, magX, magY, lineColour;
-        in >> x >> y >> magX >> magY >> lineColour;
-        if (lineColour == colour && Find(log, RowLines(colour, x, y, text)) >= 0) return true;
-    }
+    for (const Glyph& g : Glyphs(log))
+        if (g.text == firstGlyph && static_cast<float>(g.colour) == colour && FindRow(log, colour, g.x, g.y, text) >= 0)
+            return true;
     return false;
 }
 
-// The key waits between two places of the log.
-inline int WaitsBetween(const Log& log, int from, int to) {
-    int waits = 0;
-    for (int i = std::max(from, 0); i < to && i < static_cast<int>(log.size()); ++i)
-        if (log[static_cast<size_t>(i)].rfind(kKeyWait, 0) == 0) ++waits;
-    return waits;
+// The polyline of a brace of `height` at (x, y), in colour 0, width 5,
+// worked out from the brace's shape.
+inline std::string BracePoly(float x, float y, float height) {
+    const float b = y + height - 10, m = (y + 5 + b) / 2;
+    std::ostringstream s;
+    s << "poly 0 5 " << x + 35 << " " << y + 5 << " " << x + 23 << " " << y + 8 << " " << x + 23 << " " << m - 7
+      << " " << x + 8 << " " << m << " " << x + 23 << " " << m + 7 << " " << x + 23 << " " << b - 3 << " " << x + 35
+      << " " << b;
+    return s.str();
 }
 
-// How many glyphs `ch` are drawn with the top-left of their cell at (x, y)
-// in `colour`, whatever the magnification, face and size.
-inline int CountGlyph(const std::vector<std::string>& log, float x, float y, int colour, const std::string& ch) {
-    int n = 0;
-    for (const Glyph& g : Glyphs(log))
-        if (g.x == x && g.y == y && g.colour == colour && g.text == ch) ++n;
-    return n;
+// "+" and "-" are drawn as strokes: the bar of a "+" whose glyph cell is at
+// (x, y) runs from x + 4 to x + 23 at y + 22, that of a "-" at y + 20.
+inline std::string SignBar(float x, float y, int colour) {
+    std::ostringstream s;
+    s << "line " << x + 4 << " " << y << " " << x + 23 << " " << y << " " << colour << " ";
+    return s.str();
+}
+inline std::string PlusBar(float x, float y, int colour) { return SignBar(x, y + 22, colour); }
+inline std::string MinusBar(float x, float y, int colour) { return SignBar(x, y + 20, colour); }
+
+// A box with its corners, frame and fill, as the log writes it.
+inline std::string Box(float x1, float y1, float x2, float y2, int frame, int fill) {
+    std::ostringstream s;
+    s << "box " << x1 << " " << y1 << " " << x2 << " " << y2 << " " << frame << " " << fill;
+    return s.str();
 }
 
-// How many glyphs `ch` are drawn in `colour` anywhere above the prompt bar.
-inline int CountInColour(const std::vector<std::string>& log, int colour, const std::string& ch) {
-    int n = 0;
-    for (const Glyph& g : Glyphs(log))
-        if (g.y < 640 && g.colour == colour && g.text == ch) ++n;
-    return n;
+// ---- A page run from the main menu -----------------------------------------
+
+// The keys that open page `entry` of lesson `lesson` from the main menu,
+// answer its key waits with `atWaits`, go back by the lesson's last entry
+// `lastEntry` and end the program with 8.
+inline std::string PageKeys(int lesson, int entry, const std::string& atWaits, int lastEntry) {
+    return std::to_string(lesson) + "\r" + std::to_string(entry) + "\r" + atWaits + std::to_string(lastEntry) +
+           "\r8\r";
 }
 
-// The number of key waits begun before the `occurrence`-th line (from 1)
-// that starts with `prefix` (-1 when there is no such line).
-inline int WaitsBefore(const std::vector<std::string>& log, const std::string& prefix, int occurrence = 1) {
-    return WaitsBefore(log, FindLine(log, prefix, occurrence - 1));
+// What a sub-menu of `entries` entries refuses, each entered: 0, an empty
+// entry, one past the last, a fraction, a decimal and a negative number.
+inline std::string RefusedEntries(int entries) {
+    return "0\r\r" + std::to_string(entries + 1) + "\r5/2\r1.5\r-1\r";
 }
 
-// Kanovel from the main menu to page `entry` of lesson `lesson`: `waits`
-// keys for its key waits, then the lesson's last entry and the end.
-inline testing_support::RunResult RunPage(int lesson, int entry, int waits, int lastEntry) {
-    const std::string keys = std::to_string(lesson) + "\r" + std::to_string(entry) + "\r" + Spaces(waits) +
-                             std::to_string(lastEntry) + "\r8\r";
-    return testing_support::RunProgram("kanovel", keys);
+// "kanovel" or "tirosam" from the main menu to page `entry` of lesson
+// `lesson`: a key for each of its `waits` key waits, then back and the end.
+inline RunResult RunPage(const std::string& program, int lesson, int entry, int waits, int lastEntry) {
+    return testing_support::RunProgram(program, PageKeys(lesson, entry, Spaces(waits), lastEntry));
 }
 
-// The page took exactly `waits` key waits and went back to its sub-menu,
-// whose line was drawn again, and the program ended from the main menu.
-inline void ExpectPageRun(const testing_support::RunResult& run, int waits) {
+// The page took exactly `waits` key waits and went back to its sub-menu
+// with no wait after its last reveal; the sub-menu line was drawn before
+// and after it, every key was read and the program ended from the main
+// menu without an error screen.
+inline void ExpectPageRun(const RunResult& run, int waits) {
     EXPECT_TRUE(run.ended);
     EXPECT_FALSE(run.errorShown);
+    EXPECT_EQ(run.keysTaken, run.keysGiven);
     EXPECT_EQ(Count(run.log, kKeyWait), waits);
-    EXPECT_EQ(Count(run.log, kSubmenuStart), 2);  // the sub-menu line before and after
+    EXPECT_EQ(Count(run.log, kSubmenuStart), 2);
+    EXPECT_EQ(WaitsBefore(run.log, kSubmenuStart, 2), waits);
 }
+
+// The log of a run up to the sub-menu line drawn after its page.
+inline Log PageLog(const RunResult& run) {
+    const long end = FindLine(run.log, kSubmenuStart, 1);
+    return {run.log.begin(), end < 0 ? run.log.end() : run.log.begin() + end};
+}
+
+// A page of the chapter problems: its key waits, and its title plate at
+// (left, 30) with the number plate at (numberLeft, 30).
+struct PageFrame {
+    int entry, waits;
+    float left, numberLeft, numberWidth;
+};
+
+// Tirosam's chapter page `page.entry` of lesson `lesson` takes all its key
+// waits and comes back to the sub-menu with no wait after its last reveal,
+// under its two plates.
+inline void ExpectPageFrame(int lesson, const PageFrame& page) {
+    SCOPED_TRACE(page.entry);
+    const auto run = RunPage("tirosam", lesson, page.entry, page.waits, 6);
+    ExpectPageRun(run, page.waits);
+    EXPECT_GE(Count(run.log, Box(page.left, 30, page.left + 396, 74, 5, 4)), 1);
+    EXPECT_GE(Count(run.log, Box(page.numberLeft, 30, page.numberLeft + page.numberWidth, 74, 4, 3)), 1);
+}
+
+// ---- A page run by itself --------------------------------------------------
+
+// A runtime with Kanovel's lessons on it, for a page called directly.
+class ExamplePageTest : public testing_support::RuntimeTest {
+protected:
+    kanovel::KanovelLessons lessons{rt};
+
+    Log Drawn() const { return solver_testing::Lines(pf.Calls()); }
+    // Whether `text` stands at (x, y) in `colour`, glyph for glyph.
+    bool Shows(float colour, float x, float y, const std::string& text) const {
+        return ContainsRun(Drawn(), RowLines(colour, x, y, text));
+    }
+    int CountDrawn(const std::string& prefix) const { return Count(pf.Log(), prefix); }
+};
+
+// One page of Tirosam run by itself on typed keys, the runtime started as
+// the program starts it and the record cleared; a page that runs out of
+// keys stops where it waits.
+class PageRun {
+public:
+    explicit PageRun(const std::string& keys) : pf(Options(keys)), rt(pf, tirosam::ProgramData()), lessons(rt) {
+        rt.StartProgram();
+        pf.ClearRecord();
+    }
+    // Runs `page`; true when it returned (rather than waiting for a key
+    // that never came).
+    template <typename F>
+    bool Run(F page) {
+        try {
+            page();
+            return true;
+        } catch (const platform::WindowClosed&) {
+            return false;
+        }
+    }
+    const Log& log() const { return pf.Log(); }
+
+    platform::HeadlessPlatform pf;
+    runtime::Runtime rt;
+    tirosam::TirosamLessons lessons;
+
+private:
+    static platform::HeadlessOptions Options(const std::string& keys) {
+        platform::HeadlessOptions options;
+        options.keys = keys;
+        options.time = "10:20:30";
+        return options;
+    }
+};
 
 }  // namespace page_checks

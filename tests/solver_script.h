@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -95,15 +97,18 @@ private:
     float endX_ = 0, endY_ = 0;
 };
 
+// Where `part` starts in `whole` as one unbroken run of calls at or after
+// index `from`; -1 when it does not.
+inline long FindRun(const std::vector<std::string>& whole, const std::vector<std::string>& part, long from = 0) {
+    for (size_t i = static_cast<size_t>(std::max(from, 0L)); i + part.size() <= whole.size(); ++i)
+        if (std::equal(part.begin(), part.end(), whole.begin() + static_cast<std::ptrdiff_t>(i)))
+            return static_cast<long>(i);
+    return -1;
+}
+
 // Whether `part` stands in `whole` as one unbroken run of calls.
 inline bool ContainsRun(const std::vector<std::string>& whole, const std::vector<std::string>& part) {
-    if (part.empty()) return true;
-    for (size_t i = 0; i + part.size() <= whole.size(); ++i) {
-        bool same = true;
-        for (size_t j = 0; j < part.size() && same; ++j) same = whole[i + j] == part[j];
-        if (same) return true;
-    }
-    return false;
+    return part.empty() || FindRun(whole, part) >= 0;
 }
 
 // A runtime on the headless platform with a solver on it.

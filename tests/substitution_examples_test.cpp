@@ -2,23 +2,18 @@
 // their draws, texts and waits, and the page that alternates them.
 #include <cmath>
 
-#include "tests/example_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace example_pages;
-
-struct Row {
-    float colour, x, y;
-    std::string text;
-};
+using namespace page_checks;
 
 struct WorkedExample {
     const char* name;
     bool yForm;
     std::vector<float> draws;
     float x, y;
-    std::vector<Row> rows;
+    std::vector<TextRow> rows;
 };
 
 // The draws: lead and sign, a3 and sign, a6 and sign, a1 and sign, a2 and
@@ -127,13 +122,13 @@ TEST_F(SubstitutionExamples, WorkedExamplesDrawTheirRowsInTenSteps) {
         lessons.lastLeadValue = 0;
         rt.random.Randomize(0);
         rt.random.Feed(example.draws);
-        pf.AddKeys(Keys(9));
+        pf.AddKeys(Spaces(9));
         Run(example.yForm);
         EXPECT_EQ(rt.random.Draws(), 10);
         EXPECT_EQ(lessons.solutionX, example.x);
         EXPECT_EQ(lessons.solutionY, example.y);
         EXPECT_EQ(lessons.lastLeadValue, example.yForm ? example.x : example.y);
-        for (const Row& row : example.rows)
+        for (const TextRow& row : example.rows)
             EXPECT_TRUE(Shows(row.colour, row.x, row.y, row.text)) << row.text;
         EXPECT_EQ(CountDrawn(kKeyWait), 9);
         // A collected coefficient 1 leaves the quotient row empty: nothing
@@ -155,7 +150,7 @@ TEST_F(SubstitutionExamples, LeadEqualToTheLastIsDrawnAgainWithItsSign) {
     lessons.lastLeadValue = 2;
     rt.random.Randomize(0);
     rt.random.Feed({0.3f, 0.7f, 0.3f, 0.2f, 0.5f, 0.7f, 0.1f, 0.2f, 0.1f, 0.7f, 0.7f, 0.2f});
-    pf.AddKeys(Keys(9));
+    pf.AddKeys(Spaces(9));
     lessons.RunSubstitutionExampleXForm();
     EXPECT_EQ(rt.random.Draws(), 12);
     EXPECT_EQ(lessons.solutionY, -2);
@@ -171,7 +166,7 @@ TEST_F(SubstitutionExamples, CollectedZeroRestartsAndComparesWithTheRejectedLead
     rt.random.Feed({0.1f, 0.7f, 0.1f, 0.7f, 0.1f, 0.7f, 0.1f, 0.7f, 0.3f, 0.2f,  // refused: row 10 is 0
                     0.1f, 0.7f,                                                // y = 1 again
                     0.5f, 0.7f, 0.5f, 0.7f, 0.1f, 0.2f, 0.1f, 0.7f, 0.7f, 0.2f});
-    pf.AddKeys(Keys(9));
+    pf.AddKeys(Spaces(9));
     lessons.RunSubstitutionExampleXForm();
     EXPECT_EQ(rt.random.Draws(), 22);
     EXPECT_EQ(lessons.solutionY, 3);
@@ -185,7 +180,7 @@ TEST_F(SubstitutionExamples, PageAlternatesFormsUntilOneThenPointsToTheTextbook)
     draws.insert(draws.end(), kWorked[3].draws.begin(), kWorked[3].draws.end());
     rt.random.Randomize(0);
     rt.random.Feed(draws);
-    pf.AddKeys(Keys(9) + "0\r" + Keys(9) + "2/2\r" + " ");
+    pf.AddKeys(Spaces(9) + "0\r" + Spaces(9) + "2/2\r" + " ");
     lessons.RunSubstitutionExamplesPage();
     EXPECT_EQ(lessons.exampleCount, 2);
     EXPECT_EQ(CountDrawn("box 0 0 1600 1800 15 15"), 1);
@@ -211,7 +206,7 @@ TEST_F(SubstitutionExamples, GeneratedExamplesKeepTheirInvariantsForEveryClockSe
             const bool yForm = n % 2 == 1;
             const float before = lessons.lastLeadValue;
             const long drawsBefore = rt.random.Draws();
-            pf.AddKeys(Keys(9));
+            pf.AddKeys(Spaces(9));
             Run(yForm);
             const float x = lessons.solutionX, y = lessons.solutionY;
             const float lead = yForm ? x : y, other = yForm ? y : x;
@@ -238,8 +233,8 @@ TEST_F(SubstitutionExamples, GeneratedExamplesKeepTheirInvariantsForEveryClockSe
 }
 
 TEST_F(SubstitutionExamples, ScriptedRunShowsSeveralExamplesAndLeavesWithOne) {
-    const std::string keys = "4\r3\r" + Keys(9) + "2\r" + Keys(9) + "\r" + Keys(9) + "5\r" + Keys(9) + "1\r" +
-                             Keys(1) + "7\r8\r";
+    const std::string keys = "4\r3\r" + Spaces(9) + "2\r" + Spaces(9) + "\r" + Spaces(9) + "5\r" + Spaces(9) + "1\r" +
+                             Spaces(1) + "7\r8\r";
     auto run = testing_support::RunProgram("kanovel", keys);
     EXPECT_TRUE(run.ended);
     EXPECT_FALSE(run.errorShown);

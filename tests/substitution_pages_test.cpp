@@ -1,90 +1,36 @@
 // The scripted pages of Kanovel's substitution lesson (lesson 4), driven
 // from the main menu: each page is opened, all its key waits are taken,
 // the sub-menu comes back and entry 7 leaves the lesson.
-#include <algorithm>
-
-#include "tests/test_support.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using testing_support::RunProgram;
-using testing_support::RunResult;
-
-const char* const kKeyWait = "box 96 657 400 693 13 4";
-const char* const kSubmenuStart = "text 16 666 1 1 0";
-
-bool StartsWith(const std::string& line, const std::string& prefix) { return line.rfind(prefix, 0) == 0; }
-
-int Count(const std::vector<std::string>& log, const std::string& prefix) {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& l) { return StartsWith(l, prefix); }));
-}
-
-// Where the glyph `glyph` of the renderer's font stands in the cell at
-// (x, y) in `colour`: its line in the log, or -1. The renderer draws "="
-// a size smaller, 4 into its cell.
-int GlyphAt(const std::vector<std::string>& log, int x, int y, int colour, const std::string& glyph) {
-    const bool equals = glyph == "=";
-    const std::string head = "text " + std::to_string(equals ? x + 4 : x) + " " + std::to_string(y) + " ";
-    const std::string tail =
-        " " + std::to_string(colour) + " \"ゴシック\" " + (equals ? "14" : "16") + " 1 0 \"" + glyph + "\"";
-    for (size_t i = 0; i < log.size(); ++i) {
-        const std::string& l = log[i];
-        if (StartsWith(l, head) && l.size() >= tail.size() && l.compare(l.size() - tail.size(), tail.size(), tail) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-// The key waits shown before line `at`.
-int WaitsBefore(const std::vector<std::string>& log, int at) {
-    return static_cast<int>(std::count_if(log.begin(), log.begin() + at, [](const std::string& l) { return StartsWith(l, kKeyWait); }));
-}
-
-// The first line at or after `from` that starts with `prefix`, or -1.
-int FindFrom(const std::vector<std::string>& log, int from, const std::string& prefix) {
-    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < log.size(); ++i)
-        if (StartsWith(log[i], prefix)) return static_cast<int>(i);
-    return -1;
-}
-
-// A row of a page: its first glyph, and the key waits of the page before it.
-struct Row {
-    int x, y, colour;
-    const char* glyph;
-    int waits;
-};
+using namespace page_checks;
 
 // Opens page `entry` of lesson 4, presses a key at each of `waits` waits,
-// then leaves the lesson and the program.
-RunResult RunPage(int entry, int waits) {
-    return RunProgram("kanovel", "4\r" + std::to_string(entry) + "\r" + std::string(static_cast<size_t>(waits), ' ') +
-                                     "7\r8\r");
-}
+// then leaves the lesson by entry 7 and the program by 8.
+RunResult RunLesson4Page(int entry, int waits) { return RunPage("kanovel", 4, entry, waits, 7); }
 
-// The page ran to its end and back to the sub-menu, drew each row after
-// the stated number of its waits, and the sub-menu followed its last row
-// without a further wait.
+// The page ran to its end and back to the sub-menu, and drew each row, its
+// first glyph in the renderer's plain font at its cell, after the stated
+// number of its waits and before the sub-menu came back.
 void ExpectPage(const RunResult& run, int waits, std::initializer_list<Row> rows) {
-    ASSERT_TRUE(run.ended);
-    EXPECT_FALSE(run.errorShown);
-    EXPECT_EQ(Count(run.log, kKeyWait), waits);
-    int last = 0;
-    for (const Row& r : rows) {
-        const int at = GlyphAt(run.log, r.x, r.y, r.colour, r.glyph);
-        ASSERT_GE(at, 0) << r.x << "," << r.y << " " << r.glyph;
-        EXPECT_EQ(WaitsBefore(run.log, at), r.waits) << r.x << "," << r.y << " " << r.glyph;
-        last = std::max(last, at);
-    }
-    const int submenu = FindFrom(run.log, last, kSubmenuStart);
+    ExpectPageRun(run, waits);
+    const long submenu = FindLine(run.log, kSubmenuStart, 1);
     ASSERT_GE(submenu, 0);
-    EXPECT_EQ(WaitsBefore(run.log, submenu), waits);
+    for (const Row& r : rows) {
+        const long at = FindPlainGlyph(run.log, r.x, r.y, r.colour, r.glyph);
+        EXPECT_GE(at, 0) << r.x << "," << r.y << " " << r.glyph;
+        EXPECT_LT(at, submenu) << r.x << "," << r.y << " " << r.glyph;
+        EXPECT_EQ(WaitsBefore(run.log, at), r.waitsBefore) << r.x << "," << r.y << " " << r.glyph;
+    }
 }
 
 // Each table lists the first row drawn after each key wait (the key rows)
 // and the page's last row.
 
 TEST(SubstitutionPages, PuzzlePageRevealsBothColumnsStepByStep) {
-    auto run = RunPage(1, 16);
+    auto run = RunLesson4Page(1, 16);
     ExpectPage(run, 16,
                {
                    {38, 30, 3, "り", 0},    {38, 200, 5, "●", 1},    {393, 200, 0, "=", 1},  // picture ①, gaps of 30
@@ -99,7 +45,7 @@ TEST(SubstitutionPages, PuzzlePageRevealsBothColumnsStepByStep) {
     // Three broad arrows, each drawn with the row above it before a wait.
     int n = 0;
     for (int y : {300, 435, 520}) {
-        const int arrow = FindFrom(run.log, 0, "text 38 " + std::to_string(y) + " 20 2 3 \"ゴシック\" 16 0 0 \"↓\"");
+        const long arrow = FindLine(run.log, "text 38 " + std::to_string(y) + " 20 2 3 \"ゴシック\" 16 0 0 \"↓\"");
         ASSERT_GE(arrow, 0) << y;
         EXPECT_EQ(WaitsBefore(run.log, arrow), 2 + n++) << y;
     }
@@ -109,7 +55,7 @@ TEST(SubstitutionPages, PuzzlePageRevealsBothColumnsStepByStep) {
 }
 
 TEST(SubstitutionPages, ExplanationNotesFollowTheWorking) {
-    auto run = RunPage(2, 14);
+    auto run = RunLesson4Page(2, 14);
     ExpectPage(run, 14,
                {
                    {608, 30, 3, "解", 0},   {143, 80, 0, "=", 0},    {76, 130, 3, "②", 1},
@@ -123,7 +69,7 @@ TEST(SubstitutionPages, ExplanationNotesFollowTheWorking) {
 }
 
 TEST(SubstitutionPages, Exercise5ReusesEachHalfOfTheScreen) {
-    auto run = RunPage(4, 23);
+    auto run = RunLesson4Page(4, 23);
     ExpectPage(run, 23,
                {
                    {38, 30, 7, "問", 0},    {327, 80, 0, "y", 0},    {190, 130, 3, "①", 1},
@@ -140,15 +86,15 @@ TEST(SubstitutionPages, Exercise5ReusesEachHalfOfTheScreen) {
     // The left half is erased after the two waits that follow (2)'s answer,
     // the right half after the one that follows (3)'s; "問5" stands only
     // in the left column, and a brace follows each label.
-    EXPECT_EQ(WaitsBefore(run.log, FindFrom(run.log, 0, "box 0 0 684 1800 15 15")), 12);
-    EXPECT_EQ(WaitsBefore(run.log, FindFrom(run.log, 0, "box 684 0 1368 1800 15 15")), 18);
+    EXPECT_EQ(WaitsBefore(run.log, "box 0 0 684 1800 15 15"), 12);
+    EXPECT_EQ(WaitsBefore(run.log, "box 684 0 1368 1800 15 15"), 18);
     EXPECT_EQ(Count(run.log, "text 38 30 "), 2);
     EXPECT_EQ(Count(run.log, "poly 0 5 268 35 "), 2);  // (1), (3): brace at x 233
     EXPECT_EQ(Count(run.log, "poly 0 5 800 35 "), 2);  // (2), (4): brace at x 765
 }
 
 TEST(SubstitutionPages, EqualValuesShowsBothMethodsAndTheConclusions) {
-    auto run = RunPage(5, 10);
+    auto run = RunLesson4Page(5, 10);
     ExpectPage(run, 10,
                {
                    {76, 30, 3, "次", 0},    {166, 130, 0, "y", 0},   {38, 80, 3, "(", 1},
@@ -162,7 +108,7 @@ TEST(SubstitutionPages, EqualValuesShowsBothMethodsAndTheConclusions) {
     // column subtraction's operator and rule; the marks "+-  +  -" of the
     // reversed lower row in colour 3 (the renderer strokes "+" and "-").
     EXPECT_EQ(Count(run.log, "poly 0 5 161 85 "), 1);
-    EXPECT_GE(GlyphAt(run.log, 103, 286, 0, ")"), 0);
+    EXPECT_GE(FindPlainGlyph(run.log, 103, 286, 0, ")"), 0);
     EXPECT_EQ(Count(run.log, "line 103 330 "), 1);
     for (const char* mark : {"line 80 277 99 277 3 ", "line 107 275 126 275 3 ", "line 188 277 207 277 3 ",
                              "line 269 275 288 275 3 "})
@@ -170,7 +116,7 @@ TEST(SubstitutionPages, EqualValuesShowsBothMethodsAndTheConclusions) {
 }
 
 TEST(SubstitutionPages, Exercise6WaitsOnlyAfterEachExerciseAndSolvesTwoByElimination) {
-    auto run = RunPage(6, 3);
+    auto run = RunLesson4Page(6, 3);
     ExpectPage(run, 3,
                {
                    {38, 30, 7, "問", 0},    {298, 330, 0, "=", 0},   {190, 480, 5, "答", 0},
@@ -180,13 +126,13 @@ TEST(SubstitutionPages, Exercise6WaitsOnlyAfterEachExerciseAndSolvesTwoByElimina
     // (2): the solver's brace right after the label, and one answer line of
     // its own in the right half before the wait.
     EXPECT_EQ(Count(run.log, "poly 0 5 800 35 "), 2);  // the solver's and (4)'s
-    const int label = GlyphAt(run.log, 684, 30, 3, "(");
-    const int leftErase = FindFrom(run.log, 0, "box 0 0 684 1800 15 15");
-    const int answer = FindFrom(run.log, label, "text 827 550 2 3 5 \"ゴシック\" 16 1 0 \"答\"");
+    const long label = FindPlainGlyph(run.log, 684, 30, 3, "(");
+    const long leftErase = FindLine(run.log, "box 0 0 684 1800 15 15");
+    const long answer = FindLine(run.log, "text 827 550 2 3 5 \"ゴシック\" 16 1 0 \"答\"", 0, label);
     EXPECT_GT(answer, label);
     EXPECT_LT(answer, leftErase);
     EXPECT_EQ(WaitsBefore(run.log, leftErase), 2);
-    EXPECT_EQ(WaitsBefore(run.log, FindFrom(run.log, 0, "box 684 0 1368 1800 15 15")), 3);
+    EXPECT_EQ(WaitsBefore(run.log, "box 684 0 1368 1800 15 15"), 3);
 }
 
 }  // namespace

@@ -46,6 +46,8 @@ RunResult RunProgram(const std::string& program, const std::string& keys, const 
     result.ended = headless.Ended();
     for (const std::string& line : result.log)
         if (line.rfind("error ", 0) == 0) result.errorShown = true;
+    // One key a character: count the lead bytes of the UTF-8 text.
+    for (unsigned char c : keys) result.keysGiven += (c & 0xC0) != 0x80;
     result.keysTaken = headless.KeysTaken();
     return result;
 }

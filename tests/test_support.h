@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/basic.h"
 #include "platform/headless_platform.h"
 #include "runtime/runtime.h"
 
@@ -35,11 +37,22 @@ struct RunResult {
     std::vector<std::string> log;
     bool ended = false;      // menu entry 8
     bool errorShown = false; // the error screen
-    int keysTaken = 0;
+    int keysGiven = 0;       // the keys of the script
+    int keysTaken = 0;       // the keys the program read
 };
 
 // Runs "kanovel" or "tirosam" headless on typed keys until entry 8 or the
 // script runs out.
 RunResult RunProgram(const std::string& program, const std::string& keys, const std::string& time = "10:20:30");
+
+// The runtime error code a call ends with, 0 when it returns normally.
+inline int FailureCode(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const basic::RuntimeError& error) {
+        return error.code;
+    }
+    return 0;
+}
 
 }  // namespace testing_support

@@ -1,16 +1,18 @@
 // Lesson 5, page ①: three candidate pairs checked against 3x+4y=16,
 // x-2y=2.
-#include "tests/tirosam_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace tirosam_pages;
+using namespace page_checks;
 
 TEST(CandidatePairsPage, PlatesThenOneKeyBringsEveryCheckAndTheAnswer) {
-    const Log log = RunFixedPage("5\r1\r", 1, "6\r8\r");
+    const auto run = RunPage("tirosam", 5, 1, 1, 6);
+    ExpectPageRun(run, 1);
+    const Log& log = run.log;
     // The plates in the pen width the program started with.
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 36 30 432 74 5 4 3")), 0);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 442 30 486 74 4 3 3")), 0);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 36 30 432 74 5 4 3")), 0);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 442 30 486 74 4 3 3")), 0);
     ExpectRows(log, {
         {36, 80, 7, "ア", 1}, {36, 330, 7, "イ", 1}, {40, 530, 0, "=", 1},
         // ウ 76 right of the end of ア's heading, level with it
@@ -29,7 +31,7 @@ TEST(CandidatePairsPage, PlatesThenOneKeyBringsEveryCheckAndTheAnswer) {
         {36, 530, 2 - 2 * 0, 2},       {630, 180, 3 * 4 + 4 * 1, 16}, {630, 280, 4 - 2 * 1, 2},
     };
     for (const Check& c : checks) {
-        const std::string row = RowGlyphs(log, c.y, c.x, c.x + 300, FindLine(log, "box 0 0 1760 1800", 2), FindLine(log, "key \"6\""));
+        const std::string row = RowText(log, c.y, c.x, c.x + 300, FindLine(log, "box 0 0 1760 1800", 2), FindLine(log, "key \"6\""));
         const std::string verdict = c.value == c.target ? "○" : "×";
         const std::string tail = std::to_string(c.value) + "…" + verdict;
         ASSERT_GE(row.size(), tail.size()) << row;

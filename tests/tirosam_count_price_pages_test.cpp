@@ -2,7 +2,6 @@
 // the bread and doughnuts answer.
 #include <cmath>
 
-#include "lessons/tirosam/tirosam.h"
 #include "lessons/tirosam/tirosam_lessons.h"
 #include "tests/page_checks.h"
 #include "tests/test_support.h"
@@ -54,15 +53,10 @@ TEST_F(AdmissionFeeData, EveryDrawGivesOneWholeSolution) {
 }
 
 TEST(AdmissionFeeExamples, OneExampleStatedSetUpSolvedAndAnswered) {
-    platform::HeadlessOptions options;
-    options.keys = Spaces(40) + "1\r";
-    platform::HeadlessPlatform pf(options);
-    runtime::Runtime rt(pf, tirosam::ProgramData());
-    rt.StartProgram();
-    tirosam::TirosamLessons lessons(rt);
-    rt.random.Feed(kFeesOf500And350);
-    lessons.RunAdmissionFeeExamples();
-    const auto& log = pf.Log();
+    PageRun run(Spaces(40) + "1\r");
+    run.rt.random.Feed(kFeesOf500And350);
+    ASSERT_TRUE(run.Run([&] { run.lessons.RunAdmissionFeeExamples(); }));
+    const auto& log = run.log();
 
     EXPECT_EQ(RowText(log, 130, 40, 600), "おとな4人と中学生2人で2700円");
     EXPECT_EQ(RowText(log, 230, 40, 600), "おとな1人と中学生5人で2250円");
@@ -96,8 +90,8 @@ TEST(AdmissionFeeExamples, OneExampleStatedSetUpSolvedAndAnswered) {
     int answers = 0;
     for (const Glyph& g : Glyphs(log)) answers += g.text == "答" && g.colour == 5;
     EXPECT_EQ(answers, 1);
-    EXPECT_EQ(rt.answerHidden, 0);
-    EXPECT_EQ(rt.solverContinue, 0);
+    EXPECT_EQ(run.rt.answerHidden, 0);
+    EXPECT_EQ(run.rt.solverContinue, 0);
 }
 
 TEST(AdmissionFeeExamples, OnlyOneEndsTheSeries) {

@@ -1,15 +1,11 @@
 // Tirosam's lesson entries, goal screens and sub-menus, driven by keys.
 #include "tests/page_checks.h"
-#include "tests/test_support.h"
 
 namespace {
 
-using page_checks::Count;
+using namespace page_checks;
 using testing_support::RunProgram;
 
-const char* const kPanel = "box 22 10 1342 610 15 10";
-// The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
-const char* const kSubmenuStart = "text 16 666 1 1 0";
 const char* const kFullClear = "box 0 0 1760 1800 15 15";
 
 // The "<" of "<めあて>" at (44, 240) in `colour`.
@@ -28,14 +24,13 @@ TEST(TirosamFrames, EachLessonShowsItsGoalAndTakesOnlyItsEntries) {
         {"4", 3, 3, "①"}, {"5", 6, 0, "Ｐ"}, {"6", 6, 0, "Ｐ"},
     };
     for (const Case& c : cases) {
-        // Refused: 0, empty, entries + 1, a fraction, a decimal, a negative;
-        // then the last entry goes back to the main menu, and 8 ends.
+        // Every refused entry, then the last entry goes back to the main
+        // menu, and 8 ends.
         std::string last = std::to_string(c.entries);
-        std::string refused = "0\r\r" + std::to_string(c.entries + 1) + "\r5/2\r1.5\r-1\r";
-        auto run = RunProgram("tirosam", std::string(c.lesson) + "\r" + refused + last + "\r8\r");
+        auto run = RunProgram("tirosam", std::string(c.lesson) + "\r" + RefusedEntries(c.entries) + last + "\r8\r");
         EXPECT_TRUE(run.ended) << c.lesson;
         EXPECT_FALSE(run.errorShown);
-        EXPECT_EQ(Count(run.log, kPanel), 2) << c.lesson;
+        EXPECT_EQ(Count(run.log, kMenuPanel), 2) << c.lesson;
         EXPECT_EQ(Count(run.log, std::string(kSubmenuStart) + " \"ゴシック\" 16 1 0 \"" + c.firstGlyph + "\""), 7)
             << c.lesson;
         const int headings = Count(run.log, Heading(3)) + Count(run.log, Heading(5));

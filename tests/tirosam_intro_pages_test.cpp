@@ -10,19 +10,18 @@ using testing_support::RunProgram;
 
 const char* const kIntroSubmenu = "text 16 666 1 1 0 \"ゴシック\" 16 1 0 \"①\"";
 
-// Runs page `entry` of lesson 1 with `keys` key presses, then leaves by
+// Runs page `entry` of lesson 1 with `waits` key presses, then leaves by
 // the sub-menu's last entry and the main menu's 8.
-testing_support::RunResult RunIntroPage(const char* entry, int keys) {
-    auto run = RunProgram("tirosam", std::string("1\r") + entry + "\r" + Spaces(keys) + "4\r8\r");
-    EXPECT_TRUE(run.ended) << entry;
-    EXPECT_FALSE(run.errorShown) << entry;
-    EXPECT_EQ(Count(run.log, kKeyWait), keys) << entry;
-    EXPECT_EQ(Count(run.log, kIntroSubmenu), 2) << entry;  // before the page and after it
+testing_support::RunResult RunIntroPage(int entry, int waits) {
+    auto run = RunPage("tirosam", 1, entry, waits, 4);
+    SCOPED_TRACE(entry);
+    ExpectPageRun(run, waits);
+    EXPECT_EQ(Count(run.log, kIntroSubmenu), 2);  // lesson 1's, before the page and after it
     return run;
 }
 
 TEST(TirosamIntroPages, CakesAndPuddingsRevealsTwoColumns) {
-    auto run = RunIntroPage("1", 17);
+    auto run = RunIntroPage(1, 17);
     EXPECT_EQ(Count(run.log, "box 0 0 1320 1300 15 15"), 1);
     ExpectRows(run.log, {
                             {36, 15, 3, "1", 0},    {36, 65, 3, "代", 0},    {36, 135, 7, "<", 0},
@@ -40,7 +39,7 @@ TEST(TirosamIntroPages, CakesAndPuddingsRevealsTwoColumns) {
 }
 
 TEST(TirosamIntroPages, FourStepProcedureFillsTheTableAndSolves) {
-    auto run = RunIntroPage("2", 35);
+    auto run = RunIntroPage(2, 35);
     EXPECT_EQ(Count(run.log, "box 0 0 1320 1300 15 15"), 2);  // the working and the summary screen
     // The empty table: the corner in 14, headers and labels in 13, the
     // nine value cells in 15; then the eight values, each a whole new cell.
@@ -94,7 +93,7 @@ TEST(TirosamIntroPages, FourStepProcedureFillsTheTableAndSolves) {
 }
 
 TEST(TirosamIntroPages, UnsuitableSolutionEndsWithoutAnAnswerThatFits) {
-    auto run = RunIntroPage("3", 14);
+    auto run = RunIntroPage(3, 14);
     ExpectRows(run.log, {
                             {44, 30, 3, "合", 0},   {44, 80, 0, "ケ", 0},   {44, 140, 0, "個", 1},
                             {429, 140, 0, "1", 2},  {44, 200, 0, "代", 3},  {316, 200, 0, "3", 4},

@@ -1,11 +1,11 @@
 // Lesson 4's pages: the random percentage example and question 4 (the
 // discount).
 #include "tests/test_support.h"
-#include "tests/tirosam_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace tirosam_pages;
+using namespace page_checks;
 using testing_support::RunProgram;
 
 // The RND value that makes INT(RND * 5 + 1) give `k`.
@@ -57,29 +57,9 @@ TEST(PercentExample, GeneratorReducesTheRatesAndClearsTheirDenominators) {
     }
 }
 
-// The key waits the solver takes on ① and ③ of the example 10 %, 15 %,
-// 60 boys and 40 girls (x+y=100, 2x+3y=240).
-int SolverWaits() {
-    PageRun run(Spaces(60));
-    const float system[] = {1, 1, 2, 3};
-    for (int i = 1; i <= 4; ++i) run.rt.solverCoef(i) = system[i - 1];
-    run.rt.solverConst(1) = 100;
-    run.rt.solverConst(2) = 240;
-    run.rt.columnX = 40;
-    run.rt.leftMargin = 121;
-    run.rt.cursorX = run.rt.penX = 110;
-    run.rt.cursorY = 30;
-    run.rt.solverContinue = 1;
-    run.rt.answerHidden = 1;
-    run.rt.eq2Label = "③";
-    run.lessons.solver.SolveByElimination();
-    return Count(run.log(), kKeyWait);
-}
-
 TEST(PercentExample, OneExampleThenTheHintAfterOneMoreKey) {
-    const int solverWaits = SolverWaits();
-    ASSERT_GT(solverWaits, 0);
-    const int exampleWaits = 22 + solverWaits;
+    // The solver works ① and ③ (x+y=100, 2x+3y=240) with its usual waits.
+    const int exampleWaits = 22 + kSolverWaits;
     PageRun run(Spaces(exampleWaits) + "1\r" + " ");
     run.rt.random.Feed(Draws(10, 15, 60, 40));
     ASSERT_TRUE(run.Run([&] { run.lessons.ShowPercentExamplePage(); }));
@@ -100,20 +80,20 @@ TEST(PercentExample, OneExampleThenTheHintAfterOneMoreKey) {
         {40, 30, 3, "式", 20}, {484, 600, 7, "教", exampleWaits + 1},
     });
     const long solverStart = FindLine(log, "box 40 0 680 1300 15 15");
-    EXPECT_EQ(RowGlyphs(log, 80, 40, 680, 0, solverStart), "あわせて100人でした。今月は、");
-    EXPECT_EQ(RowGlyphs(log, 130, 40, 680, 0, solverStart), "先月に比べ、男子が10％、女子が");
-    EXPECT_EQ(RowGlyphs(log, 180, 40, 680, 0, solverStart), "15％それぞれ増えたため全体で");
-    EXPECT_EQ(RowGlyphs(log, 550, 680), "23y=240…③");
+    EXPECT_EQ(RowText(log, 80, 40, 680, 0, solverStart), "あわせて100人でした。今月は、");
+    EXPECT_EQ(RowText(log, 130, 40, 680, 0, solverStart), "先月に比べ、男子が10％、女子が");
+    EXPECT_EQ(RowText(log, 180, 40, 680, 0, solverStart), "15％それぞれ増えたため全体で");
+    EXPECT_EQ(RowText(log, 550, 680), "23y=240…③");
 
     // The empty grid, two keys, then every cell followed by its own key.
     EXPECT_EQ(log.front(), "box 0 0 1600 1800 15 15 5");
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 40 350 200 400 3 13 5")), 1);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 456 350 584 400 3 13 5")), 1);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 200 400 328 450 3 15 5", 1)), 3);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 456 450 584 500 3 15 5", 1)), 8);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 456 500 584 570 3 15 5", 1)), 11);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 680 0 3200 1800 15 15")), 12);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 40 0 680 1300 15 15")), 20);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 40 350 200 400 3 13 5")), 1);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 456 350 584 400 3 13 5")), 1);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 200 400 328 450 3 15 5", 1)), 3);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 456 450 584 500 3 15 5", 1)), 8);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 456 500 584 570 3 15 5", 1)), 11);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 680 0 3200 1800 15 15")), 12);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 40 0 680 1300 15 15")), 20);
 
     // After the solver: one key, the check 20 above where it stopped, one
     // key, the answer 50 below the check, then the next-step prompt.
@@ -125,11 +105,11 @@ TEST(PercentExample, OneExampleThenTheHintAfterOneMoreKey) {
             checkY = g.y;
         }
     ASSERT_GE(check, 0);
-    EXPECT_EQ(WaitsBetween(log, 0, check), 21 + solverWaits);
+    EXPECT_EQ(WaitsBefore(log, check), 21 + kSolverWaits);
     const long answer = FindGlyph(log, 40, checkY + 50, 5, "答");
     ASSERT_GE(answer, 0);
     EXPECT_EQ(WaitsBetween(log, check, answer), 1);
-    EXPECT_EQ(RowGlyphs(log, checkY + 50, 40, 680, answer), "答　男子60人,女子40人");
+    EXPECT_EQ(RowText(log, checkY + 50, 40, 680, answer), "答　男子60人,女子40人");
     EXPECT_GT(FindLine(log, kNextStep), answer);
 }
 
@@ -164,7 +144,9 @@ TEST(PercentExample, EveryExampleOfEverySeedIsAnsweredFromTheMenu) {
 }
 
 TEST(DiscountQuestionPage, ThirtyThreeKeysFromTableToAnswerAndBackToTheSubmenu) {
-    const Log log = RunFixedPage("4\r2\r", 33, "3\r8\r");
+    const auto run = RunPage("tirosam", 4, 2, 33, 3);
+    ExpectPageRun(run, 33);
+    const Log& log = run.log;
     ExpectRows(log, {
         {38, 30, 3, "教", 0}, {38, 330, 0, "弁", 1}, {38, 380, 0, "定", 2}, {38, 430, 0, "高", 2},
         {38, 480, 0, "定", 14}, {38, 550, 0, "代", 16},
@@ -177,25 +159,25 @@ TEST(DiscountQuestionPage, ThirtyThreeKeysFromTableToAnswerAndBackToTheSubmenu) 
         {38, 330, 0, "4", 30}, {38, 380, 0, "y", 31}, {69, 408, 3, "x", 32},
         {38, 480, 0, "こ", 33}, {38, 530, 5, "答", 33}, {114, 580, 5, "お", 33},
     });
-    EXPECT_EQ(RowGlyphs(log, 180, 38, 760, FindLine(log, "box 0 0 760 1800"), FindLine(log, "key \"3\"")), "=480");  // " -x   =-480": x and the minus signs are no glyphs
+    EXPECT_EQ(RowText(log, 180, 38, 760, FindLine(log, "box 0 0 760 1800"), FindLine(log, "key \"3\"")), "=480");  // " -x   =-480": x and the minus signs are no glyphs
     // The grid at once: corner and labels 14, headers and values 15.
     for (const char* cell : {"box 38 100 304 150 3 14 5", "box 304 100 456 150 3 15 5", "box 608 100 760 150 3 15 5",
                              "box 38 250 304 320 3 14 5", "box 608 250 760 320 3 15 5"})
-        EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, cell)), 1) << cell;
+        EXPECT_EQ(WaitsBefore(log, FindLine(log, cell)), 1) << cell;
     // The values one a key, a second key after "600".
     const std::pair<const char*, int> values[] = {
         {"box 304 150 456 200 3 15 5", 4}, {"box 456 150 608 200 3 15 5", 5},  {"box 608 150 760 200 3 15 5", 6},
         {"box 304 200 456 250 3 15 5", 8}, {"box 608 200 760 250 3 15 5", 10}, {"box 304 250 456 320 3 15 5", 11},
         {"box 608 250 760 320 3 15 5", 13},
     };
-    for (const auto& [cell, waits] : values) EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, cell, 1)), waits) << cell;
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "poly 0 5 833 295")), 22);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 0 0 760 1800 15 15")), 24);
+    for (const auto& [cell, waits] : values) EXPECT_EQ(WaitsBefore(log, FindLine(log, cell, 1)), waits) << cell;
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 833 295")), 22);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 760 1800 15 15")), 24);
     // The signs of the subtraction: over the operator, before the first
     // term, over the "+" and two places on.
     for (const char* sign : {"line 42 127 61 127 3 5", "line 69 125 88 125 3 5", "line 150 125 169 125 3 5",
                              "line 204 125 223 125 3 5"})
-        EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, sign)), 26) << sign;
+        EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 26) << sign;
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <numeric>
 
 #include "lessons/tirosam/line_diagram.h"
-#include "tests/tirosam_page_checks.h"
+#include "tests/page_checks.h"
 
 namespace {
 
-using namespace tirosam_pages;
+using namespace page_checks;
 
 // The numbers of one speed example as the page's generator leaves them:
 // a, b in m a minute, the minutes walked and run.
@@ -41,21 +41,6 @@ void StartSpeedPage(PageRun& run) {
     run.rt.SetDrawWidth(5);
 }
 
-// The key waits the solver takes on ① x+y=D and ③ of the example.
-int SolverWaits(const SpeedExample& e) {
-    PageRun run(Spaces(60));
-    SetSpeedExample(run.rt, e);
-    run.rt.columnX = 680;
-    run.rt.cursorX = 760;
-    run.rt.penX = 760;
-    run.rt.cursorY = 30;
-    run.rt.solverContinue = 1;
-    run.rt.answerHidden = 1;
-    run.rt.eq2Label = "③";
-    run.lessons.solver.SolveByElimination();
-    return Count(run.log(), kKeyWait);
-}
-
 // The first glyph `glyph` in `colour` at x from log index `from` on.
 long FindAtX(const Log& log, float x, int colour, const std::string& glyph, long from, float* y) {
     for (const Glyph& g : Glyphs(log))
@@ -68,9 +53,7 @@ long FindAtX(const Log& log, float x, int colour, const std::string& glyph, long
 
 TEST(SpeedExamplePage, OnePassRevealsProblemDiagramTableSetUpAndSolution) {
     const SpeedExample e{60, 90, 9, 8};  // 1260 m in 17 minutes; L = 180, ③ 3x+2y=3060
-    const int solverWaits = SolverWaits(e);
-    ASSERT_GT(solverWaits, 0);
-    const int passWaits = 32 + solverWaits;
+    const int passWaits = 32 + kSolverWaits;  // the solver works ① and ③ with its usual waits
 
     // One key short, the pass is still waiting; with all its keys it returns.
     {
@@ -89,7 +72,7 @@ TEST(SpeedExamplePage, OnePassRevealsProblemDiagramTableSetUpAndSolution) {
 
     // The right-hand pane goes first; the left-hand one only after a key.
     EXPECT_EQ(log.front(), "box 680 0 2280 1800 15 15 5");
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 0 0 680 1800 15 15")), 1);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 680 1800 15 15")), 1);
 
     ExpectRows(log, {
         // problem
@@ -107,14 +90,14 @@ TEST(SpeedExamplePage, OnePassRevealsProblemDiagramTableSetUpAndSolution) {
         {680, 30, 3, "式", 30},
     });
     const long copied = FindLine(log, "box 40 0 680 1800 15 15");
-    EXPECT_EQ(RowGlyphs(log, 80, 680, 1344, 0, copied).substr(0, 4), "1260");
-    EXPECT_EQ(RowGlyphs(log, 460, 680, 1344, 0, copied), "32y=3060…③");
-    EXPECT_EQ(RowGlyphs(log, 390, 680, 1344, 0, copied).substr(0, 3), "180");
+    EXPECT_EQ(RowText(log, 80, 680, 1344, 0, copied).substr(0, 4), "1260");
+    EXPECT_EQ(RowText(log, 460, 680, 1344, 0, copied), "32y=3060…③");
+    EXPECT_EQ(RowText(log, 390, 680, 1344, 0, copied).substr(0, 3), "180");
 
     // The line P1-P3 in 0, the running part again in 3 behind the dot at P2.
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "line 76 230 570 230 0 5")), 2);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "circle 266 230 6 0 0 0 0 5")), 4);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "line 266 230 570 230 3 5")), 4);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "line 76 230 570 230 0 5")), 2);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "circle 266 230 6 0 0 0 0 5")), 4);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "line 266 230 570 230 3 5")), 4);
     // Arc dots: A and D every 3 degrees, B and C every 5 in 0; E to H every
     // 5 in 7 (G and H over E and F again).
     EXPECT_EQ(Count(log, "circle ") - Count(log, "circle 266 230 6"), 2 * 61 + 2 * 37 + 4 * 37);
@@ -124,13 +107,13 @@ TEST(SpeedExamplePage, OnePassRevealsProblemDiagramTableSetUpAndSolution) {
     EXPECT_EQ(grey, 4 * 37);
 
     // The table: empty cells after 11 keys, each value after its own key.
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 40 400 268 450 3 13 5")), 11);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 268 450 382 500 3 15 5", 1)), 13);  // x
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 496 500 610 550 3 15 5", 1)), 18);  // ／
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 496 550 610 620 3 15 5", 1)), 21);  // T
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 680 0 3200 1800 15 15")), 22);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 40 0 680 1800 15 15")), 30);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 680 0 2000 1300 15 15")), 30);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 40 400 268 450 3 13 5")), 11);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 268 450 382 500 3 15 5", 1)), 13);  // x
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 496 500 610 550 3 15 5", 1)), 18);  // ／
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 496 550 610 620 3 15 5", 1)), 21);  // T
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 680 0 3200 1800 15 15")), 22);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 40 0 680 1800 15 15")), 30);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 680 0 2000 1300 15 15")), 30);
 
     // After the solver, one key; the check on its last row; one key; the
     // answer in the left-hand pane, its second line 50 below the first.
@@ -140,12 +123,12 @@ TEST(SpeedExamplePage, OnePassRevealsProblemDiagramTableSetUpAndSolution) {
     const long second = FindAtX(log, 116, 5, "走", answer, &secondY);
     ASSERT_GE(check, 0);
     ASSERT_GE(second, 0);
-    EXPECT_EQ(WaitsBetween(log, 0, check), 31 + solverWaits);
+    EXPECT_EQ(WaitsBefore(log, check), 31 + kSolverWaits);
     EXPECT_EQ(WaitsBetween(log, check, answer), 1);
     EXPECT_EQ(answerY, checkY - 20);
     EXPECT_EQ(secondY, answerY + 50);
-    EXPECT_EQ(RowGlyphs(log, answerY, 40, 680, answer), "答　歩いた道のり540m");
-    EXPECT_EQ(RowGlyphs(log, secondY, 116, 680, second), "走った道のり720m");
+    EXPECT_EQ(RowText(log, answerY, 40, 680, answer), "答　歩いた道のり540m");
+    EXPECT_EQ(RowText(log, secondY, 116, 680, second), "走った道のり720m");
     EXPECT_EQ(run.rt.solverContinue, 0);
     EXPECT_EQ(run.rt.answerHidden, 0);
 }
@@ -169,13 +152,13 @@ TEST(SpeedExamplePage, EverySpeedPairIsWorkedToItsAnswer) {
             float y = 0;
             const long answer = FindAtX(log, 40, 5, "答", 0, &y);
             ASSERT_GE(answer, 0);
-            EXPECT_EQ(RowGlyphs(log, y, 40, 680, answer), "答　歩いた道のり" + walked + "m") << e.walk << " " << e.run;
-            EXPECT_EQ(RowGlyphs(log, y + 50, 116, 680, answer), "走った道のり" + ran + "m");
+            EXPECT_EQ(RowText(log, y, 40, 680, answer), "答　歩いた道のり" + walked + "m") << e.walk << " " << e.run;
+            EXPECT_EQ(RowText(log, y + 50, 116, 680, answer), "走った道のり" + ran + "m");
             // ③ with its coefficients (the letter x and the "+" are not
             // glyphs of the row); a coefficient 1 is not written.
             const int walkCoef = static_cast<int>(e.lcm() / e.walk), runCoef = static_cast<int>(e.lcm() / e.run);
             const std::string cleared = std::to_string(static_cast<int>(e.lcm() * (e.walkMinutes + e.runMinutes)));
-            EXPECT_EQ(RowGlyphs(log, 460, 680, 1344, 0, FindLine(log, "box 40 0 680 1800 15 15")),
+            EXPECT_EQ(RowText(log, 460, 680, 1344, 0, FindLine(log, "box 40 0 680 1800 15 15")),
                       std::to_string(walkCoef) + (runCoef == 1 ? "" : std::to_string(runCoef)) + "y=" + cleared + "…③");
         }
     }
@@ -207,7 +190,9 @@ TEST(LineDiagram, ArcLabelsMoveByTheirNudgeAndTheNudgeIsSpent) {
 }
 
 TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
-    const Log log = RunFixedPage("3\r2\r", 42, "4\r8\r");
+    const auto run = RunPage("tirosam", 3, 2, 42, 4);
+    ExpectPageRun(run, 42);
+    const Log& log = run.log;
     ExpectRows(log, {
         {38, 30, 3, "教", 0},
         {38, 80, 0, "1", 1}, {36, 206, 0, "家", 1}, {574, 206, 0, "駅", 1},
@@ -223,24 +208,26 @@ TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
         {38, 330, 0, "こ", 38}, {38, 380, 3, "歩", 39}, {38, 430, 3, "走", 40},
         {38, 480, 5, "答", 41}, {114, 530, 5, "走", 41}, {44, 600, 7, "教", 42},
     });
-    EXPECT_EQ(RowGlyphs(log, 80, 700), "走った時間ym分とすると、");
+    EXPECT_EQ(RowText(log, 80, 700), "走った時間ym分とすると、");
     // The table: corner and labels in 14, headers and values in 15; two
     // keys between the empty grid and the first value.
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 38 400 304 450 3 14 5")), 10);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 304 400 418 450 3 15 5")), 10);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 304 450 418 500 3 15 5", 1)), 12);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 532 550 646 600 3 15 5", 1)), 20);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 38 400 304 450 3 14 5")), 10);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 304 400 418 450 3 15 5")), 10);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 304 450 418 500 3 15 5", 1)), 12);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 532 550 646 600 3 15 5", 1)), 20);
     // Brace, rule, sign row and the erase of the left part.
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "poly 0 5 757 335")), 26);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 0 0 646 1800 15 15")), 32);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 757 335")), 26);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 646 1800 15 15")), 32);
     // The signs over the operator, the first term, the "+" and the "=".
     for (const char* sign : {"line 726 527 745 527 3 5", "line 753 525 772 525 3 5", "line 861 525 880 525 3 5",
                              "line 969 525 988 525 3 5"})
-        EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, sign)), 29) << sign;
+        EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 29) << sign;
 }
 
 TEST(ExpresswayQuestionPage, ThirtyNineKeysFromDiagramToAnswerAndBackToTheSubmenu) {
-    const Log log = RunFixedPage("3\r3\r", 39, "4\r8\r");
+    const auto run = RunPage("tirosam", 3, 3, 39, 4);
+    ExpectPageRun(run, 39);
+    const Log& log = run.log;
     ExpectRows(log, {
         {38, 30, 3, "教", 0}, {38, 80, 0, "高", 1}, {418, 80, 0, "ふ", 1},
         {96, 230, 0, "毎", 2}, {380, 230, 3, "毎", 3},
@@ -255,15 +242,15 @@ TEST(ExpresswayQuestionPage, ThirtyNineKeysFromDiagramToAnswerAndBackToTheSubmen
         {42, 308, 0, "x", 36}, {42, 358, 0, "x", 37}, {69, 408, 3, "x", 38},
         {38, 480, 0, "こ", 39}, {38, 530, 5, "答", 39},
     });
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "line 76 230 570 230 0 5")), 1);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "circle 342 230 6 0 0 0 0 5")), 3);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "line 342 230 570 230 3 5")), 3);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "line 76 230 570 230 0 5")), 1);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "circle 342 230 6 0 0 0 0 5")), 3);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "line 342 230 570 230 3 5")), 3);
     // The time row is 70 high; two keys between the empty grid and "x".
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 38 550 304 620 3 14 5")), 9);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 304 450 418 500 3 15 5", 1)), 11);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 532 550 646 620 3 15 5", 1)), 19);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "poly 0 5 757 515")), 28);
-    EXPECT_EQ(WaitsBetween(log, 0, FindLine(log, "box 0 0 646 1800 15 15")), 30);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 38 550 304 620 3 14 5")), 9);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 304 450 418 500 3 15 5", 1)), 11);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 532 550 646 620 3 15 5", 1)), 19);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 757 515")), 28);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 646 1800 15 15")), 30);
 }
 
 }  // namespace

@@ -5,43 +5,28 @@
 namespace {
 
 using namespace page_checks;
-using testing_support::RunProgram;
-
-std::string Keys(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
 // Lesson 5, one page with `waits` keys, back at the sub-menu, 9 and 8.
-testing_support::RunResult RunPage(const std::string& entry, int waits) {
-    return RunProgram("kanovel", "5\r" + entry + "\r" + Keys(waits) + "9\r8\r");
-}
-
-void ExpectRows(const Log& log, const std::vector<std::tuple<float, float, float, std::string>>& rows) {
-    for (const auto& [colour, x, y, text] : rows)
-        EXPECT_GE(Find(log, RowLines(colour, x, y, text)), 0) << text << " at " << x << "," << y;
-}
+testing_support::RunResult RunLesson5Page(int entry, int waits) { return RunPage("kanovel", 5, entry, waits, 9); }
 
 TEST(VariousExercises, EachPageTakesItsKeysAndGoesBackToTheSubmenu) {
     struct Case {
-        const char* entry;
+        int entry;
         int waits;
         int clears;  // of the page area 1600 by 1800
-    } cases[] = {{"2", 1, 2}, {"4", 1, 2}, {"6", 1, 2}, {"7", 12, 1}, {"8", 2, 1}};
+    } cases[] = {{2, 1, 2}, {4, 1, 2}, {6, 1, 2}, {7, 12, 1}, {8, 2, 1}};
     for (const Case& c : cases) {
-        const std::string keys = "5\r" + std::string(c.entry) + "\r" + Keys(c.waits) + "9\r8\r";
-        auto run = RunProgram("kanovel", keys);
-        EXPECT_TRUE(run.ended) << c.entry;
-        EXPECT_FALSE(run.errorShown) << c.entry;
-        EXPECT_EQ(run.keysTaken, static_cast<int>(keys.size())) << c.entry;
-        EXPECT_EQ(Count(run.log, kKeyWait), c.waits) << c.entry;
-        EXPECT_EQ(Count(run.log, "box 0 0 1600 1800 15 15"), c.clears) << c.entry;
-        // Once before the page and once after it: the page ends without a wait.
-        EXPECT_EQ(Count(run.log, kSubmenuStart), 2) << c.entry;
+        SCOPED_TRACE(c.entry);
+        auto run = RunLesson5Page(c.entry, c.waits);
+        ExpectPageRun(run, c.waits);
+        EXPECT_EQ(Count(run.log, "box 0 0 1600 1800 15 15"), c.clears);
     }
 }
 
 TEST(VariousExercises, BracketExerciseLinesUpItsWorkingAndWaitsBetweenProblems) {
-    auto run = RunPage("2", 1);
+    auto run = RunLesson5Page(2, 1);
     const Log& log = run.log;
-    ExpectRows(log, {
+    ExpectTextRows(log, {
                         {3, 76, 30, "問1　解答(1)"},
                         {0, 116, 130, "3x-4(x+y)=7…②"},
                         {0, 76, 280, "-x-4y=7…③"},
@@ -58,12 +43,12 @@ TEST(VariousExercises, BracketExerciseLinesUpItsWorkingAndWaitsBetweenProblems) 
                         {0, 722, 280, "      y=1"},
                         {0, 722, 380, "x=6*1-9=6-9=-3"},
                     });
-    EXPECT_GE(Find(log, Brace(76, 80)), 0);
-    EXPECT_GE(Find(log, Brace(76, 380)), 0);
+    EXPECT_GE(FindRun(log, Brace(76, 80)), 0);
+    EXPECT_GE(FindRun(log, Brace(76, 380)), 0);
     // The one key comes after the first answer and before the second clear.
-    const int answer1 = Find(log, RowLines(5, 722, 530, "答 x=1,y=-2"));
-    const int clear2 = Find(log, {"box 0 0 1600 1800 15 15 3"}, answer1);
-    const int answer2 = Find(log, RowLines(5, 722, 430, "答 x=-3,y=1"), clear2);
+    const long answer1 = FindRow(log, 5, 722, 530, "答 x=1,y=-2");
+    const long clear2 = FindRun(log, {"box 0 0 1600 1800 15 15 3"}, answer1);
+    const long answer2 = FindRow(log, 5, 722, 430, "答 x=-3,y=1", clear2);
     ASSERT_GE(answer1, 0);
     ASSERT_GE(clear2, 0);
     ASSERT_GE(answer2, 0);
@@ -71,8 +56,8 @@ TEST(VariousExercises, BracketExerciseLinesUpItsWorkingAndWaitsBetweenProblems) 
 }
 
 TEST(VariousExercises, FractionAndDecimalExercisesStepTheirRowsAndSigns) {
-    auto run = RunPage("4", 1);
-    ExpectRows(run.log, {
+    auto run = RunLesson5Page(4, 1);
+    ExpectTextRows(run.log, {
                             // Screen (1): 70 below ①, then 60, 60, 60, then 50.
                             {0, 116, 80, "3x+2y=6…①"},
                             {0, 116, 150, "ﾀ1/4ﾀx+ﾀ2/3ﾀy=-1…②"},
@@ -94,12 +79,12 @@ TEST(VariousExercises, FractionAndDecimalExercisesStepTheirRowsAndSigns) {
                             {0, 776, 280, "  x   =5"},
                             {5, 722, 530, "答 x=5,y=-4"},
                         });
-    EXPECT_GE(Find(run.log, Brace(76, 430)), 0);
+    EXPECT_GE(FindRun(run.log, Brace(76, 430)), 0);
 }
 
 TEST(VariousExercises, AbcFormExercisesShowBothParts) {
-    auto run = RunPage("6", 1);
-    ExpectRows(run.log, {
+    auto run = RunLesson5Page(6, 1);
+    ExpectTextRows(run.log, {
                             {3, 76, 80, "5を2回使って連立方程式をつくると"},
                             {0, 116, 130, "2x+y=5…①"},
                             {0, 116, 180, "x+3y=5…②"},
@@ -113,16 +98,16 @@ TEST(VariousExercises, AbcFormExercisesShowBothParts) {
                             {0, 722, 230, " y=-2"},
                             {5, 722, 280, "答 x=2,y=-2"},
                         });
-    EXPECT_GE(Find(run.log, Brace(76, 130)), 0);
+    EXPECT_GE(FindRun(run.log, Brace(76, 130)), 0);
 }
 
 TEST(VariousExercises, UnknownCoefficientExampleWaitsAfterEachStepThenStatesTheRule) {
-    auto run = RunPage("7", 12);
+    auto run = RunLesson5Page(7, 12);
     const Log& log = run.log;
     // The rewritten system stands 10 right of where "b+2a=4…②" ends.
     const float end = RowEnd(116, "b+2a=4…②");
-    EXPECT_GE(Find(log, Brace(end + 10, 280)), 0);
-    ExpectRows(log, {
+    EXPECT_GE(FindRun(log, Brace(end + 10, 280)), 0);
+    ExpectTextRows(log, {
                         {3, 38, 30, "例4　次の連立方程式の解がx=1,y=2"},
                         {3, 114, 80, "であるとき、a,bの値を求めなさい。"},
                         {0, end + 50, 280, "a+2b=5…③"},
@@ -131,29 +116,29 @@ TEST(VariousExercises, UnknownCoefficientExampleWaitsAfterEachStepThenStatesTheR
                         {3, 722, 155, "+-  -   -"},
                     });
     // One key after each step, from the given system to the answer.
-    std::vector<int> steps = {
-        Find(log, RowLines(0, 116, 180, "bx+ay=4…②")),  Find(log, RowLines(3, 76, 230, "①,②にx=1,y=2を代入すると")),
-        Find(log, RowLines(0, 116, 330, "b+2a=4…②")),   Find(log, RowLines(0, end + 50, 330, "2a+b=4…④")),
-        Find(log, RowLines(3, 722, 155, "+-  -   -")),   Find(log, RowLines(0, 749, 230, "-3a   =-3")),
-        Find(log, RowLines(0, 776, 280, " a   =1")),     Find(log, RowLines(3, 722, 330, "a=1 を③に代入して")),
-        Find(log, RowLines(0, 722, 380, "1+2b=5")),      Find(log, RowLines(0, 722, 430, "2b=5-1=4")),
-        Find(log, RowLines(0, 722, 480, " b=2")),        Find(log, RowLines(5, 722, 530, "答 a=1,b=2")),
-        Find(log, RowLines(5, 76, 480, "連立方程式の解が分かっているときは、")),
+    std::vector<long> steps = {
+        FindRow(log, 0, 116, 180, "bx+ay=4…②"),  FindRow(log, 3, 76, 230, "①,②にx=1,y=2を代入すると"),
+        FindRow(log, 0, 116, 330, "b+2a=4…②"),   FindRow(log, 0, end + 50, 330, "2a+b=4…④"),
+        FindRow(log, 3, 722, 155, "+-  -   -"),   FindRow(log, 0, 749, 230, "-3a   =-3"),
+        FindRow(log, 0, 776, 280, " a   =1"),     FindRow(log, 3, 722, 330, "a=1 を③に代入して"),
+        FindRow(log, 0, 722, 380, "1+2b=5"),      FindRow(log, 0, 722, 430, "2b=5-1=4"),
+        FindRow(log, 0, 722, 480, " b=2"),        FindRow(log, 5, 722, 530, "答 a=1,b=2"),
+        FindRow(log, 5, 76, 480, "連立方程式の解が分かっているときは、"),
     };
     for (size_t i = 0; i + 1 < steps.size(); ++i) {
         ASSERT_GE(steps[i], 0) << i;
         EXPECT_EQ(WaitsBetween(log, steps[i], steps[i + 1]), 1) << i;
     }
-    const int second = Find(log, RowLines(5, 76, 530, "代入すればよい。"), steps.back());
+    const long second = FindRow(log, 5, 76, 530, "代入すればよい。", steps.back());
     ASSERT_GE(second, 0);
     EXPECT_EQ(WaitsBetween(log, steps.back(), second), 0);
 }
 
 TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
-    auto run = RunPage("8", 2);
+    auto run = RunLesson5Page(8, 2);
     const Log& log = run.log;
-    EXPECT_GE(Find(log, Brace(86, 400)), 0);
-    ExpectRows(log, {
+    EXPECT_GE(FindRun(log, Brace(86, 400)), 0);
+    ExpectTextRows(log, {
                         {3, 38, 30, "練習　次の連立方程式の解がx=-1,y=2"},
                         {0, 116, 280, "-a-2b=-13…①"},
                         {0, 126, 400, "a+2b=13…③"},
@@ -161,10 +146,10 @@ TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
                         {0, 776, 230, "5a   =15"},
                         {0, 776, 280, " a   =3"},
                     });
-    const int given = Find(log, RowLines(0, 116, 180, "bx+ay=1…②"));
-    const int rewritten = Find(log, RowLines(0, 126, 450, "2a-b=1…④"), given);
-    const int caption = Find(log, RowLines(3, 722, 80, "③+④*2"), rewritten);
-    const int answer = Find(log, RowLines(5, 722, 530, "答 a=3,b=5"), caption);
+    const long given = FindRow(log, 0, 116, 180, "bx+ay=1…②");
+    const long rewritten = FindRow(log, 0, 126, 450, "2a-b=1…④", given);
+    const long caption = FindRow(log, 3, 722, 80, "③+④*2", rewritten);
+    const long answer = FindRow(log, 5, 722, 530, "答 a=3,b=5", caption);
     ASSERT_GE(given, 0);
     ASSERT_GE(rewritten, 0);
     ASSERT_GE(answer, 0);
@@ -172,7 +157,7 @@ TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
     EXPECT_EQ(WaitsBetween(log, rewritten, caption), 1);
     EXPECT_EQ(WaitsBetween(log, caption, answer), 0);
     // An addition has no row of signs.
-    EXPECT_EQ(Find(log, RowLines(3, 722, 155, "+-  -   -")), -1);
+    EXPECT_EQ(FindRow(log, 3, 722, 155, "+-  -   -"), -1);
 }
 
 }  // namespace

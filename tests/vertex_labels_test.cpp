@@ -8,8 +8,6 @@ namespace {
 
 using namespace testing_support;
 
-constexpr float kPi = 3.14159f;
-
 class VertexLabelTest : public RuntimeTest {
 protected:
     // Width of a text as the markup renderer lays it out.
