@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include "platform/glyph_placement.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -203,28 +205,13 @@ void Canvas::Render(const DrawCall& c) {
 
 void Canvas::RenderText(const DrawCall& c) {
     if (c.text.empty()) return;
-    const FaceSpec& face = FaceFor(c.face);
-    cairo_scaled_font_t* font = fonts_.Scaled(face, c.bold, c.italic, c.size, std::max(c.magX, 1),
-                                              std::max(c.magY, 1), scale_);
-    std::string text = c.text;
-    if (face.scriptL) {
-        std::string mapped;
-        for (char ch : text) mapped += ch == 'l' ? std::string("\u2113") : std::string(1, ch);
-        text = mapped;
-    }
+    const PlacedGlyphs placed = PlaceGlyphs(fonts_, c, scale_);
     // Texts come a glyph at a time; those that share a font and colour are
     // shown together.
-    if (font != batchFont_ || c.colour != batchColour_) FlushGlyphs();
-    batchFont_ = font;
+    if (placed.font != batchFont_ || c.colour != batchColour_) FlushGlyphs();
+    batchFont_ = placed.font;
     batchColour_ = c.colour;
-    cairo_glyph_t* glyphs = nullptr;
-    int count = 0;
-    const double baseline = c.points[0].y + face.baselineFactor * c.size * std::max(c.magY, 1);
-    if (cairo_scaled_font_text_to_glyphs(font, c.points[0].x, baseline, text.c_str(), static_cast<int>(text.size()),
-                                         &glyphs, &count, nullptr, nullptr, nullptr) == CAIRO_STATUS_SUCCESS) {
-        batch_.insert(batch_.end(), glyphs, glyphs + count);
-        cairo_glyph_free(glyphs);
-    }
+    batch_.insert(batch_.end(), placed.glyphs.begin(), placed.glyphs.end());
 }
 
 void Canvas::FlushGlyphs() {

@@ -73,6 +73,16 @@ public:
     // Draws `text` in the current font, top-left of the first glyph cell at
     // `at`, each cell magnified magX across and magY down.
     virtual void Symbol(Point at, const std::string& text, int magX, int magY, int colour) = 0;
+    // Brackets the calls that draw one piece of text: its glyphs and the
+    // strokes of its signs, fraction bars and radicals. `source` is the text
+    // as the program wrote it, `at` the top-left of its first cell. A bracket
+    // inside another belongs to the outer one. Nothing is drawn differently:
+    // only the layout check listens.
+    virtual void BeginTextPiece(const std::string& source, Point at) {
+        (void)source;
+        (void)at;
+    }
+    virtual void EndTextPiece() {}
     // Clears the drawing area to the background colour.
     virtual void Cls() = 0;
 

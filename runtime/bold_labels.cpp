@@ -5,6 +5,7 @@
 namespace runtime {
 
 void Runtime::DrawBoldLabel() {
+    const TextPiece piece(*this, textArg);
     for (;;) {
         glyphX = penX;
         glyphY = penY;

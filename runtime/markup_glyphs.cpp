@@ -23,6 +23,7 @@ bool IsDoubleByteChar(const std::string& ch) { return basic::Len(ch) == 2; }
 }  // namespace
 
 void Runtime::DrawMarkupGlyphs() {
+    const TextPiece piece(*this, strArg);
     glyphX = penX;
     glyphY = penY;
     savedPenWidth = GetDrawWidth();

@@ -5,6 +5,7 @@
 namespace runtime {
 
 void Runtime::DrawMarkupText() {
+    const TextPiece piece(*this, textArg);
     float notedWidth = GetDrawWidth();
     while (!textArg.empty()) {
         strArg = basic::KLeft(textArg, 1);

@@ -169,6 +169,21 @@ public:
     void SetDrawWidth(float width);
     float GetDrawWidth() const { return static_cast<float>(pf.GetDrawWidth()); }
 
+    // Tells the platform that the calls of its lifetime draw one piece of
+    // text starting at the pen (Platform::BeginTextPiece); nothing while
+    // measuring.
+    class TextPiece {
+    public:
+        TextPiece(Runtime& rt, const std::string& source);
+        ~TextPiece();
+        TextPiece(const TextPiece&) = delete;
+        TextPiece& operator=(const TextPiece&) = delete;
+
+    private:
+        Runtime& rt_;
+        bool open_;
+    };
+
 protected:
     int measuringDepth_ = 0;
 };

@@ -37,6 +37,7 @@ void Runtime::StripSpaces() {
 }
 
 void Runtime::DrawSimpleGlyphs() {
+    const TextPiece piece(*this, strArg);
     StripSpaces();
     int count = basic::KLen(strArg);
     charX = penX;
@@ -62,6 +63,7 @@ void Runtime::DrawSimpleGlyphs() {
 }
 
 void Runtime::DrawSimpleText() {
+    const TextPiece piece(*this, textArg);
     while (!textArg.empty()) {
         std::string first = basic::KLeft(textArg, 1);
         textArg.erase(0, first.size());

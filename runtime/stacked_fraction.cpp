@@ -11,6 +11,7 @@ bool Holds(const std::string& text, const char* ch) { return basic::KInstr(1, te
 }  // namespace
 
 void Runtime::DrawStackedFraction() {
+    const TextPiece piece(*this, strArg);
     const float fractionX = penX, fractionY = penY;
     const float widthAtEntry = GetDrawWidth();
     const std::string body = strArg;
