@@ -14,9 +14,18 @@ namespace {
 // so its glyphs fill the cells the programs count with. The serif draws
 // the italic letters a, x, c narrower than a Gothic cell and lower in it, so
 // that they sit on the line of the Gothic digits beside them.
-const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false};
-const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false};
-const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true};
+//
+// Magnified cells are 48 high in running text, on rows 50 apart: ink that
+// filled them would leave no room for the signs written between two rows,
+// for a rule under one, or inside a plate 44 high. So their ink is drawn at
+// 0.76 of the cell's height and 0.92 of its width, centred across the cell
+// and scaled about a point 0.386 of a Gothic cell down, which puts the
+// middle of Japanese text in the middle of the cell's top 44 units and the
+// middle of the digits 21 units down. The serif letter's cell starts 22
+// higher and is 56 high, so the same point lies 0.724 of it down.
+const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, 0.92, 0.76, 0.386};
+const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false, 0.9, 0.76, 0.724};
+const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true, 0.9, 0.76, 0.386};
 
 struct Alias {
     const char* name;
@@ -85,11 +94,11 @@ cairo_font_face_t* FontBook::Face(const FaceSpec& face, bool bold, bool italic) 
 }
 
 cairo_scaled_font_t* FontBook::Scaled(const FaceSpec& face, bool bold, bool italic, int size, int magX, int magY,
-                                      double deviceScale) {
-    auto key = std::make_tuple(&face, bold, italic, size, magX, magY, deviceScale);
+                                      double deviceScale, double inkX, double inkY) {
+    auto key = std::make_tuple(&face, bold, italic, size, magX, magY, deviceScale, inkX, inkY);
     if (auto found = scaled_.find(key); found != scaled_.end()) return found->second;
     cairo_matrix_t fontMatrix, ctm;
-    cairo_matrix_init_scale(&fontMatrix, size * magX * face.widthFactor, static_cast<double>(size) * magY);
+    cairo_matrix_init_scale(&fontMatrix, size * magX * face.widthFactor * inkX, size * magY * inkY);
     cairo_matrix_init_scale(&ctm, deviceScale, deviceScale);
     cairo_scaled_font_t* font = cairo_scaled_font_create(Face(face, bold, italic), &fontMatrix, &ctm, options_);
     scaled_[key] = font;

@@ -33,16 +33,33 @@ PlacedGlyphs PlaceGlyphs(FontBook& fonts, const DrawCall& call, double deviceSca
     if (call.text.empty()) return placed;
     const FaceSpec& face = FaceFor(call.face);
     const int magX = std::max(call.magX, 1), magY = std::max(call.magY, 1);
-    placed.font = fonts.Scaled(face, call.bold, call.italic, call.size, magX, magY, deviceScale);
+    // The cells: where each glyph would stand at the full size.
+    cairo_scaled_font_t* cellFont = fonts.Scaled(face, call.bold, call.italic, call.size, magX, magY, deviceScale);
     const std::string text = FaceText(face, call.text);
-    const double baseline = call.points[0].y + face.baselineFactor * call.size * magY;
+    const double top = call.points[0].y, height = static_cast<double>(call.size) * magY;
+    const double baseline = top + face.baselineFactor * height;
     cairo_glyph_t* glyphs = nullptr;
     int count = 0;
-    if (cairo_scaled_font_text_to_glyphs(placed.font, call.points[0].x, baseline, text.c_str(),
+    if (cairo_scaled_font_text_to_glyphs(cellFont, call.points[0].x, baseline, text.c_str(),
                                          static_cast<int>(text.size()), &glyphs, &count, nullptr, nullptr,
-                                         nullptr) == CAIRO_STATUS_SUCCESS) {
-        placed.glyphs.assign(glyphs, glyphs + count);
-        cairo_glyph_free(glyphs);
+                                         nullptr) != CAIRO_STATUS_SUCCESS)
+        return placed;
+    placed.glyphs.assign(glyphs, glyphs + count);
+    cairo_glyph_free(glyphs);
+    placed.font = cellFont;
+    // Unmagnified text (the prompts) fills its small cells as it is.
+    if (magX == 1 && magY == 1) return placed;
+
+    // Magnified: the ink smaller, centred across each cell and scaled down
+    // about the anchor.
+    placed.font =
+        fonts.Scaled(face, call.bold, call.italic, call.size, magX, magY, deviceScale, face.inkX, face.inkY);
+    const double anchor = top + face.inkAnchor * height;
+    for (cairo_glyph_t& glyph : placed.glyphs) {
+        cairo_text_extents_t cell;
+        cairo_scaled_font_glyph_extents(cellFont, &glyph, 1, &cell);
+        glyph.x += cell.x_advance * (1 - face.inkX) / 2;
+        glyph.y = anchor + (glyph.y - anchor) * face.inkY;
     }
     return placed;
 }

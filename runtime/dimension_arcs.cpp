@@ -56,8 +56,12 @@ void Runtime::DrawDimensionArc() {
     rayAY = py;
     rayBX = qx;
     rayBY = qy;
-    markRadius = 0;
+    // The label stands a little beyond the dots at the apex, out along the
+    // bisector; below an arc a fraction's numerator rises above the pen, so
+    // it goes further down.
+    markRadius = 5;
     labelFlip = labelSide;
+    if (labelSide > 0 && basic::KInstr(1, figureLabel, "ﾀ") > 0) labelNudgeY += 6;
     PlaceVertexLabel();
     figureLabel.clear();
 }

@@ -136,20 +136,23 @@ void Runtime::DrawMarkupGlyphs() {
             pf.SetFontBold(false);
             advance = 32;
         } else if ((curChar == "-" || curChar == "+") && inFraction) {
+            // Signs are drawn as strokes, sized to the digits' ink: small
+            // enough that a row of them fits between two rows of an
+            // equation without touching either.
             stroke(5);
-            Line(x + 6, y + 14, x + 26, y + 14, textColour);
-            if (curChar == "+") Line(x + 16, y + 4, x + 16, y + 24, textColour);
+            Line(x + 9, y + 14, x + 23, y + 14, textColour);
+            if (curChar == "+") Line(x + 16, y + 7, x + 16, y + 21, textColour);
             stroke(3);
             advance = 32;
         } else if (curChar == "-") {
             stroke(5);
-            Line(x + 4, y + 20, x + 23, y + 20, textColour);
+            Line(x + 5.5f, y + 20, x + 21.5f, y + 20, textColour);
             stroke(3);
             advance = 27;
         } else if (curChar == "+") {
             stroke(5);
-            Line(x + 4, y + 22, x + 23, y + 22, textColour);
-            Line(x + 13, y + 10, x + 13, y + 34, textColour);
+            Line(x + 5.5f, y + 21, x + 21.5f, y + 21, textColour);
+            Line(x + 13.5f, y + 13, x + 13.5f, y + 29, textColour);
             stroke(3);
             advance = 27;
         } else if ((curChar == "×" || curChar == "÷" || curChar == "±") && !inFraction) {

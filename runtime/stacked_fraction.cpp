@@ -37,8 +37,10 @@ void Runtime::DrawStackedFraction() {
     const float numeratorPad = (fractionWidth - numeratorWidth) / 2;
     const float denominatorPad = (fractionWidth - denominatorWidth) / 2;
 
+    // The bar stops short of the fraction's edges, so that a frame, an
+    // erase or a sign just beside the fraction does not meet it.
     SetDrawWidth(4);
-    Line(fractionX, fractionY + 25, fractionX + fractionWidth, fractionY + 25, textColour);
+    Line(fractionX + 2, fractionY + 25, fractionX + fractionWidth - 2, fractionY + 25, textColour);
     SetDrawWidth(widthAtEntry);
     if (radicalMode == 22) {
         SetDrawWidth(3);

@@ -104,6 +104,9 @@ void EliminationSolver::DrawElimination(const Branch& branch) {
     WriteRow(colour, rt.colX(7), rt.penY, "=" + rt.auxText(13));
     Pause();
 
+    // The value stands beside the column sum, and half a blank beyond the
+    // combined row where that row's right side would reach it.
+    if (rt.sumResultX < rt.cursorX + 13) rt.sumResultX = rt.cursorX + 13;
     rt.upperRow = rt.workNum(branch.combinedSlot) == 1 ? "" : branch.found + std::string("=") + rt.*branch.foundText;
     WriteRow(3, rt.sumResultX, rt.cursorY, rt.upperRow);
     Pause();

@@ -148,7 +148,7 @@ TEST_F(FractionExamples, ScriptedRunShowsSeveralExamplesAndLeavesWithOne) {
     EXPECT_EQ(Count(run.log, "text 40 450 2 3 5 \"ゴシック\" 16 1 0 \"係\""), 1);
     EXPECT_EQ(Count(run.log, "text 40 500 2 3 5 \"ゴシック\" 16 1 0 \"係\""), 1);
     EXPECT_EQ(Count(run.log, "text 40 550 2 3 5 \"ゴシック\" 16 1 0 \"変\""), 1);
-    EXPECT_EQ(Count(run.log, "text 44 620 2 3 3 \"ゴシック\" 16 1 0 \"教\""), 1);
+    EXPECT_EQ(Count(run.log, "text 44 613 2 3 3 \"ゴシック\" 16 1 0 \"教\""), 1);
 }
 
 }  // namespace

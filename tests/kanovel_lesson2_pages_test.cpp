@@ -31,8 +31,8 @@ TEST(KanovelLesson2Pages, PictogramBesideTheLetters) {
     EXPECT_EQ(CountGlyph(log, 760, 380, 3, "y"), 1);
     EXPECT_EQ(WaitsBefore(log, "text 760 380"), 22);
     // The point, under the pictogram, with the last row.
-    EXPECT_EQ(CountGlyph(log, 38, 620, 5, "文"), 1);
-    EXPECT_EQ(WaitsBefore(log, "text 38 620"), 23);
+    EXPECT_EQ(CountGlyph(log, 38, 613, 5, "文"), 1);
+    EXPECT_EQ(WaitsBefore(log, "text 38 613"), 23);
 }
 
 TEST(KanovelLesson2Pages, ExplanationNamesTheStepsBesideTheWorking) {

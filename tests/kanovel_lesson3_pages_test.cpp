@@ -52,10 +52,9 @@ TEST(KanovelLesson3Pages, MultiplySignRowFlipsTheLowerRow) {
         // "+" over the operator (a cross), then a "-" over ")", over the
         // lower row's "+" and over its "=": rules in colour 3 on the row
         // 25 above the lower row, at 76 + 0, 27, 108 and 189.
-        EXPECT_EQ(Count(run.log, "line 80 227 99 227 3 "), 1);
-        EXPECT_EQ(Count(run.log, "line 89 215 89 239 3 "), 1);
-        for (const char* minus : {"line 107 225 126 225 3 ", "line 188 225 207 225 3 ", "line 269 225 288 225 3 "})
-            EXPECT_EQ(Count(run.log, minus), 1) << minus;
+        EXPECT_EQ(Count(run.log, PlusBar(76, 205, 3)), 1);
+        EXPECT_EQ(Count(run.log, "line 89.5 218 89.5 234 3 "), 1);
+        for (float x : {103, 184, 265}) EXPECT_EQ(Count(run.log, MinusBar(x, 205, 3)), 1) << x;
     }
 }
 

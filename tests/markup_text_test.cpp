@@ -47,7 +47,7 @@ TEST_F(MarkupText, PlainTextsAndLoneFractionMarks) {
 
 TEST_F(MarkupText, StackedFractionLayouts) {
     EXPECT_EQ(Draw("ﾀ2/3ﾀ"), 32);
-    EXPECT_EQ(pf.Log()[0], "line 100 225 132 225 0 4");
+    EXPECT_EQ(pf.Log()[0], "line 102 225 130 225 0 4");
     EXPECT_EQ(Placed(), (Strings{"3@100,228", "2@100,190"}));
     EXPECT_EQ(pf.GetDrawWidth(), 3);
 
@@ -55,7 +55,7 @@ TEST_F(MarkupText, StackedFractionLayouts) {
     EXPECT_EQ(Placed(), (Strings{"2@116,228", "2@100,190", "1@132,190"}));
 
     EXPECT_EQ(Draw("-ﾀ3/2ﾀ"), 59);
-    EXPECT_EQ(pf.Log()[1], "line 127 225 159 225 0 4");
+    EXPECT_EQ(pf.Log()[1], "line 129 225 157 225 0 4");
 
     EXPECT_EQ(Draw("ﾀ1/2ﾀ+ﾀ1/3ﾀ"), 32 + 27 + 32);
 
@@ -98,14 +98,14 @@ TEST_F(MarkupText, WorkedEquationLine) {
     EXPECT_EQ(at("="), 100 + 145 + 4);
     EXPECT_EQ(at("…"), 100 + 231);
     EXPECT_EQ(at("②"), 100 + 265);
-    EXPECT_EQ(pf.Log()[4], "line 163 222 182 222 0 5");  // the plus after x, from x+59
+    EXPECT_EQ(pf.Log()[4], "line 164.5 221 180.5 221 0 5");  // the plus after x, from x+59
 }
 
 TEST_F(MarkupText, TallRadicalOverAFraction) {
     rt.SetDrawWidth(2);
     EXPECT_EQ(Draw("#ﾀ2/3ﾀﾝ"), 64);
     EXPECT_EQ(pf.Log()[0], "poly 0 3 104 236 108 224 116 260 130 186 138 186");
-    EXPECT_EQ(pf.Log()[1], "line 132 225 164 225 0 4");
+    EXPECT_EQ(pf.Log()[1], "line 134 225 162 225 0 4");
     EXPECT_EQ(pf.Log()[2], "line 132 186 164 186 0 3");
     EXPECT_EQ(rt.radicalMode, 0);
     EXPECT_EQ(pf.GetDrawWidth(), 2);

@@ -301,13 +301,13 @@ inline std::string BracePoly(float x, float y, float height) {
 }
 
 // "+" and "-" are drawn as strokes: the bar of a "+" whose glyph cell is at
-// (x, y) runs from x + 4 to x + 23 at y + 22, that of a "-" at y + 20.
+// (x, y) runs from x + 5.5 to x + 21.5 at y + 21, that of a "-" at y + 20.
 inline std::string SignBar(float x, float y, int colour) {
     std::ostringstream s;
-    s << "line " << x + 4 << " " << y << " " << x + 23 << " " << y << " " << colour << " ";
+    s << "line " << x + 5.5f << " " << y << " " << x + 21.5f << " " << y << " " << colour << " ";
     return s.str();
 }
-inline std::string PlusBar(float x, float y, int colour) { return SignBar(x, y + 22, colour); }
+inline std::string PlusBar(float x, float y, int colour) { return SignBar(x, y + 21, colour); }
 inline std::string MinusBar(float x, float y, int colour) { return SignBar(x, y + 20, colour); }
 
 // A box with its corners, frame and fill, as the log writes it.

@@ -110,8 +110,8 @@ TEST(SubstitutionPages, EqualValuesShowsBothMethodsAndTheConclusions) {
     EXPECT_EQ(Count(run.log, "poly 0 5 161 85 "), 1);
     EXPECT_GE(FindPlainGlyph(run.log, 103, 286, 0, ")"), 0);
     EXPECT_EQ(Count(run.log, "line 103 330 "), 1);
-    for (const char* mark : {"line 80 277 99 277 3 ", "line 107 275 126 275 3 ", "line 188 277 207 277 3 ",
-                             "line 269 275 288 275 3 "})
+    for (const std::string& mark :
+         {PlusBar(76, 255, 3), MinusBar(103, 255, 3), PlusBar(184, 255, 3), MinusBar(265, 255, 3)})
         EXPECT_EQ(Count(run.log, mark), 1) << mark;
 }
 

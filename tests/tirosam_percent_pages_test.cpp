@@ -175,9 +175,9 @@ TEST(DiscountQuestionPage, ThirtyThreeKeysFromTableToAnswerAndBackToTheSubmenu) 
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 760 1800 15 15")), 24);
     // The signs of the subtraction: over the operator, before the first
     // term, over the "+" and two places on.
-    for (const char* sign : {"line 42 127 61 127 3 5", "line 69 125 88 125 3 5", "line 150 125 169 125 3 5",
-                             "line 204 125 223 125 3 5"})
-        EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 26) << sign;
+    for (const std::string& sign :
+         {PlusBar(38, 105, 3), MinusBar(65, 105, 3), MinusBar(146, 105, 3), MinusBar(200, 105, 3)})
+        EXPECT_EQ(WaitsBefore(log, FindLine(log, sign + "5")), 26) << sign;
 }
 
 }  // namespace

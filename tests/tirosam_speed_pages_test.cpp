@@ -80,7 +80,7 @@ TEST(SpeedExamplePage, OnePassRevealsProblemDiagramTableSetUpAndSolution) {
         {680, 180, 0, "分", 0}, {680, 230, 0, "1", 0}, {680, 280, 0, "走", 0},
         // diagram texts
         {40, 80, 0, "1", 2}, {36, 206, 0, "家", 2}, {574, 206, 0, "駅", 2},
-        {96, 230, 0, "毎", 3}, {304, 230, 3, "毎", 4}, {382, 60, 0, "1", 5},
+        {102, 230, 0, "毎", 3}, {304, 230, 3, "毎", 4}, {382, 60, 0, "1", 5},
         // set-up revealed on the right: rows 1 and 2 together, then one a key
         {680, 30, 7, "歩", 22}, {680, 80, 7, "走", 22}, {680, 130, 0, "道", 23},
         {680, 230, 0, "時", 25}, {680, 340, 0, "②", 27}, {680, 390, 0, "1", 28},
@@ -196,7 +196,7 @@ TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
     ExpectRows(log, {
         {38, 30, 3, "教", 0},
         {38, 80, 0, "1", 1}, {36, 206, 0, "家", 1}, {574, 206, 0, "駅", 1},
-        {96, 230, 0, "毎", 2}, {304, 230, 3, "毎", 3}, {456, 80, 0, "1", 4},
+        {102, 230, 0, "毎", 2}, {304, 230, 3, "毎", 3}, {456, 80, 0, "1", 4},
         // right-hand column
         {722, 30, 0, "歩", 21}, {722, 80, 0, "走", 21}, {722, 130, 0, "道", 22},
         {722, 180, 3, "5", 23}, {722, 230, 0, "時", 24}, {726, 258, 3, "x", 25},
@@ -219,9 +219,9 @@ TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 757 335")), 26);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 646 1800 15 15")), 32);
     // The signs over the operator, the first term, the "+" and the "=".
-    for (const char* sign : {"line 726 527 745 527 3 5", "line 753 525 772 525 3 5", "line 861 525 880 525 3 5",
-                             "line 969 525 988 525 3 5"})
-        EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 29) << sign;
+    for (const std::string& sign :
+         {PlusBar(722, 505, 3), MinusBar(749, 505, 3), MinusBar(857, 505, 3), MinusBar(965, 505, 3)})
+        EXPECT_EQ(WaitsBefore(log, FindLine(log, sign + "5")), 29) << sign;
 }
 
 TEST(ExpresswayQuestionPage, ThirtyNineKeysFromDiagramToAnswerAndBackToTheSubmenu) {
@@ -230,7 +230,7 @@ TEST(ExpresswayQuestionPage, ThirtyNineKeysFromDiagramToAnswerAndBackToTheSubmen
     const Log& log = run.log;
     ExpectRows(log, {
         {38, 30, 3, "教", 0}, {38, 80, 0, "高", 1}, {418, 80, 0, "ふ", 1},
-        {96, 230, 0, "毎", 2}, {380, 230, 3, "毎", 3},
+        {108, 230, 0, "毎", 2}, {380, 230, 3, "毎", 3},
         // right-hand column
         {722, 30, 0, "高", 20}, {722, 80, 0, "ふ", 20}, {722, 130, 0, "道", 21},
         {726, 158, 3, "x", 22}, {722, 230, 0, "時", 23}, {722, 340, 0, "②", 25},

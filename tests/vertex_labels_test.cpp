@@ -180,7 +180,8 @@ TEST_F(DimensionArcTest, ArcBelowASegmentWithItsLabelUnderTheApex) {
         EXPECT_EQ(call.end, 0);
         EXPECT_EQ(call.width, 5);  // the dots take the pen width in force
     }
-    ExpectArcPoint(FirstGlyph(), 300 - w / 2, 360);
+    // The label stands 5 beyond the apex, clear of its dot.
+    ExpectArcPoint(FirstGlyph(), 300 - w / 2, 365);
     EXPECT_EQ(rt.GetDrawWidth(), 5);
     // The fields now describe the label: apex, P and Q.
     ExpectArcPoint({rt.vertexX, rt.vertexY}, 300, 360);
@@ -188,6 +189,10 @@ TEST_F(DimensionArcTest, ArcBelowASegmentWithItsLabelUnderTheApex) {
     ExpectArcPoint({rt.rayBX, rt.rayBY}, 500, 300);
     EXPECT_EQ(rt.figureLabel, "");
     EXPECT_EQ(rt.labelFlip, 0);
+
+    // A fraction's numerator rises above the pen: it goes 6 further down.
+    Arc(100, 300, 500, 300, 60, 5, 1, "ﾀ1/2ﾀ");
+    EXPECT_NEAR(CallsOf(DrawKind::Line).front().points[0].y, 365 + 6 + 25, 0.003);  // the bar
 }
 
 TEST_F(DimensionArcTest, ArcAboveRunsFromQToP) {
@@ -198,7 +203,7 @@ TEST_F(DimensionArcTest, ArcAboveRunsFromQToP) {
     ExpectArcPoint(dots.front(), 500, 300);
     ExpectArcPoint(dots[18], 300, 240);
     ExpectArcPoint(dots.back(), 100, 300);
-    ExpectArcPoint(FirstGlyph(), 300 - w / 2, 196);
+    ExpectArcPoint(FirstGlyph(), 300 - w / 2, 191);
 }
 
 TEST_F(DimensionArcTest, DotCountFollowsTheStep) {
@@ -240,7 +245,7 @@ TEST_F(DimensionArcTest, LabelSideZeroHangsTheLabelInsideTheArc) {
     Arc(100, 300, 500, 300, 60, 5, 0, "5");
     ExpectArcPoint(Dots()[18], 300, 240);
     // The bisector at the apex points back down to the segment.
-    ExpectArcPoint(FirstGlyph(), 300 - w / 2, 240);
+    ExpectArcPoint(FirstGlyph(), 300 - w / 2, 245);
 }
 
 TEST_F(DimensionArcTest, CallerNudgesAndStyleReachTheLabelButNotTheRadius) {
@@ -249,7 +254,7 @@ TEST_F(DimensionArcTest, CallerNudgesAndStyleReachTheLabelButNotTheRadius) {
     rt.labelNudgeY = -10;
     rt.markRadius = 30;
     Arc(100, 300, 500, 300, 60, 5, 1, "5");
-    ExpectArcPoint(FirstGlyph(), 340 - w / 2, 350);
+    ExpectArcPoint(FirstGlyph(), 340 - w / 2, 355);
     EXPECT_EQ(rt.labelNudgeX, 0);
     EXPECT_EQ(rt.markRadius, 0);
 

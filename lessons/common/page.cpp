@@ -76,10 +76,10 @@ Page& Page::cell(X at, Y row, float w, float h, float frame, float fill, float t
     return *this;
 }
 
-Page& Page::brace(X at, Y row, float colour) {
+Page& Page::brace(X at, Y row, float colour, float height) {
     rt_.penX = x(at);
     rt_.penY = y(row);
-    rt_.boxWidth = 100;
+    rt_.boxWidth = height;
     rt_.textColour = colour;
     rt_.DrawLeftBrace();
     return *this;
@@ -87,7 +87,9 @@ Page& Page::brace(X at, Y row, float colour) {
 
 Page& Page::system(X at, Y row, float colour, const std::string& first, const std::string& second) {
     const float left = x(at), top = y(row);
-    brace(left, top, colour);
+    // A fraction's denominator reaches further down than a row of figures:
+    // the brace reaches down past it.
+    brace(left, top, colour, basic::KInstr(1, second, "ﾀ") > 0 ? 112 : 100);
     // Only the row is taken from the first equation, so the second one
     // starts under it whatever its width.
     textKeepCursor(left + 40, top, colour, first);

@@ -72,8 +72,8 @@ public:
     // A table cell: a framed, filled box with its text centred; the cursor
     // does not move.
     Page& cell(X x, Y y, float w, float h, float frame, float fill, float textColour, const std::string& text);
-    // The brace of a system (height 100) at (x, y), in `colour`.
-    Page& brace(X x, Y y, float colour = 0);
+    // The brace of a system at (x, y), in `colour`.
+    Page& brace(X x, Y y, float colour = 0, float height = 100);
     // A braced system: the brace at (x, y), the first equation 40 to its
     // right on the same row and the second one row (50) below it at the
     // same x, brace and equations in `colour`; the cursor ends after the

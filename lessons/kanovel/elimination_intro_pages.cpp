@@ -58,7 +58,8 @@ void KanovelLessons::ShowPictogramEliminationPage() {
     page.columnSum(L, 180, 0, "2x+5y=600", "-", "2x+3y=480").key();
     page.text(L, 430, 0, "2x+3*60=480").key();
     page.text(L, 380, 3, "y=60 を②に代入して").key();
-    page.text(keptX, keptY + 50, 5, "文字を1つだけにすれば解ける。");
+    // 43 below the last row rather than 50, clear of the prompt bar.
+    page.text(keptX, keptY + 43, 5, "文字を1つだけにすれば解ける。");
 }
 
 void KanovelLessons::ShowEliminationExplanationPage() {

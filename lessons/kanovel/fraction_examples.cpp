@@ -24,7 +24,8 @@ void KanovelLessons::ShowFractionExamples() {
     page.text(40, Down(-100), 5, "係数が分数や小数の場合は、");
     page.text(40, Down(50), 5, "係数が全部整数になるように");
     page.text(40, Down(50), 5, "変形してから解く。").key();
-    page.text(44, 620, 3, "教科書P47 問2　をしなさい。");
+    // 613, not 620: lower, it would reach into the prompt bar.
+    page.text(44, 613, 3, "教科書P47 問2　をしなさい。");
 }
 
 void KanovelLessons::BuildFractionFormTexts() {

@@ -52,7 +52,7 @@ void TirosamLessons::ShowClassSizeChangePage() {
     page.text(C, Same, 3, "ﾀ20/100ﾀx-ﾀ20/100ﾀy=-1…②").key();
     page.text(L, Down(50), 0, "②の分母をはらって").key();
     page.text(L, Down(60), 0, "5*ﾀ20/100ﾀx-5*ﾀ20/100ﾀy=5*(-1)");
-    page.text(L + 418, Down(70), 3, "x-y=-5…③").key();
+    page.text(L + 418, Down(63), 3, "x-y=-5…③").key();  // 63, not 70: clear of the prompt bar
 
     rt.leftMargin = 798;
     rt.cursorY = 30;

@@ -24,7 +24,7 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     page.textKeepCursor(L + 380, Down(50), 0, "ふつうの道路");
     diagram.line(1, 3, 0);
     page.key();
-    page.textKeepCursor(diagram.x(1) + 20, diagram.y(), 0, "毎時80㎞").key();
+    page.textKeepCursor(diagram.x(1) + 32, diagram.y(), 0, "毎時80㎞").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
     page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎時40㎞").key();
     diagram.arc(1, 3, 1, 90, 3, 0, 0, "3時間");   // A
@@ -33,12 +33,14 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "x㎞");  // C
     diagram.arc(2, 3, -1, 20, 5, 0, 5, "y㎞");  // D
     page.key();
-    diagram.arc(1, 2, 1, 60, 5, 7, 0, "");  // E
-    diagram.arc(2, 3, 1, 60, 5, 7, 0, "");  // F
+    // The inner arcs below reach 68 deep, clear of the speeds, and their
+    // fractions stand below the outer arc, apart from its label.
+    diagram.arc(1, 2, 1, 68, 5, 7, 0, "");  // E
+    diagram.arc(2, 3, 1, 68, 5, 7, 0, "");  // F
     page.key();
-    diagram.arc(1, 2, 1, 60, 5, 7, 5, "ﾀx/80ﾀ時間");  // G
+    diagram.arc(1, 2, 1, 68, 5, 7, 5, "ﾀx/80ﾀ時間", -34, 16);  // G
     page.key();
-    diagram.arc(2, 3, 1, 60, 5, 7, 5, "ﾀy/40ﾀ時間");  // H
+    diagram.arc(2, 3, 1, 68, 5, 7, 5, "ﾀy/40ﾀ時間", 0, 16);  // H
     page.key();
 
     // The empty table, then its nine values one per key.

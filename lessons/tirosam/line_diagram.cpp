@@ -20,7 +20,7 @@ LineDiagram& LineDiagram::dot(float colour) {
 }
 
 LineDiagram& LineDiagram::arc(int from, int to, float side, float height, float step, float dotColour,
-                              float labelColour, const std::string& label, float nudgeX) {
+                              float labelColour, const std::string& label, float nudgeX, float nudgeY) {
     rt_.vertexX = x(from);
     rt_.vertexY = y();
     rt_.rayAX = x(to);
@@ -32,6 +32,7 @@ LineDiagram& LineDiagram::arc(int from, int to, float side, float height, float 
     rt_.textColour = labelColour;
     rt_.figureLabel = label;
     rt_.labelNudgeX = nudgeX;
+    rt_.labelNudgeY = nudgeY;
     rt_.DrawDimensionArc();
     return *this;
 }

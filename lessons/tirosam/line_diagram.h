@@ -31,9 +31,9 @@ public:
     // A dotted dimension arc from one point to another: `side` -1 above the
     // line, 1 below; `height` of the arc, dots every `step` degrees in
     // `dotColour`, `label` at the apex in `labelColour`, moved `nudgeX`
-    // to the right. An empty label draws the dots alone.
+    // to the right and `nudgeY` down. An empty label draws the dots alone.
     LineDiagram& arc(int from, int to, float side, float height, float step, float dotColour, float labelColour,
-                     const std::string& label, float nudgeX = 0);
+                     const std::string& label, float nudgeX = 0, float nudgeY = 0);
 
 private:
     runtime::Runtime& rt_;

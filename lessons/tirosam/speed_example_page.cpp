@@ -63,21 +63,24 @@ void TirosamLessons::DrawSpeedExample() {
     diagram.line(1, 3, 0);
     diagram.arc(1, 3, -1, 90, 3, 0, 0, distance + "m");  // A
     page.key();
-    page.textKeepCursor(diagram.x(1) + 20, diagram.y(), 0, "毎分" + walk + "m").key();
+    page.textKeepCursor(diagram.x(1) + 26, diagram.y(), 0, "毎分" + walk + "m").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
     page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎分" + run + "m").key();
     page.textKeepCursor(L + 342, Down(30), 0, "10時" + minutes + "分").key();
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "xm");  // B
     diagram.arc(2, 3, -1, 20, 5, 0, 5, "ym");  // C
     page.key();
-    diagram.arc(1, 3, 1, 90, 3, 0, 0, minutes + "分");  // D
+    diagram.arc(1, 3, 1, 100, 3, 0, 0, minutes + "分");  // D
     page.key();
-    diagram.arc(1, 2, 1, 60, 5, 7, 0, "");  // E
-    diagram.arc(2, 3, 1, 60, 5, 7, 0, "");  // F
+    // The arcs below reach 100 and 76 deep, clear of the speeds, and the
+    // inner ones' labels stand below the outer arc.
+    // fractions stand below the outer arc.
+    diagram.arc(1, 2, 1, 76, 5, 7, 0, "");  // E
+    diagram.arc(2, 3, 1, 76, 5, 7, 0, "");  // F
     page.key();
-    diagram.arc(1, 2, 1, 60, 5, 7, 5, "ﾀx/" + walk + "ﾀ分");  // G
+    diagram.arc(1, 2, 1, 76, 5, 7, 5, "ﾀx/" + walk + "ﾀ分", 0, 16);  // G
     page.key();
-    diagram.arc(2, 3, 1, 60, 5, 7, 5, "ﾀy/" + run + "ﾀ分", 40);  // H
+    diagram.arc(2, 3, 1, 76, 5, 7, 5, "ﾀy/" + run + "ﾀ分", 40, 16);  // H
     page.key();
 
     // The empty table.

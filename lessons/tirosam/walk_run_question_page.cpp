@@ -26,19 +26,21 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     diagram.line(1, 3, 0);
     diagram.arc(1, 3, -1, 90, 3, 0, 0, "1200m");  // A
     page.key();
-    page.textKeepCursor(diagram.x(1) + 20, diagram.y(), 0, "毎分50m").key();
+    page.textKeepCursor(diagram.x(1) + 26, diagram.y(), 0, "毎分50m").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
     page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎分80m").key();
     page.textKeepCursor(L + 418, Down(50), 0, "10時18分").key();
-    diagram.arc(1, 3, 1, 90, 3, 0, 0, "18分");  // B
+    diagram.arc(1, 3, 1, 100, 3, 0, 0, "18分");  // B
     page.key();
-    diagram.arc(1, 2, 1, 60, 5, 7, 5, "x分");  // C
-    diagram.arc(2, 3, 1, 60, 5, 7, 5, "y分");  // D
+    // The arcs below reach 100 and 76 deep, clear of the speeds, and the
+    // inner ones' labels stand below the outer arc.
+    diagram.arc(1, 2, 1, 76, 5, 7, 5, "x分", 0, 18);  // C
+    diagram.arc(2, 3, 1, 76, 5, 7, 5, "y分", 0, 18);  // D
     page.key();
     diagram.arc(1, 2, -1, 20, 5, 5, 5, "");  // E
     diagram.arc(2, 3, -1, 20, 5, 5, 5, "");  // F
     page.key();
-    diagram.arc(1, 2, -1, 20, 5, 5, 5, "50xm");  // G
+    diagram.arc(1, 2, -1, 20, 5, 5, 5, "50xm", 30, 4);  // G, right of where the outer arc comes down
     page.key();
     diagram.arc(2, 3, -1, 20, 5, 5, 5, "80ym");  // H
     page.key();
