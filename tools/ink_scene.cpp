@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <set>
 
 #include "platform/canvas.h"
 #include "platform/glyph_placement.h"
@@ -16,9 +15,9 @@ using platform::DrawCall;
 using platform::DrawKind;
 
 constexpr double kTurn = 2 * 3.14159265358979323846;
-// An opaque box reaching less than this into a glyph's ink only takes the
-// antialiased fringe.
-constexpr double kFringe = 1.0;
+// An opaque box reaching no further than this into a glyph's ink (an
+// erase's border ending beside a text, say) leaves it readable.
+constexpr double kFringe = 2.0;
 
 double Luminance(int colour) {
     const platform::Rgb& c = platform::PaletteColour(colour);
@@ -264,6 +263,12 @@ std::string InkScene::Party(int index) const {
     return Quoted(p.source) + " " + At(p.x, p.y);
 }
 
+std::string InkScene::Ink(int index) const {
+    const Item& item = items_[index];
+    const Rect r = item.shape.Bounds();
+    return item.what + " " + At(r.x0, r.y0) + "-" + At(r.x1, r.y1);
+}
+
 std::vector<Finding> InkScene::Look() {
     // New ink against everything visible; pairs found earlier stay found
     // while both inks do.
@@ -283,32 +288,38 @@ std::vector<Finding> InkScene::Look() {
     }
     looked_ = items_.size();
 
-    std::set<std::pair<int, std::string>> found;
+    std::map<std::pair<int, std::string>, std::string> found;  // kind and what -> detail
+    auto note = [&](Kind kind, const std::string& what, const std::string& detail) {
+        found.try_emplace({static_cast<int>(kind), what}, detail);
+    };
     for (auto it = collisions_.begin(); it != collisions_.end();) {
         const auto [m, n] = it->first;
         if (!items_[m].alive || !items_[n].alive) {
             it = collisions_.erase(it);
             continue;
         }
-        found.insert({static_cast<int>(Kind::Collision), Party(m) + " touches " + Party(n)});
+        char gap[32];
+        std::snprintf(gap, sizeof gap, ", %.1f apart", Gap(items_[m].shape, items_[n].shape));
+        note(Kind::Collision, Party(m) + " touches " + Party(n), Ink(m) + " and " + Ink(n) + gap);
         ++it;
     }
     for (size_t i = 0; i < items_.size(); ++i) {
         const Item& item = items_[i];
         if (!item.alive || item.piece == 0) continue;
         const int index = static_cast<int>(i);
-        if (!item.cutBy.empty()) found.insert({static_cast<int>(Kind::CutOff), Party(index) + " cut by " + item.cutBy});
-        if (item.outOfView) found.insert({static_cast<int>(Kind::CutOff), Party(index) + " runs out of the view"});
+        if (!item.cutBy.empty()) note(Kind::CutOff, Party(index) + " cut by " + item.cutBy, Ink(index));
+        if (item.outOfView) note(Kind::CutOff, Party(index) + " runs out of the view", Ink(index));
         if (Contrast(item.colour, item.beneath) < kMinimumContrast) {
             char ratio[16];
             std::snprintf(ratio, sizeof ratio, "%.1f", Contrast(item.colour, item.beneath));
-            found.insert({static_cast<int>(Kind::Colour), Party(index) + " colour " + std::to_string(item.colour) +
-                                                              " on " + std::to_string(item.beneath) + ": " + ratio +
-                                                              ":1"});
+            note(Kind::Colour,
+                 Party(index) + " colour " + std::to_string(item.colour) + " on " + std::to_string(item.beneath) +
+                     ": " + ratio + ":1",
+                 Ink(index));
         }
     }
     std::vector<Finding> findings;
-    for (const auto& [kind, what] : found) findings.push_back({static_cast<Kind>(kind), what});
+    for (const auto& [key, detail] : found) findings.push_back({static_cast<Kind>(key.first), key.second, detail});
     return findings;
 }
 

@@ -22,7 +22,8 @@ const char* KindName(Kind kind);  // "collision", "cut off", "colour"
 
 struct Finding {
     Kind kind;
-    std::string what;  // the texts and inks involved, with where they start
+    std::string what;    // the texts and inks involved, with where they start
+    std::string detail;  // the two inks that meet (or the one cut), for a closer look
 };
 
 // Inks closer than this touch: antialiasing all but joins them on the
@@ -80,6 +81,7 @@ private:
     void AddCircle(const platform::DrawCall& call);
     int Beneath(const Rect& ink) const;
     std::string Party(int item) const;
+    std::string Ink(int item) const;
 
     platform::FontBook& fonts_;
     std::vector<Item> items_;

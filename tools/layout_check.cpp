@@ -158,7 +158,8 @@ private:
             kinds[static_cast<int>(finding.kind)] = true;
             const auto key = std::make_tuple(program, page, static_cast<int>(finding.kind), finding.what);
             auto [it, added] = seen_.try_emplace(key, report_.findings.size());
-            if (added) report_.findings.push_back({finding.kind, program, page, finding.what, time, typed, 0});
+            if (added)
+                report_.findings.push_back({finding.kind, program, page, finding.what, finding.detail, time, typed, 0});
             ++report_.findings[it->second].screens;
         }
         for (int k = 0; k < kKinds; ++k) report_.screensWith[k] += kinds[k];
@@ -204,6 +205,7 @@ CheckReport RunLayoutCheck(const CheckOptions& options) {
 }
 
 std::string ReplayCommand(const Occurrence& finding) {
+    if (finding.page == "error screen") return "(the error screen: the check makes a runtime error at the main menu)";
     std::string keys;
     for (char c : tools::EscapeKeys(finding.typed)) keys += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return "build/tools/lesson-replay --program " + finding.program + " --time " + finding.time + " --keys '" + keys +

@@ -25,6 +25,7 @@ struct CheckOptions {
 struct Occurrence {
     Kind kind = Kind::Collision;
     std::string program, page, what;
+    std::string detail;  // the inks, where first seen
     std::string time;   // the clock of the run
     std::string typed;  // the keys typed before the screen
     int screens = 0;    // screens it was on, over all runs

@@ -64,9 +64,9 @@ int main(int argc, char** argv) {
             const bool ok = layout::IsAccepted(accepted, f);
             open += !ok;
             if (ok && !showAll) continue;
-            std::printf("%s%s: %s, %s: %s\n  on %d screen(s); first after %zu keys: %s\n", ok ? "(accepted) " : "",
-                        layout::KindName(f.kind), f.program.c_str(), f.page.c_str(), f.what.c_str(), f.screens,
-                        f.typed.size(), layout::ReplayCommand(f).c_str());
+            std::printf("%s%s: %s, %s: %s\n  %s\n  on %d screen(s); first after %zu keys: %s\n",
+                        ok ? "(accepted) " : "", layout::KindName(f.kind), f.program.c_str(), f.page.c_str(),
+                        f.what.c_str(), f.detail.c_str(), f.screens, f.typed.size(), layout::ReplayCommand(f).c_str());
         }
         for (const std::string& fault : report.faults) std::printf("fault: %s\n", fault.c_str());
         std::printf("%d screens; with a collision %d, cut off %d, colour %d; %zu findings, %d not accepted\n",

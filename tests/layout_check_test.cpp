@@ -1,0 +1,71 @@
+// The layout check over every screen of both programs: no ink of one mark
+// touching another's, no text cut off, no faint text, but for the accepted
+// list; and the check itself seeing each kind of fault when it is there.
+#include "tools/layout_check.h"
+
+#include "platform/glyph_placement.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using platform::DrawCall;
+using platform::DrawKind;
+
+DrawCall Text(float x, float y, const std::string& text, int colour = 0) {
+    DrawCall call;
+    call.kind = DrawKind::Text;
+    call.points = {{x, y}};
+    call.text = text;
+    call.face = "ゴシック";
+    call.magX = 3;
+    call.magY = 3;
+    call.bold = true;
+    call.colour = colour;
+    return call;
+}
+
+DrawCall Box(float x0, float y0, float x1, float y1, int outline, int fill) {
+    DrawCall call;
+    call.kind = DrawKind::Box;
+    call.points = {{x0, y0}, {x1, y1}};
+    call.colour = outline;
+    call.fill = fill;
+    call.width = 3;
+    return call;
+}
+
+TEST(LayoutCheck, SeesTouchingInkCutTextAndFaintText) {
+    platform::FontBook fonts;
+    layout::InkScene scene(fonts);
+    scene.Add(Text(100, 100, "12"));
+    scene.Add(Text(100, 125, "34"));  // 25 below: the rows' ink meets
+    scene.Add(Text(400, 100, "56"));
+    scene.Add(Box(380, 120, 500, 200, 15, 15));  // erases the lower part of "56"
+    scene.Add(Text(700, 100, "78", 14));          // light yellow on white
+    scene.Add(Text(100, 300, "90"));
+    scene.Add(Text(100, 300, "90", 3));  // drawn again in another colour: the same ink
+    std::vector<layout::Kind> kinds;
+    for (const layout::Finding& f : scene.Look()) kinds.push_back(f.kind);
+    std::sort(kinds.begin(), kinds.end());
+    EXPECT_EQ(kinds, (std::vector<layout::Kind>{layout::Kind::Collision, layout::Kind::CutOff,
+                                                layout::Kind::Colour}));
+    // A full-screen clear leaves nothing to find.
+    scene.Add(Box(0, 0, 1344, 756, 15, 15));
+    EXPECT_TRUE(scene.Look().empty());
+}
+
+TEST(LayoutCheck, EveryScreenOfBothProgramsReadsCleanly) {
+    const auto accepted = layout::ReadAccepted(LAYOUT_ACCEPTED_PATH);
+    const layout::CheckReport report = layout::RunLayoutCheck({});
+    std::string open;
+    for (const layout::Occurrence& f : report.findings)
+        if (!layout::IsAccepted(accepted, f))
+            open += std::string(layout::KindName(f.kind)) + ": " + f.program + ", " + f.page + ": " + f.what + "\n  " +
+                    f.detail + "\n  " + layout::ReplayCommand(f) + "\n";
+    EXPECT_EQ(open, "");
+    EXPECT_TRUE(report.faults.empty()) << report.faults.front();
+    // Every page was reached: both programs, nine seeds, several thousand screens.
+    EXPECT_GT(report.screens, 10000);
+}
+
+}  // namespace
