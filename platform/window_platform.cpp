@@ -1,6 +1,7 @@
 #include "platform/window_platform.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -18,12 +19,41 @@ constexpr int kPollWaitMs = 250;
 
 std::string Code(int c) { return std::string(1, static_cast<char>(c)); }
 
+// Our window as the X server knows it, and whether a request about it was
+// refused because it no longer exists. The error handler has no other way
+// to reach the platform.
+XID ourXWindow = 0;
+bool ourXWindowGone = false;
+
+// How many refused requests about other windows are reported before the
+// rest are ignored silently.
+constexpr int kReportedXErrors = 10;
+
 // A request that names a window gone meanwhile (another program's, say) is
 // answered with a protocol error; the default answer to that is to end the
-// program, which a pupil must never see.
+// program, which a pupil must never see. A refusal that names our own
+// window says another program destroyed it: the program then ends as at
+// a close, without a word.
 int NoteXError(Display*, XErrorEvent* error) {
-    std::fprintf(stderr, "X protocol error %d (request %d) ignored\n", error->error_code, error->request_code);
+    if (ourXWindow != 0 && error->resourceid == ourXWindow &&
+        (error->error_code == BadWindow || error->error_code == BadDrawable)) {
+        ourXWindowGone = true;
+        return 0;
+    }
+    static int reported = 0;
+    if (reported < kReportedXErrors) {
+        std::fprintf(stderr, "X protocol error %d (request %d) ignored%s\n", error->error_code,
+                     error->request_code, ++reported == kReportedXErrors ? "; further ones are not reported" : "");
+    }
     return 0;
+}
+
+// The X window behind an SDL window; 0 with another video driver.
+XID XWindowOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+    return info.info.x11.window;
 }
 
 // Full-width digits and signs typed through an input method count as their
@@ -84,7 +114,13 @@ WindowPlatform::WindowPlatform(const std::string& title) {
         SDL_Quit();
         throw NoDisplay("no display (video driver \"" + driver + "\")");
     }
-    if (driver == "x11") XSetErrorHandler(NoteXError);
+    if (driver == "x11") {
+        XSetErrorHandler(NoteXError);
+        // The server tells every client that watches a window when it is
+        // destroyed; SDL passes that on only as a raw system event, which
+        // is off unless asked for.
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    }
     fonts_ = std::make_unique<FontBook>();
     SDL_Rect usable{0, 0, 1344, 756};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
@@ -172,6 +208,15 @@ void WindowPlatform::Handle(const SDL_Event& event) {
                 dirty_ = true;
             }
             break;
+        case SDL_SYSWMEVENT: {
+            // Another program destroyed the window (a close without asking):
+            // nothing can be shown any more, so the program ends as at a close.
+            const SDL_SysWMmsg* message = event.syswm.msg;
+            if (message && message->subsystem == SDL_SYSWM_X11 && message->msg.x11.event.type == DestroyNotify &&
+                message->msg.x11.event.xdestroywindow.window == XWindowOf(window_))
+                throw WindowClosed();
+            break;
+        }
         case SDL_TEXTINPUT: {
             std::string text = event.text.text;
             if (!swallowText_.empty() && text == swallowText_) {
@@ -214,9 +259,11 @@ void WindowPlatform::Handle(const SDL_Event& event) {
 }
 
 void WindowPlatform::Pump(int waitMs) {
+    ourXWindow = XWindowOf(window_);
     SDL_Event event;
     if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
     while (SDL_PollEvent(&event)) Handle(event);
+    if (ourXWindowGone) throw WindowClosed();
 }
 
 std::string WindowPlatform::Inkey() {

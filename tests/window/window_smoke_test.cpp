@@ -1,6 +1,7 @@
 // The real program in a real window (run under Xvfb): it opens maximised,
 // shows its menu, takes typed keys, blinks its cursor without using the
-// processor, and ends from its close button or from menu entry 8.
+// processor, and ends from its close button, from menu entry 8, or when
+// another program destroys its window.
 // gtest first: the X headers define macros (None, Bool) that clash with it.
 #include <gtest/gtest.h>
 // clang-format off
@@ -34,6 +35,9 @@ bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g)
 const Rgb kPanel{33, 51, 102};   // palette 10
 const Rgb kAnswer{204, 13, 13};  // palette 5
 const Rgb kWhite{255, 255, 255};
+const Rgb kBlack{0, 0, 0};
+const Rgb kKeyWaitPlate{31, 94, 143};   // palette 4
+const Rgb kNextStepPlate{143, 46, 79};  // palette 12
 
 // A crash of the test itself says where it happened.
 void PrintBacktrace(int sig) {
@@ -51,12 +55,14 @@ int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
 
 class RunningProgram {
 public:
-    explicit RunningProgram(const char* path) {
+    // `errors`: a file for the program's standard error.
+    explicit RunningProgram(const char* path, const char* errors = nullptr) {
         XSetErrorHandler(IgnoreXErrors);
         display_ = XOpenDisplay(nullptr);
         started_ = Clock::now();
         pid_ = fork();
         if (pid_ == 0) {
+            if (errors) freopen(errors, "w", stderr);
             execl(path, path, static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -173,6 +179,13 @@ public:
         XFlush(display_);
     }
 
+    // What `xdotool windowclose` does: the window is destroyed under the
+    // program, without asking it.
+    void Destroy() {
+        XDestroyWindow(display_, window_);
+        XSync(display_, False);
+    }
+
     // The exit status, or -1 when the program is still running after the wait.
     int WaitForExit(double seconds) {
         auto until = Clock::now() + std::chrono::duration<double>(seconds);
@@ -273,6 +286,42 @@ TEST(Window, MenuEntryEightEndsTheProgram) {
     program.Key(XK_KP_8);  // a keypad digit
     program.Key(XK_Return);
     EXPECT_EQ(program.WaitForExit(5), 0);
+}
+
+TEST(Window, EndsWhenAnotherProgramDestroysItsWindow) {
+    struct Case {
+        const char* wait;
+        std::string keys;     // typed from the main menu
+        float x, y;           // a pixel that shows the wait
+        Rgb colour;
+    } cases[] = {
+        {"main menu", "", 600, 300, kPanel},
+        {"sub-menu", "1\r", 18, 668, kBlack},                          // the "①" of its line
+        {"key wait", "1\r1\r", 100, 688, kKeyWaitPlate},
+        {"next-step prompt", "2\r3\r" + std::string(40, ' '), 100, 670, kNextStepPlate},  // 例1
+    };
+    const std::string errors = "/tmp/window-destroyed-" + std::to_string(getpid()) + ".err";
+    for (const Case& c : cases) {
+        RunningProgram program(KANOVEL_PATH, errors.c_str());
+        ASSERT_NE(program.display(), nullptr);
+        ASSERT_TRUE(program.FindWindow("Kanovel", 10)) << c.wait;
+        ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10)) << c.wait;
+        // Keys that the page does not take (spaces in a number field) are
+        // ignored, so the program stops at the wait however many are left.
+        for (char key : c.keys) program.Key(key == '\r' ? XK_Return : key == ' ' ? XK_space : XK_0 + (key - '0'));
+        ASSERT_TRUE(program.WaitForArea(c.x, c.y, c.x + 2, c.y + 2, c.colour, 10)) << c.wait;
+
+        auto destroyed = Clock::now();
+        program.Destroy();
+        EXPECT_EQ(program.WaitForExit(1), 0) << c.wait;
+        std::printf("%s: ended %.3f s after its window was destroyed\n", c.wait,
+                    std::chrono::duration<double>(Clock::now() - destroyed).count());
+        // Errors about the window that is gone are no news: none is reported.
+        std::ifstream file(errors);
+        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(text.find("X protocol error"), std::string::npos) << c.wait << ":\n" << text;
+    }
+    std::remove(errors.c_str());
 }
 
 TEST(Window, NoDisplayIsReportedAndFails) {
