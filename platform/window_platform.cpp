@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace platform {
@@ -99,6 +100,34 @@ bool IsModifier(SDL_Keycode key) {
     }
 }
 
+// The value of an environment variable; empty when it is not set.
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The drivers that show a window, in the order they are tried. The Wayland
+// one is tried only when a Wayland display is named: without one it looks
+// for a default display and the library behind it complains about the
+// environment, which would mislead an operator whose X display failed.
+// SDL_VIDEODRIVER, when set, still decides.
+const char* VisibleDrivers() { return Environment("WAYLAND_DISPLAY").empty() ? "x11,KMSDRM" : "x11,wayland,KMSDRM"; }
+
+// Why no display could be opened, naming the displays the environment
+// gave (an operator has to know which one failed).
+std::string NoDisplayReason() {
+    const std::string x = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
+    const std::string forced = Environment("SDL_VIDEODRIVER");
+    const std::string drivers = forced.empty() ? "" : " (SDL_VIDEODRIVER is \"" + forced + "\")";
+    if (x.empty() && wayland.empty()) return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers;
+    if (wayland.empty())
+        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers;
+    if (x.empty())
+        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers;
+    return "neither the display \"" + x + "\" (DISPLAY) nor \"" + wayland + "\" (WAYLAND_DISPLAY) can be opened" +
+           drivers;
+}
+
 }  // namespace
 
 WindowPlatform::WindowPlatform(const std::string& title) {
@@ -106,13 +135,15 @@ WindowPlatform::WindowPlatform(const std::string& title) {
     // the changed area; an accelerated framebuffer would upload the whole
     // window at every blink of the cursor.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(SDL_GetError());
-    // Without a display SDL falls back to drivers that show nothing; a
+    // Without a display SDL would fall back to drivers that show nothing; a
     // pupil would face a program that runs where nobody can see it.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, VisibleDrivers());
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(NoDisplayReason());
+    // A driver asked for by SDL_VIDEODRIVER may still be one of those.
     const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     if (driver != "x11" && driver != "wayland" && driver != "KMSDRM") {
         SDL_Quit();
-        throw NoDisplay("no display (video driver \"" + driver + "\")");
+        throw NoDisplay("the video driver \"" + driver + "\" (SDL_VIDEODRIVER) shows no window");
     }
     if (driver == "x11") {
         XSetErrorHandler(NoteXError);

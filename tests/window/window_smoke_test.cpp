@@ -15,8 +15,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -325,18 +327,53 @@ TEST(Window, EndsWhenAnotherProgramDestroysItsWindow) {
 }
 
 TEST(Window, NoDisplayIsReportedAndFails) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        freopen("/dev/null", "w", stderr);
-        execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    // The program's exit status and standard error, run with each of
+    // `variables` set ("NAME=value") or unset ("NAME"). XDG_RUNTIME_DIR is
+    // unset, so a look for a Wayland display would complain.
+    struct Outcome {
+        int status;
+        std::string errors;
+    };
+    auto run = [](std::initializer_list<const char*> variables) {
+        const std::string errors = "/tmp/no-display-" + std::to_string(getpid()) + ".err";
+        pid_t pid = fork();
+        if (pid == 0) {
+            unsetenv("XDG_RUNTIME_DIR");
+            for (const char* variable : variables) {
+                if (std::strchr(variable, '='))
+                    putenv(const_cast<char*>(variable));
+                else
+                    unsetenv(variable);
+            }
+            freopen(errors.c_str(), "w", stderr);
+            execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        std::ifstream file(errors);
+        Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                        std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>())};
+        std::remove(errors.c_str());
+        return outcome;
+    };
+    const auto npos = std::string::npos;
+
+    const Outcome none = run({"DISPLAY", "WAYLAND_DISPLAY"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.errors.find("DISPLAY and WAYLAND_DISPLAY are not set"), npos) << none.errors;
+
+    // The display that failed is named, in the one line said.
+    const Outcome absent = run({"DISPLAY=:4093", "WAYLAND_DISPLAY"});
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_NE(absent.errors.find("\":4093\" (DISPLAY)"), npos) << absent.errors;
+    EXPECT_NE(absent.errors.find("WAYLAND_DISPLAY is not set"), npos) << absent.errors;
+    EXPECT_EQ(std::count(absent.errors.begin(), absent.errors.end(), '\n'), 1) << absent.errors;
+
+    // A driver that shows nothing is refused even where there is a display.
+    const Outcome invisible = run({"SDL_VIDEODRIVER=offscreen"});
+    EXPECT_EQ(invisible.status, 1);
+    EXPECT_NE(invisible.errors.find("\"offscreen\""), npos) << invisible.errors;
 }
 
 }  // namespace
