@@ -1,9 +1,11 @@
 #include "platform/window_platform.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace platform {
@@ -18,12 +20,41 @@ constexpr int kPollWaitMs = 250;
 
 std::string Code(int c) { return std::string(1, static_cast<char>(c)); }
 
+// Our window as the X server knows it, and whether a request about it was
+// refused because it no longer exists. The error handler has no other way
+// to reach the platform.
+XID ourXWindow = 0;
+bool ourXWindowGone = false;
+
+// How many refused requests about other windows are reported before the
+// rest are ignored silently.
+constexpr int kReportedXErrors = 10;
+
 // A request that names a window gone meanwhile (another program's, say) is
 // answered with a protocol error; the default answer to that is to end the
-// program, which a pupil must never see.
+// program, which a pupil must never see. A refusal that names our own
+// window says another program destroyed it: the program then ends as at
+// a close, without a word.
 int NoteXError(Display*, XErrorEvent* error) {
-    std::fprintf(stderr, "X protocol error %d (request %d) ignored\n", error->error_code, error->request_code);
+    if (ourXWindow != 0 && error->resourceid == ourXWindow &&
+        (error->error_code == BadWindow || error->error_code == BadDrawable)) {
+        ourXWindowGone = true;
+        return 0;
+    }
+    static int reported = 0;
+    if (reported < kReportedXErrors) {
+        std::fprintf(stderr, "X protocol error %d (request %d) ignored%s\n", error->error_code,
+                     error->request_code, ++reported == kReportedXErrors ? "; further ones are not reported" : "");
+    }
     return 0;
+}
+
+// The X window behind an SDL window; 0 with another video driver.
+XID XWindowOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+    return info.info.x11.window;
 }
 
 // Full-width digits and signs typed through an input method count as their
@@ -69,6 +100,34 @@ bool IsModifier(SDL_Keycode key) {
     }
 }
 
+// The value of an environment variable; empty when it is not set.
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The drivers that show a window, in the order they are tried. The Wayland
+// one is tried only when a Wayland display is named: without one it looks
+// for a default display and the library behind it complains about the
+// environment, which would mislead an operator whose X display failed.
+// SDL_VIDEODRIVER, when set, still decides.
+const char* VisibleDrivers() { return Environment("WAYLAND_DISPLAY").empty() ? "x11,KMSDRM" : "x11,wayland,KMSDRM"; }
+
+// Why no display could be opened, naming the displays the environment
+// gave (an operator has to know which one failed).
+std::string NoDisplayReason() {
+    const std::string x = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
+    const std::string forced = Environment("SDL_VIDEODRIVER");
+    const std::string drivers = forced.empty() ? "" : " (SDL_VIDEODRIVER is \"" + forced + "\")";
+    if (x.empty() && wayland.empty()) return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers;
+    if (wayland.empty())
+        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers;
+    if (x.empty())
+        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers;
+    return "neither the display \"" + x + "\" (DISPLAY) nor \"" + wayland + "\" (WAYLAND_DISPLAY) can be opened" +
+           drivers;
+}
+
 }  // namespace
 
 WindowPlatform::WindowPlatform(const std::string& title) {
@@ -76,15 +135,23 @@ WindowPlatform::WindowPlatform(const std::string& title) {
     // the changed area; an accelerated framebuffer would upload the whole
     // window at every blink of the cursor.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(SDL_GetError());
-    // Without a display SDL falls back to drivers that show nothing; a
+    // Without a display SDL would fall back to drivers that show nothing; a
     // pupil would face a program that runs where nobody can see it.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, VisibleDrivers());
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(NoDisplayReason());
+    // A driver asked for by SDL_VIDEODRIVER may still be one of those.
     const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     if (driver != "x11" && driver != "wayland" && driver != "KMSDRM") {
         SDL_Quit();
-        throw NoDisplay("no display (video driver \"" + driver + "\")");
+        throw NoDisplay("the video driver \"" + driver + "\" (SDL_VIDEODRIVER) shows no window");
     }
-    if (driver == "x11") XSetErrorHandler(NoteXError);
+    if (driver == "x11") {
+        XSetErrorHandler(NoteXError);
+        // The server tells every client that watches a window when it is
+        // destroyed; SDL passes that on only as a raw system event, which
+        // is off unless asked for.
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    }
     fonts_ = std::make_unique<FontBook>();
     SDL_Rect usable{0, 0, 1344, 756};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
@@ -172,6 +239,15 @@ void WindowPlatform::Handle(const SDL_Event& event) {
                 dirty_ = true;
             }
             break;
+        case SDL_SYSWMEVENT: {
+            // Another program destroyed the window (a close without asking):
+            // nothing can be shown any more, so the program ends as at a close.
+            const SDL_SysWMmsg* message = event.syswm.msg;
+            if (message && message->subsystem == SDL_SYSWM_X11 && message->msg.x11.event.type == DestroyNotify &&
+                message->msg.x11.event.xdestroywindow.window == XWindowOf(window_))
+                throw WindowClosed();
+            break;
+        }
         case SDL_TEXTINPUT: {
             std::string text = event.text.text;
             if (!swallowText_.empty() && text == swallowText_) {
@@ -214,9 +290,11 @@ void WindowPlatform::Handle(const SDL_Event& event) {
 }
 
 void WindowPlatform::Pump(int waitMs) {
+    ourXWindow = XWindowOf(window_);
     SDL_Event event;
     if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
     while (SDL_PollEvent(&event)) Handle(event);
+    if (ourXWindowGone) throw WindowClosed();
 }
 
 std::string WindowPlatform::Inkey() {

@@ -13,7 +13,8 @@ union SDL_Event;
 
 namespace platform {
 
-// There is no display to open a window on.
+// There is no display to open a window on; the message names the displays
+// the environment gave.
 struct NoDisplay : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

@@ -21,7 +21,7 @@ int RunInWindow(const std::string& title, const std::function<void(platform::Pla
         std::fflush(nullptr);
         std::_Exit(0);
     } catch (const platform::NoDisplay& e) {
-        std::fprintf(stderr, "%s: cannot open a window: %s (is there a display?)\n", title.c_str(), e.what());
+        std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), e.what());
     } catch (const platform::MissingFont& e) {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), e.what());
     }

@@ -328,9 +328,21 @@ inline std::string PageKeys(int lesson, int entry, const std::string& atWaits, i
 }
 
 // What a sub-menu of `entries` entries refuses, each entered: 0, an empty
-// entry, one past the last, a fraction, a decimal and a negative number.
+// entry, one past the last, a half past the last, a half and a negative
+// number.
 inline std::string RefusedEntries(int entries) {
-    return "0\r\r" + std::to_string(entries + 1) + "\r5/2\r1.5\r-1\r";
+    const std::string last = std::to_string(entries);
+    return "0\r\r" + std::to_string(entries + 1) + "\r" + last + ".5\r0.5\r-1\r";
+}
+
+// Numbers between 2 and 3 that a sub-menu takes as entry 2.
+inline const char* const kEntryTwoNotWhole[] = {"5/2", "2.5", "2.9"};
+
+// A run from the choice in the sub-menu on: the lines after the number
+// field of the second prompt (the main menu's is the first) is cleared.
+inline Log AfterSubmenuChoice(const Log& log) {
+    const long cleared = FindLine(log, "box 1008 640 1248 670 15 15", 1);
+    return cleared < 0 ? Log{} : Log(log.begin() + cleared, log.end());
 }
 
 // "kanovel" or "tirosam" from the main menu to page `entry` of lesson

@@ -12,9 +12,12 @@ void LessonBase::RunSubmenu(const std::string& line, const std::vector<std::func
         menuChoice = rt.inputValue;
         rt.inputValue = 10;
         rt.ClearPromptBar();
-        // Only a whole number names an entry; "2.5" or "5/2" asks again.
-        if (menuChoice < 1 || menuChoice > entries || menuChoice != basic::Int(menuChoice)) continue;
-        const int entry = static_cast<int>(menuChoice);
+        // The range test is on the number as typed, so every value from 1
+        // to N opens an entry and one that is not whole opens the entry of
+        // its whole part ("2.5", "5/2" and "2.9" open 2); "0.5" and "N.5"
+        // lie outside and ask again.
+        if (menuChoice < 1 || menuChoice > entries) continue;
+        const int entry = static_cast<int>(basic::Int(menuChoice));
         if (entry == static_cast<int>(entries)) return;
         if (const auto& page = pages[static_cast<size_t>(entry - 1)]) page();
     }

@@ -21,8 +21,9 @@ public:
 protected:
     // The sub-menu loop of a lesson: `line` in the prompt bar, a number
     // read, and the page of that entry run; the last entry (one past the
-    // pages) returns. A number that names no entry asks again. An empty
-    // page returns at once.
+    // pages) returns. A number from 1 to the last entry opens the entry of
+    // its whole part (2.5 opens 2); any other asks again. An empty page
+    // returns at once.
     void RunSubmenu(const std::string& line, const std::vector<std::function<void()>>& pages);
 
     // Random examples: the loop runs until 1 is typed at the next-step

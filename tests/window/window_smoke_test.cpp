@@ -1,6 +1,7 @@
 // The real program in a real window (run under Xvfb): it opens maximised,
 // shows its menu, takes typed keys, blinks its cursor without using the
-// processor, and ends from its close button or from menu entry 8.
+// processor, and ends from its close button, from menu entry 8, or when
+// another program destroys its window.
 // gtest first: the X headers define macros (None, Bool) that clash with it.
 #include <gtest/gtest.h>
 // clang-format off
@@ -14,8 +15,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -34,6 +37,9 @@ bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g)
 const Rgb kPanel{33, 51, 102};   // palette 10
 const Rgb kAnswer{204, 13, 13};  // palette 5
 const Rgb kWhite{255, 255, 255};
+const Rgb kBlack{0, 0, 0};
+const Rgb kKeyWaitPlate{31, 94, 143};   // palette 4
+const Rgb kNextStepPlate{143, 46, 79};  // palette 12
 
 // A crash of the test itself says where it happened.
 void PrintBacktrace(int sig) {
@@ -51,12 +57,14 @@ int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
 
 class RunningProgram {
 public:
-    explicit RunningProgram(const char* path) {
+    // `errors`: a file for the program's standard error.
+    explicit RunningProgram(const char* path, const char* errors = nullptr) {
         XSetErrorHandler(IgnoreXErrors);
         display_ = XOpenDisplay(nullptr);
         started_ = Clock::now();
         pid_ = fork();
         if (pid_ == 0) {
+            if (errors) freopen(errors, "w", stderr);
             execl(path, path, static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -173,6 +181,13 @@ public:
         XFlush(display_);
     }
 
+    // What `xdotool windowclose` does: the window is destroyed under the
+    // program, without asking it.
+    void Destroy() {
+        XDestroyWindow(display_, window_);
+        XSync(display_, False);
+    }
+
     // The exit status, or -1 when the program is still running after the wait.
     int WaitForExit(double seconds) {
         auto until = Clock::now() + std::chrono::duration<double>(seconds);
@@ -275,19 +290,90 @@ TEST(Window, MenuEntryEightEndsTheProgram) {
     EXPECT_EQ(program.WaitForExit(5), 0);
 }
 
-TEST(Window, NoDisplayIsReportedAndFails) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        freopen("/dev/null", "w", stderr);
-        execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
-        _exit(127);
+TEST(Window, EndsWhenAnotherProgramDestroysItsWindow) {
+    struct Case {
+        const char* wait;
+        std::string keys;     // typed from the main menu
+        float x, y;           // a pixel that shows the wait
+        Rgb colour;
+    } cases[] = {
+        {"main menu", "", 600, 300, kPanel},
+        {"sub-menu", "1\r", 18, 668, kBlack},                          // the "①" of its line
+        {"key wait", "1\r1\r", 100, 688, kKeyWaitPlate},
+        {"next-step prompt", "2\r3\r" + std::string(40, ' '), 100, 670, kNextStepPlate},  // 例1
+    };
+    const std::string errors = "/tmp/window-destroyed-" + std::to_string(getpid()) + ".err";
+    for (const Case& c : cases) {
+        RunningProgram program(KANOVEL_PATH, errors.c_str());
+        ASSERT_NE(program.display(), nullptr);
+        ASSERT_TRUE(program.FindWindow("Kanovel", 10)) << c.wait;
+        ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10)) << c.wait;
+        // Keys that the page does not take (spaces in a number field) are
+        // ignored, so the program stops at the wait however many are left.
+        for (char key : c.keys) program.Key(key == '\r' ? XK_Return : key == ' ' ? XK_space : XK_0 + (key - '0'));
+        ASSERT_TRUE(program.WaitForArea(c.x, c.y, c.x + 2, c.y + 2, c.colour, 10)) << c.wait;
+
+        auto destroyed = Clock::now();
+        program.Destroy();
+        EXPECT_EQ(program.WaitForExit(1), 0) << c.wait;
+        std::printf("%s: ended %.3f s after its window was destroyed\n", c.wait,
+                    std::chrono::duration<double>(Clock::now() - destroyed).count());
+        // Errors about the window that is gone are no news: none is reported.
+        std::ifstream file(errors);
+        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(text.find("X protocol error"), std::string::npos) << c.wait << ":\n" << text;
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::remove(errors.c_str());
+}
+
+TEST(Window, NoDisplayIsReportedAndFails) {
+    // The program's exit status and standard error, run with each of
+    // `variables` set ("NAME=value") or unset ("NAME"). XDG_RUNTIME_DIR is
+    // unset, so a look for a Wayland display would complain.
+    struct Outcome {
+        int status;
+        std::string errors;
+    };
+    auto run = [](std::initializer_list<const char*> variables) {
+        const std::string errors = "/tmp/no-display-" + std::to_string(getpid()) + ".err";
+        pid_t pid = fork();
+        if (pid == 0) {
+            unsetenv("XDG_RUNTIME_DIR");
+            for (const char* variable : variables) {
+                if (std::strchr(variable, '='))
+                    putenv(const_cast<char*>(variable));
+                else
+                    unsetenv(variable);
+            }
+            freopen(errors.c_str(), "w", stderr);
+            execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        std::ifstream file(errors);
+        Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                        std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>())};
+        std::remove(errors.c_str());
+        return outcome;
+    };
+    const auto npos = std::string::npos;
+
+    const Outcome none = run({"DISPLAY", "WAYLAND_DISPLAY"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.errors.find("DISPLAY and WAYLAND_DISPLAY are not set"), npos) << none.errors;
+
+    // The display that failed is named, in the one line said.
+    const Outcome absent = run({"DISPLAY=:4093", "WAYLAND_DISPLAY"});
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_NE(absent.errors.find("\":4093\" (DISPLAY)"), npos) << absent.errors;
+    EXPECT_NE(absent.errors.find("WAYLAND_DISPLAY is not set"), npos) << absent.errors;
+    EXPECT_EQ(std::count(absent.errors.begin(), absent.errors.end(), '\n'), 1) << absent.errors;
+
+    // A driver that shows nothing is refused even where there is a display.
+    const Outcome invisible = run({"SDL_VIDEODRIVER=offscreen"});
+    EXPECT_EQ(invisible.status, 1);
+    EXPECT_NE(invisible.errors.find("\"offscreen\""), npos) << invisible.errors;
 }
 
 }  // namespace
