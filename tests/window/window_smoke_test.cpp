@@ -38,7 +38,7 @@ const Rgb kPanel{33, 51, 102};   // palette 10
 const Rgb kAnswer{204, 13, 13};  // palette 5
 const Rgb kWhite{255, 255, 255};
 const Rgb kBlack{0, 0, 0};
-const Rgb kKeyWaitPlate{31, 94, 143};   // palette 4
+const Rgb kKeyWaitPlate{26, 66, 107};   // palette 4
 const Rgb kNextStepPlate{143, 46, 79};  // palette 12
 
 // A crash of the test itself says where it happened.
