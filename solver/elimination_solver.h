@@ -13,19 +13,33 @@
 // - out: xText, yText, xTextParen, yTextParen; solverCoef(5..6) = the
 //   multipliers; cursorX, cursorY after the last text; leftMargin =
 //   columnX; both labels empty and solverContinue 0.
-// A system without exactly one solution, or with a zero coefficient, shows
-// "解けません" 50 below cursorY at leftMargin and leaves the cursor.
+// A system without exactly one solution, with a zero coefficient, or with a
+// coefficient or right side that is not whole shows "解けません" 50 below
+// cursorY at leftMargin and leaves the cursor.
+//
+// Every number of the working is exact: it is worked out in 64-bit whole
+// numbers and written from them, so the texts never round. The shared
+// slots get the nearest singles. Working that 64 bits cannot hold (far
+// beyond kLargestWhole) is the overflow runtime error, raised before
+// anything is drawn.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "runtime/runtime.h"
+#include "solver/exact_numbers.h"
 
 namespace solver {
 
 class EliminationSolver {
 public:
+    // The largest magnitude of a coefficient or right side for which the
+    // working is checked exact (every system of up to 4 digits, in the
+    // solver's property test) and still fits the page.
+    static constexpr int64_t kLargestWhole = 9999;
+
     explicit EliminationSolver(runtime::Runtime& runtime) : rt(runtime) {}
 
     void SolveByElimination();
@@ -55,20 +69,33 @@ public:
 private:
     runtime::Runtime& rt;
 
+    // The working numbers exactly, slot by slot as in workNum and auxNum.
+    std::array<Fraction, 29> exactWork{};
+    std::array<Fraction, 24> exactAux{};
+
     // ---- entry ----
-    bool HasOneSolution() const;
+    bool CanWork() const;
     void ShowUnsolvable();
     void ChooseMultipliers();
-    bool IsMultiple(float p, float q) const;
 
     // One branch from its numbers to its answer line.
     void ShowSolution(const Branch& branch);
 
+    // ---- the exact working slots ----
+    // A number into its slot: exactly here, its nearest single in the
+    // shared slot.
+    void SetWork(int slot, const Fraction& value);
+    void SetAux(int slot, const Fraction& value);
+    const Fraction& Work(int slot) const { return exactWork.at(static_cast<size_t>(slot)); }
+    const Fraction& Aux(int slot) const { return exactAux.at(static_cast<size_t>(slot)); }
+    // The texts of the solver's slots, written from the exact numbers.
+    void MakeExactTexts();
+
     // ---- numbers and texts of a branch ----
     void WorkOutBranch(const Branch& branch);
     void StoreReceivingEquation(const Branch& branch);
+    Fraction FoundFirst(const Branch& branch) const;
     void MakeSolutionTexts(const Branch& branch);
-    std::string ExactFraction(int64_t num, int64_t den);
     void MakeTermTexts(const Branch& branch);
 
     // ---- what a branch draws ----

@@ -1,80 +1,82 @@
 // The multipliers that make one pair of coefficients equal in magnitude,
 // whether the multiplied equations are added or subtracted, and the
-// combined equation.
-#include <cmath>
+// combined equation, all in exact whole numbers.
+#include <cstdint>
+#include <limits>
 
 #include "solver/elimination_solver.h"
 
 namespace solver {
 
-using basic::Div;
+namespace {
+
+// Whether the magnitude p is a whole multiple of the magnitude q, tested on
+// 32-bit whole numbers: a magnitude beyond 32 bits is never tested, and the
+// rule then does not hold.
+bool IsMultiple(int64_t p, int64_t q) {
+    constexpr int64_t kLargest = std::numeric_limits<int32_t>::max();
+    if (p > kLargest || q > kLargest || q == 0) return false;
+    return p % q == 0;
+}
+
+// Whether a + b is 0, without forming a sum that could overflow.
+bool Opposite(int64_t a, int64_t b) { return b != std::numeric_limits<int64_t>::min() && a == -b; }
+
+}  // namespace
 
 void EliminationSolver::ChooseMultipliers() {
-    const float a1 = rt.solverCoef(1), b1 = rt.solverCoef(2);
-    const float a2 = rt.solverCoef(3), b2 = rt.solverCoef(4);
-    const float c1 = rt.solverConst(1), c2 = rt.solverConst(2);
-    const float ma1 = std::fabs(a1), mb1 = std::fabs(b1);
-    const float ma2 = std::fabs(a2), mb2 = std::fabs(b2);
+    const int64_t a1 = WholeOf(rt.solverCoef(1)), b1 = WholeOf(rt.solverCoef(2));
+    const int64_t a2 = WholeOf(rt.solverCoef(3)), b2 = WholeOf(rt.solverCoef(4));
+    const int64_t c1 = WholeOf(rt.solverConst(1)), c2 = WholeOf(rt.solverConst(2));
+    const int64_t ma1 = Magnitude(a1), mb1 = Magnitude(b1);
+    const int64_t ma2 = Magnitude(a2), mb2 = Magnitude(b2);
 
-    rt.fracDen = ma2;
-    rt.fracNum = ma1;
-    rt.ReduceFraction();
-    rt.lcmX = rt.fracLcm;
-    rt.fracDen = mb2;
-    rt.fracNum = mb1;
-    rt.ReduceFraction();
-    rt.lcmY = rt.fracLcm;
+    const int64_t lcmX = LeastCommonMultiple(ma1, ma2), lcmY = LeastCommonMultiple(mb1, mb2);
+    rt.lcmX = Single(Whole(lcmX));
+    rt.lcmY = Single(Whole(lcmY));
 
     // The first rule that holds: a pair already equal, then one coefficient
     // dividing its partner (x before y), then the smaller common multiple.
-    float m1 = 1, m2 = 1;
+    // Every quotient is exact: the divisor divides.
+    int64_t m1 = 1, m2 = 1;
     if (ma1 == ma2 || mb1 == mb2) {
         m1 = 1, m2 = 1;
     } else if (IsMultiple(ma2, ma1)) {
-        m1 = Div(ma2, ma1), m2 = 1;
+        m1 = ma2 / ma1, m2 = 1;
     } else if (IsMultiple(ma1, ma2)) {
-        m1 = 1, m2 = Div(ma1, ma2);
+        m1 = 1, m2 = ma1 / ma2;
     } else if (IsMultiple(mb2, mb1)) {
-        m1 = Div(mb2, mb1), m2 = 1;
+        m1 = mb2 / mb1, m2 = 1;
     } else if (IsMultiple(mb1, mb2)) {
-        m1 = 1, m2 = Div(mb1, mb2);
-    } else if (rt.lcmY >= rt.lcmX) {
-        m1 = Div(rt.lcmX, ma1), m2 = Div(rt.lcmX, ma2);
+        m1 = 1, m2 = mb1 / mb2;
+    } else if (lcmY >= lcmX) {
+        m1 = lcmX / ma1, m2 = lcmX / ma2;
     } else {
-        m1 = Div(rt.lcmY, mb1), m2 = Div(rt.lcmY, mb2);
+        m1 = lcmY / mb1, m2 = lcmY / mb2;
     }
-    rt.solverCoef(5) = m1;
-    rt.solverCoef(6) = m2;
+    rt.solverCoef(5) = Single(Whole(m1));
+    rt.solverCoef(6) = Single(Whole(m2));
 
-    rt.workNum(21) = a1, rt.workNum(22) = b1, rt.auxNum(21) = c1;
-    rt.workNum(23) = a2, rt.workNum(24) = b2, rt.auxNum(22) = c2;
-    rt.workNum(25) = m1, rt.workNum(26) = m2;
+    SetWork(21, Whole(a1)), SetWork(22, Whole(b1)), SetAux(21, Whole(c1));
+    SetWork(23, Whole(a2)), SetWork(24, Whole(b2)), SetAux(22, Whole(c2));
+    SetWork(25, Whole(m1)), SetWork(26, Whole(m2));
 
-    rt.workNum(1) = m1 * a1, rt.workNum(2) = m1 * b1, rt.auxNum(11) = m1 * c1;
-    rt.workNum(3) = m2 * a2, rt.workNum(4) = m2 * b2, rt.auxNum(12) = m2 * c2;
+    const int64_t x1 = Times(m1, a1), y1 = Times(m1, b1), r1 = Times(m1, c1);
+    const int64_t x2 = Times(m2, a2), y2 = Times(m2, b2), r2 = Times(m2, c2);
+    SetWork(1, Whole(x1)), SetWork(2, Whole(y1)), SetAux(11, Whole(r1));
+    SetWork(3, Whole(x2)), SetWork(4, Whole(y2)), SetAux(12, Whole(r2));
 
     // The y pair is tested first; x cancelling by addition is the default.
-    float s;
-    if (rt.workNum(2) - rt.workNum(4) == 0) s = -1;
-    else if (rt.workNum(2) + rt.workNum(4) == 0) s = 1;
-    else if (rt.workNum(1) - rt.workNum(3) == 0) s = -1;
+    int64_t s;
+    if (y1 == y2) s = -1;
+    else if (Opposite(y1, y2)) s = 1;
+    else if (x1 == x2) s = -1;
     else s = 1;
-    rt.auxNum(1) = s;
+    SetAux(1, Whole(s));
 
-    rt.workNum(5) = rt.workNum(1) + s * rt.workNum(3);
-    rt.workNum(6) = rt.workNum(2) + s * rt.workNum(4);
-    rt.auxNum(13) = rt.auxNum(11) + s * rt.auxNum(12);
-}
-
-// Whether the magnitude p is a whole multiple of the magnitude q, tested on
-// their 32-bit whole numbers.
-bool EliminationSolver::IsMultiple(float p, float q) const {
-    // A magnitude that has no 32-bit whole number, or a divisor that
-    // becomes 0, cannot be tested: the rule then does not hold.
-    const float wholeP = std::nearbyint(p), wholeQ = std::nearbyint(q);
-    const float limit = 2147483648.0f;
-    if (!(wholeP < limit) || !(wholeQ < limit) || wholeQ == 0) return false;
-    return basic::Mod(p, q) == 0;
+    SetWork(5, Whole(Plus(x1, Times(s, x2))));
+    SetWork(6, Whole(Plus(y1, Times(s, y2))));
+    SetAux(13, Whole(Plus(r1, Times(s, r2))));
 }
 
 }  // namespace solver

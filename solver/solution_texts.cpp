@@ -1,107 +1,58 @@
 // The numbers and texts of a branch: the receiving equation, the exact
 // values of x and y, and every coefficient as the rows write it.
-#include <cmath>
-#include <cstdint>
-#include <numeric>
-#include <optional>
-
 #include "solver/elimination_solver.h"
 
 namespace solver {
 
 namespace {
 
-// The whole number a single holds, when it is one within 64 bits.
-std::optional<int64_t> Whole(float value) {
-    if (value != std::floor(value) || !(std::fabs(value) < 4611686018427387904.0f)) return std::nullopt;
-    return static_cast<int64_t>(value);
+std::string Bracketed(const std::string& text, const Fraction& value) {
+    return value.num < 0 ? "(" + text + ")" : text;
 }
-
-// a*b - c*d in 64 bits, or nothing when it would not fit.
-std::optional<int64_t> Difference(int64_t a, int64_t b, int64_t c, int64_t d) {
-    int64_t ab, cd, result;
-    if (__builtin_mul_overflow(a, b, &ab) || __builtin_mul_overflow(c, d, &cd) ||
-        __builtin_sub_overflow(ab, cd, &result) || result == INT64_MIN || cd == INT64_MIN)
-        return std::nullopt;
-    return result;
-}
-
-std::string Bracketed(const std::string& text, float sign) { return sign == -1 ? "(" + text + ")" : text; }
 
 }  // namespace
 
 void EliminationSolver::WorkOutBranch(const Branch& branch) {
     StoreReceivingEquation(branch);
+    // Every slot gets its plain text; the solver's own slots are then
+    // written again from their exact numbers (the same text for every whole
+    // number below 10^7).
     rt.MakeValueTexts();
+    MakeExactTexts();
     MakeSolutionTexts(branch);
     MakeTermTexts(branch);
 }
 
-// The equation that receives the value found first, a*x + b*y = c, and
-// its known term k*v (k the coefficient of the value v found first).
+// The equation that receives the value v found first, a*x + b*y = c, its
+// known term k*v (k the coefficient of v), the term negated, and what it
+// leaves, c - k*v; each in lowest terms, so that a term that is not whole
+// is its exact fraction.
 void EliminationSolver::StoreReceivingEquation(const Branch& branch) {
-    float a, b, c;
-    if (rt.solverSubstEq == 1) {
-        a = rt.workNum(21), b = rt.workNum(22), c = rt.auxNum(21);
-    } else {
-        a = rt.workNum(23), b = rt.workNum(24), c = rt.auxNum(22);
-    }
-    const float known = branch.knownSlot == 27 ? a : b;
-    // The product first, then the division: exact whenever the combined
-    // coefficient divides it.
-    rt.auxNum(14) = basic::Div(known * rt.auxNum(13), rt.workNum(branch.combinedSlot));
-    rt.auxNum(15) = -rt.auxNum(14);
-    rt.auxNum(16) = c + rt.auxNum(15);
-    rt.workNum(27) = a;
-    rt.workNum(28) = b;
-    rt.auxNum(23) = c;
+    const bool first = rt.solverSubstEq == 1;
+    const Fraction a = Work(first ? 21 : 23), b = Work(first ? 22 : 24), c = Aux(first ? 21 : 22);
+    const Fraction known = Times((branch.knownSlot == 27 ? a : b).num, FoundFirst(branch));
+    SetAux(14, known);
+    SetAux(15, Times(-1, known));
+    SetAux(16, Minus(c.num, known));
+    SetWork(27, a);
+    SetWork(28, b);
+    SetAux(23, c);
 }
 
+// The value found first is the combined right side over the combined
+// coefficient.
+Fraction EliminationSolver::FoundFirst(const Branch& branch) const {
+    return Reduced(Aux(13).num, Work(branch.combinedSlot).num);
+}
+
+// The other value is what the known term leaves over its own coefficient.
 void EliminationSolver::MakeSolutionTexts(const Branch& branch) {
-    const float p = rt.workNum(branch.combinedSlot), q = rt.auxNum(13);
-    rt.fracNum = q;
-    rt.fracDen = p;
-    rt.ReduceFraction();
-    rt.*branch.foundText = rt.fracResult;
-    rt.*branch.foundParen = Bracketed(rt.fracResult, rt.fracSign);
-
-    // The other value is (c - k*q/p) / m. With whole numbers it is reduced
-    // from (c*p - k*q) / (m*p), so that a value that is not whole is shown
-    // as its exact fraction and never from a rounded quotient; so are the
-    // known term k*q/p and what it leaves, when p does not divide k*q.
-    const float c = rt.auxNum(23), k = rt.workNum(branch.knownSlot), m = rt.workNum(branch.unknownSlot);
-    const auto wc = Whole(c), wk = Whole(k), wm = Whole(m), wp = Whole(p), wq = Whole(q);
-    std::optional<int64_t> known, rest, den;
-    if (wc && wk && wm && wp && wq) {
-        known = Difference(*wk, *wq, 0, 0);
-        rest = Difference(*wc, *wp, *wk, *wq);
-        den = Difference(*wm, *wp, 0, 0);
-    }
-    if (known && rest && den) {
-        if (*known % *wp != 0) {
-            rt.auxText(14) = ExactFraction(*known, *wp);
-            rt.auxText(15) = ExactFraction(-*known, *wp);
-            rt.auxText(16) = ExactFraction(*rest, *wp);
-        }
-        ExactFraction(*rest, *den);
-    } else {
-        rt.fracNum = rt.auxNum(16);
-        rt.fracDen = m;
-        rt.ReduceFraction();
-    }
-    rt.*branch.otherText = rt.fracResult;
-    rt.*branch.otherParen = Bracketed(rt.fracResult, rt.fracSign);
-}
-
-// The value text of num/den (den not 0), reduced first so that the
-// single-precision numbers handed to ReduceFraction stay exact.
-std::string EliminationSolver::ExactFraction(int64_t num, int64_t den) {
-    const int64_t divisor = std::gcd(num, den);
-    if (divisor > 1) num /= divisor, den /= divisor;
-    rt.fracNum = static_cast<float>(num);
-    rt.fracDen = static_cast<float>(den);
-    rt.ReduceFraction();
-    return rt.fracResult;
+    const Fraction found = FoundFirst(branch);
+    rt.*branch.foundText = ValueText(found);
+    rt.*branch.foundParen = Bracketed(ValueText(found), found);
+    const Fraction other = Over(Aux(16), Work(branch.unknownSlot).num);
+    rt.*branch.otherText = ValueText(other);
+    rt.*branch.otherParen = Bracketed(ValueText(other), other);
 }
 
 // Coefficients as a pupil writes them: 1 left out, -1 a bare "-", "+" in

@@ -1,6 +1,6 @@
 // The solver's entry: default labels, the guard against systems it cannot
 // work, the multipliers, the dispatch to one branch, and the exit.
-#include <cmath>
+#include <cstdint>
 
 #include "solver/elimination_solver.h"
 
@@ -12,23 +12,25 @@ void EliminationSolver::SolveByElimination() {
 
     // A zero coefficient or proportional left sides would make the
     // multiplier choice or the value found first divide by zero: such a
-    // system has no single solution to show.
-    if (!HasOneSolution()) {
+    // system has no single solution to show. A number with a fractional
+    // part cannot be worked exactly in whole numbers.
+    if (!CanWork()) {
         ShowUnsolvable();
     } else {
         ChooseMultipliers();
-        const float a1 = rt.workNum(21), b1 = rt.workNum(22);
-        const float a2 = rt.workNum(23), b2 = rt.workNum(24);
-        if (rt.workNum(5) == 0 && rt.workNum(6) != 0) {
+        const int64_t x = Work(5).num, y = Work(6).num;
+        const int64_t a1 = Work(21).num, b1 = Work(22).num;
+        const int64_t a2 = Work(23).num, b2 = Work(24).num;
+        if (x == 0 && y != 0) {
             // y is found first and goes where its coefficient is smaller.
-            rt.solverSubstEq = std::fabs(b2) >= std::fabs(b1) ? 1 : 2;
+            rt.solverSubstEq = Magnitude(b2) >= Magnitude(b1) ? 1 : 2;
             ShowSolutionXEliminated();
-        } else if (rt.workNum(6) == 0 && rt.workNum(5) != 0) {
-            rt.solverSubstEq = std::fabs(a2) >= std::fabs(a1) ? 1 : 2;
+        } else if (y == 0 && x != 0) {
+            rt.solverSubstEq = Magnitude(a2) >= Magnitude(a1) ? 1 : 2;
             ShowSolutionYEliminated();
         } else {
-            // Rounding of coefficients with a fractional part can leave both
-            // terms of the combined equation standing.
+            // Whole coefficients always cancel one pair; no branch is run
+            // that would divide by zero.
             ShowUnsolvable();
         }
     }
@@ -38,7 +40,10 @@ void EliminationSolver::SolveByElimination() {
     rt.solverContinue = 0;
 }
 
-bool EliminationSolver::HasOneSolution() const {
+bool EliminationSolver::CanWork() const {
+    for (int i = 1; i <= 4; ++i)
+        if (!IsWhole(rt.solverCoef(i))) return false;
+    if (!IsWhole(rt.solverConst(1)) || !IsWhole(rt.solverConst(2))) return false;
     const double a1 = rt.solverCoef(1), b1 = rt.solverCoef(2);
     const double a2 = rt.solverCoef(3), b2 = rt.solverCoef(4);
     if (a1 == 0 || b1 == 0 || a2 == 0 || b2 == 0) return false;

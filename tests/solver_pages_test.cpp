@@ -302,7 +302,8 @@ TEST_F(SolverPageTest, WorkingRowsOfFractionValuesAreExact) {
 }
 
 // Neither a zero coefficient nor a system without exactly one solution
-// reaches a division: "解けません" is all that is drawn.
+// reaches a division, and a number that is not whole cannot be worked
+// exactly: "解けません" is all that is drawn.
 TEST_F(SolverPageTest, SystemsWithoutOneSolutionAreReportedUnsolvable) {
     for (const solver_testing::System& s : {solver_testing::System{0, 1, 2, 1, 1, 3},
                                              solver_testing::System{1, 0, 2, 1, 1, 3},
@@ -312,7 +313,9 @@ TEST_F(SolverPageTest, SystemsWithoutOneSolutionAreReportedUnsolvable) {
                                              solver_testing::System{1, 1, 2, 2, 2, 4},
                                              solver_testing::System{1, 1, 2, 2, 2, 5},
                                              solver_testing::System{2, -3, 1, -4, 6, -2},
-                                             solver_testing::System{6, 4, 1, 9, 6, 2}}) {
+                                             solver_testing::System{6, 4, 1, 9, 6, 2},
+                                             solver_testing::System{0.5f, 1, 2, 1, 1, 3},
+                                             solver_testing::System{1, 1, 2, 1, -1, 0.25f}}) {
         pf.ClearRecord();
         rt.xText = "kept";
         rt.workText(5) = "kept";

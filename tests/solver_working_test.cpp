@@ -73,6 +73,22 @@ TEST_F(SolverWorkingTest, MultipleTestsNeverFailOnHugeMagnitudes) {
     EXPECT_EQ(rt.yText, "ﾀ8/5ﾀ");  // still exact from whole numbers
 }
 
+// Working that 64 bits cannot hold is the overflow error, raised before
+// anything is drawn: a rounded number is never shown.
+TEST_F(SolverWorkingTest, WorkingBeyond64BitsIsAnOverflowBeforeAnythingIsDrawn) {
+    for (const System& s : {System{4e18f, 1, 1, 3, 2, 1},    // the common multiple of 4e18 and 3
+                            System{1e19f, 1, 1, 1, 2, 1}}) { // a whole number beyond 64 bits
+        pf.ClearRecord();
+        try {
+            Solve(s);
+            ADD_FAILURE() << s.a1 << " was worked";
+        } catch (const basic::RuntimeError& error) {
+            EXPECT_EQ(error.code, basic::kOverflow);
+        }
+        EXPECT_TRUE(Drawn().empty());
+    }
+}
+
 // The texts of the working slots after a solve, as the rows used them.
 TEST_F(SolverWorkingTest, TermAndSignTexts) {
     struct Case {

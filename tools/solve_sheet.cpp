@@ -3,8 +3,11 @@
 //
 //   solve-sheet A1 B1 C1 A2 B2 C2 [out.png]
 //
-// The system is A1x+B1y=C1 (①) and A2x+B2y=C2 (②); the page is written to
-// out.png (default solve-sheet.png).
+// The system is A1x+B1y=C1 (①) and A2x+B2y=C2 (②), whole numbers of up to
+// 4 digits: the range in which the solver's working is checked exact. Any
+// other number is refused (exit 2) rather than drawn. The page is written
+// to out.png (default solve-sheet.png).
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -21,19 +24,41 @@ int Usage() {
     return 2;
 }
 
-bool ParseNumber(const char* text, float& value) {
+bool ParseNumber(const char* text, double& value) {
     char* end = nullptr;
-    value = std::strtof(text, &end);
+    value = std::strtod(text, &end);
     return end != text && *end == '\0';
+}
+
+// Whether the solver works `value` exactly; says why not when it does not.
+bool WithinRange(const char* name, const char* text, double value) {
+    const auto largest = static_cast<double>(solver::EliminationSolver::kLargestWhole);
+    if (value != std::floor(value)) {
+        std::fprintf(stderr, "solve-sheet: %s = %s is not a whole number\n", name, text);
+        return false;
+    }
+    if (std::fabs(value) > largest) {
+        std::fprintf(stderr,
+                     "solve-sheet: %s = %s is out of range: the solver's working is exact for whole numbers "
+                     "from %.0f to %.0f\n",
+                     name, text, -largest, largest);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 7 && argc != 8) return Usage();
+    const char* const names[] = {"A1", "B1", "C1", "A2", "B2", "C2"};
     float numbers[6];
-    for (int i = 0; i < 6; ++i)
-        if (!ParseNumber(argv[i + 1], numbers[i])) return Usage();
+    for (int i = 0; i < 6; ++i) {
+        double value = 0;
+        if (!ParseNumber(argv[i + 1], value)) return Usage();
+        if (!WithinRange(names[i], argv[i + 1], value)) return 2;
+        numbers[i] = static_cast<float>(value);
+    }
     const std::string pngFile = argc == 8 ? argv[7] : "solve-sheet.png";
 
     platform::HeadlessOptions options;
