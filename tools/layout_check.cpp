@@ -1,6 +1,7 @@
 #include "tools/layout_check.h"
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <stdexcept>
@@ -125,6 +126,7 @@ public:
         platform::HeadlessOptions headless;
         headless.time = time;
         headless.keepRecord = false;
+        headless.render = !options_.pngDir.empty();
         CheckPlatform pf(
             headless,
             [&](Wait wait) {
@@ -142,6 +144,13 @@ public:
         } catch (const platform::WindowClosed&) {
         } catch (const tour::OverTime&) {
             report_.faults.push_back(name + ": over time");
+        }
+        if (!options_.pngDir.empty()) {
+            std::string name = program.name + "-" + time + "-" + (plan.failAtMenu ? "error screen" : driver.Page());
+            for (char& c : name)
+                if (c == ' ' || c == ':') c = '_';
+            std::filesystem::create_directories(options_.pngDir);
+            pf.WritePng((std::filesystem::path(options_.pngDir) / (name + ".png")).string());
         }
         if (pf.ErrorShown() && !plan.failAtMenu)
             report_.faults.push_back(program.name + " " + time + " " + driver.Page() + ": error " +

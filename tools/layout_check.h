@@ -19,6 +19,9 @@ struct CheckOptions {
     int examples = 3;     // examples shown on a page of random examples
     int maxEntries = 30;  // sub-menu entries tried before giving up
     double runSeconds = 60;
+    // When set: the last screen of every run, as DIR/program-time-page.png,
+    // for looking at the pages side by side with another build's.
+    std::string pngDir;
 };
 
 // A finding, where it was first seen.

@@ -14,7 +14,7 @@ namespace {
 void Usage() {
     std::fprintf(stderr,
                  "usage: layout-check [--program kanovel|tirosam|both] [--seeds N | --seed S ...]\n"
-                 "                    [--examples N] [--accepted FILE] [--all]\n");
+                 "                    [--examples N] [--accepted FILE] [--all] [--pngs DIR]\n");
     std::exit(2);
 }
 
@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
             options.examples = std::atoi(value().c_str());
         } else if (arg == "--accepted") {
             acceptedPath = value();
+        } else if (arg == "--pngs") {
+            options.pngDir = value();
         } else if (arg == "--all") {
             showAll = true;  // list accepted findings too
         } else {
