@@ -335,14 +335,24 @@ inline std::string RefusedEntries(int entries) {
     return "0\r\r" + std::to_string(entries + 1) + "\r" + last + ".5\r0.5\r-1\r";
 }
 
-// Numbers between 2 and 3 that a sub-menu takes as entry 2.
-inline const char* const kEntryTwoNotWhole[] = {"5/2", "2.5", "2.9"};
-
 // A run from the choice in the sub-menu on: the lines after the number
 // field of the second prompt (the main menu's is the first) is cleared.
 inline Log AfterSubmenuChoice(const Log& log) {
     const long cleared = FindLine(log, "box 1008 640 1248 670 15 15", 1);
     return cleared < 0 ? Log{} : Log(log.begin() + cleared, log.end());
+}
+
+// A number between 2 and 3 ("5/2", "2.5", "2.9") typed at the sub-menu of
+// main-menu entry `lesson` opens entry 2 as 2 does: the same page, up to its
+// first wait.
+inline void ExpectNotWholeOpensEntryTwo(const std::string& program, const std::string& lesson) {
+    const Log two = AfterSubmenuChoice(testing_support::RunProgram(program, lesson + "\r2\r").log);
+    EXPECT_GT(two.size(), 3u) << lesson;
+    EXPECT_EQ(Count(two, kSubmenuStart), 0) << lesson;  // no sub-menu line asked again
+    for (const char* typed : {"5/2", "2.5", "2.9"}) {
+        auto opened = testing_support::RunProgram(program, lesson + "\r" + typed + "\r");
+        EXPECT_TRUE(AfterSubmenuChoice(opened.log) == two) << lesson << " " << typed;
+    }
 }
 
 // "kanovel" or "tirosam" from the main menu to page `entry` of lesson
