@@ -35,6 +35,10 @@ namespace platform {
 inline constexpr float kViewWidth = 1344;
 inline constexpr float kViewHeight = 756;
 
+// What a piece of text is to a reader: running text, or a sign-change mark
+// that annotates the row below it.
+enum class PieceKind { Text, SignMark };
+
 struct Point {
     float x = 0;
     float y = 0;
@@ -78,9 +82,10 @@ public:
     // as the program wrote it, `at` the top-left of its first cell. A bracket
     // inside another belongs to the outer one. Nothing is drawn differently:
     // only the layout check listens.
-    virtual void BeginTextPiece(const std::string& source, Point at) {
+    virtual void BeginTextPiece(const std::string& source, Point at, PieceKind kind = PieceKind::Text) {
         (void)source;
         (void)at;
+        (void)kind;
     }
     virtual void EndTextPiece() {}
     // Clears the drawing area to the background colour.

@@ -47,8 +47,9 @@ void Runtime::Symbol(float x, float y, const std::string& text, int magX, int ma
     pf.Symbol({x, y}, text, magX, magY, Colour(colour));
 }
 
-Runtime::TextPiece::TextPiece(Runtime& rt, const std::string& source) : rt_(rt), open_(!rt.Measuring()) {
-    if (open_) rt_.pf.BeginTextPiece(source, {rt.penX, rt.penY});
+Runtime::TextPiece::TextPiece(Runtime& rt, const std::string& source, platform::PieceKind kind)
+    : rt_(rt), open_(!rt.Measuring()) {
+    if (open_) rt_.pf.BeginTextPiece(source, {rt.penX, rt.penY}, kind);
 }
 
 Runtime::TextPiece::~TextPiece() {

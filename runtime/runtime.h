@@ -112,6 +112,13 @@ public:
     void ParenthesizeIfNegative();
     void DrawLeftBrace();
     void DrawColumnSum();
+    // The row of sign-change marks of a column subtraction: textArg's marks
+    // at penX + 27 per character, each drawn over the lower row's glyph it
+    // flips (lowerRow at resultX, as DrawColumnSum left them).
+    void DrawSignRow();
+    // One sign-change mark (textArg "+" or "-") over the glyph cell that
+    // starts at penX in the row 25 below penY.
+    void DrawSignMark();
 
     // ---- figure routines: marks, vertex labels, dimension arcs, grids, polygons ----
     void ComputeSegmentAngle();
@@ -174,7 +181,7 @@ public:
     // measuring.
     class TextPiece {
     public:
-        TextPiece(Runtime& rt, const std::string& source);
+        TextPiece(Runtime& rt, const std::string& source, platform::PieceKind kind = platform::PieceKind::Text);
         ~TextPiece();
         TextPiece(const TextPiece&) = delete;
         TextPiece& operator=(const TextPiece&) = delete;

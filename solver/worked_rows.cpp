@@ -14,6 +14,9 @@ namespace {
 using runtime::LinearSystem;
 using Branch = EliminationSolver::Branch;
 
+// The renderer's advance of "=", which starts a row's known term.
+constexpr float kEqualsAdvance = 32;
+
 // y cancels: x is found first, its term ends on the x column's edge, and
 // the receiving equation's a multiplies the known x.
 const Branch kYEliminated{"x", "y", 5, 6, 27, 28,
@@ -74,18 +77,20 @@ void EliminationSolver::DrawElimination(const Branch& branch) {
     Pause();
 
     if (rt.auxText(1) == "-") {
-        // Halfway between the rows: the subtraction as the addition of the
-        // lower row with its signs turned.
+        // The subtraction as the addition of the lower row with its signs
+        // turned: a mark over the operator, over the first glyph of each
+        // term (its sign, where it has one), and over the known term after
+        // "=". The x and y terms end on their columns' edges.
         rt.textColour = 3;
-        rt.penY = rt.cursorY - 25;
         const std::pair<float, std::string> signs[] = {{rt.leftMargin, "+"},
-                                                       {rt.colX(5), rt.auxText(2)},
-                                                       {rt.colX(6), rt.auxText(3)},
-                                                       {rt.colX(7) + 27, rt.auxText(4)}};
+                                                       {rt.colX(6) - rt.colX(3), rt.auxText(2)},
+                                                       {rt.colX(7) - rt.colX(4), rt.auxText(3)},
+                                                       {rt.colX(7) + kEqualsAdvance, rt.auxText(4)}};
         for (const auto& [x, sign] : signs) {
             rt.penX = x;
+            rt.penY = rt.cursorY - 25;
             rt.textArg = sign;
-            rt.DrawMarkupText();
+            rt.DrawSignMark();
         }
     }
 

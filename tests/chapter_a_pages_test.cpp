@@ -50,11 +50,13 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
     EXPECT_EQ(Count(log, BracePoly(765, 30, 100)), 3);
     // Only the subtractions (2) and (3) have a sign row: "+-   +   +" and
     // "+-   -   +", 25 above their lower rows.
-    for (float x : {722.f, 722.f + 135, 722.f + 243}) EXPECT_EQ(Count(log, PlusBar(x, 205, 3)), 1) << x;
-    EXPECT_EQ(Count(log, MinusBar(749, 205, 3)), 1);
-    for (float x : {76.f, 76.f + 243}) EXPECT_EQ(Count(log, PlusBar(x, 255, 3)), 1) << x;
-    for (float x : {76.f + 27, 76.f + 135}) EXPECT_EQ(Count(log, MinusBar(x, 255, 3)), 1) << x;
-    EXPECT_EQ(Count(log, PlusBar(76, 155, 3)) + Count(log, PlusBar(722, 105, 3)), 0);  // none for (1), (6)
+    // Each mark stands over the lower row's sign of its term, or over the
+    // first glyph of a term without one.
+    for (float x : {722.f, 857.f, 970.f}) EXPECT_EQ(Count(log, PlusMark(x, 205, 3)), 1) << x;
+    EXPECT_EQ(Count(log, MinusMark(803, 205, 3)), 1);
+    for (float x : {76.f, 324.f}) EXPECT_EQ(Count(log, PlusMark(x, 255, 3)), 1) << x;
+    for (float x : {130.f, 211.f}) EXPECT_EQ(Count(log, MinusMark(x, 255, 3)), 1) << x;
+    EXPECT_EQ(Count(log, PlusMark(76, 155, 3)) + Count(log, PlusMark(722, 105, 3)), 0);  // none for (1), (6)
 }
 
 // Screen n (from 1) of a page that clears the whole screen for each.
@@ -91,8 +93,8 @@ TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
                     });
     EXPECT_EQ(Count(log, BracePoly(40, 380, 100)), 1);
     // The sign row "+-    -    -" at (684, 105).
-    EXPECT_EQ(Count(log, PlusBar(684, 105, 3)), 1);
-    for (float x : {711.f, 846.f, 981.f}) EXPECT_EQ(Count(log, MinusBar(x, 105, 3)), 1) << x;
+    EXPECT_EQ(Count(log, PlusMark(684, 105, 3)), 1);
+    for (float x : {738.f, 846.f, 1013.f}) EXPECT_EQ(Count(log, MinusMark(x, 105, 3)), 1) << x;
     // "-400x" starts 27 left of resultX; all four "=" line up.
     EXPECT_EQ(Count(log, MinusBar(711, 180, 0)), 1);
     ExpectEqualsAligned(log, 684, 1e9f, {80, 130, 180, 230});

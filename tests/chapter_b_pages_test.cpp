@@ -77,10 +77,10 @@ TEST(ChapterBPages, RatioCoefficientInThreeColumns) {
     EXPECT_EQ(Count(log, BracePoly(76, 80, 100)), 1);
     EXPECT_EQ(Count(log, BracePoly(76, 430, 100)), 1);
     // The sign row "+-  +  -" 25 above the lower row.
-    EXPECT_EQ(Count(log, PlusBar(494, 155, 3)), 1);
-    EXPECT_EQ(Count(log, MinusBar(521, 155, 3)), 1);
-    EXPECT_EQ(Count(log, PlusBar(602, 155, 3)), 1);
-    EXPECT_EQ(Count(log, MinusBar(683, 155, 3)), 1);
+    EXPECT_EQ(Count(log, PlusMark(494, 155, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMark(548, 155, 3)), 1);
+    EXPECT_EQ(Count(log, PlusMark(602, 155, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMark(715, 155, 3)), 1);
     ExpectEqualsAligned(log, 494, 1e9f, {130, 180, 230, 280});
 }
 

@@ -54,6 +54,43 @@ TEST(LayoutCheck, SeesTouchingInkCutTextAndFaintText) {
     EXPECT_TRUE(scene.Look().empty());
 }
 
+// Sign-change marks over a lower row "56=78" (one glyph each 24 from
+// x 100), 50 below "12=34": over a first glyph and just above the row reads;
+// over "=", inside a term or high in the band does not.
+TEST(LayoutCheck, SeesSignMarksThatDoNotReadWithTheirTerm) {
+    platform::FontBook fonts;
+    layout::InkScene scene(fonts);
+    scene.Add(Text(100, 100, "12=34"));
+    scene.Add(Text(100, 150, "56=78"));
+    auto mark = [&](float cellX, float lift) {
+        scene.BeginPiece("-", {cellX, 125 - lift}, platform::PieceKind::SignMark);
+        DrawCall bar;
+        bar.points = {{cellX + 6, 150 - lift}, {cellX + 18, 150 - lift}};
+        bar.colour = 3;
+        bar.width = 4;
+        scene.Add(bar);
+        scene.EndPiece();
+    };
+    mark(100, 0);   // over "5": reads
+    mark(148, 0);   // over "="
+    mark(124, 0);   // over "6", inside "56"
+    mark(172, 8);   // over "7", but high in the band
+    std::vector<std::string> found;
+    for (const layout::Finding& f : scene.Look()) {
+        EXPECT_EQ(f.kind, layout::Kind::SignMark) << f.what;
+        found.push_back(f.what);
+    }
+    auto has = [&](const std::string& at, const std::string& words) {
+        return std::any_of(found.begin(), found.end(), [&](const std::string& w) {
+            return w.find(at) != std::string::npos && w.find(words) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(has("(148,125)", "over \"=\""));
+    EXPECT_TRUE(has("(124,125)", "inside a term"));
+    EXPECT_TRUE(has("(172,117)", "above the row it annotates"));
+    EXPECT_FALSE(has("(100,125)", ""));
+}
+
 TEST(LayoutCheck, EveryScreenOfBothProgramsReadsCleanly) {
     const auto accepted = layout::ReadAccepted(LAYOUT_ACCEPTED_PATH);
     const layout::CheckReport report = layout::RunLayoutCheck({});

@@ -268,6 +268,13 @@ inline long FindRow(const Log& log, float colour, float x, float y, const std::s
     return FindRun(log, RowLines(colour, x, y, text), from);
 }
 
+// Where the sign row `marks` from (x, y) over the column sum's lower row
+// `lower` (its rows from resultX) starts, as the runtime draws it.
+inline long FindSignRow(const Log& log, float colour, float x, float y, const std::string& marks,
+                        const std::string& lower, float resultX, long from = 0) {
+    return FindRun(log, solver_testing::PageScript().SignRow(colour, x, y, marks, lower, resultX).Lines(), from);
+}
+
 // A whole row of text from (x, y) in `colour`.
 struct TextRow {
     float colour, x, y;
@@ -309,6 +316,17 @@ inline std::string SignBar(float x, float y, int colour) {
 }
 inline std::string PlusBar(float x, float y, int colour) { return SignBar(x, y + 21, colour); }
 inline std::string MinusBar(float x, float y, int colour) { return SignBar(x, y + 20, colour); }
+
+// A sign-change mark over the glyph cell at x of the row 25 below y: its
+// bar runs from x + 7.5 to x + 19.5, at y + 23 for a "+" (whose upright
+// runs from y + 17 to y + 29), at y + 25 for a "-".
+inline std::string MarkBar(float x, float y, int colour) {
+    std::ostringstream s;
+    s << "line " << x + 7.5f << " " << y << " " << x + 19.5f << " " << y << " " << colour << " 4";
+    return s.str();
+}
+inline std::string PlusMark(float x, float y, int colour) { return MarkBar(x, y + 23, colour); }
+inline std::string MinusMark(float x, float y, int colour) { return MarkBar(x, y + 25, colour); }
 
 // A box with its corners, frame and fill, as the log writes it.
 inline std::string Box(float x1, float y1, float x2, float y2, int frame, int fill) {

@@ -1,5 +1,6 @@
 // Whole worked systems of both branches, compared call by call with the
 // page they should leave, and the step and answer options.
+#include "tests/page_checks.h"
 #include "tests/solver_script.h"
 
 namespace {
@@ -80,7 +81,7 @@ TEST_F(SolverPageTest, SubtractingCancelsXAndYGoesIntoTheSecondEquation) {
         .Text(0, 40, 236, "-").Then(0, ")")
         .Rule(67, 280, 348)
         .Wait()
-        .Text(3, 40, 205, "+").Text(3, 94, 205, "-").Text(3, 148, 205, "+").Text(3, 256, 205, "-")
+        .Mark(3, 40, 205, "+").Mark(3, 94, 205, "-").Mark(3, 148, 205, "+").Mark(3, 261, 205, "-")
         .Wait()
         .Text(0, 175, 280, "7y").Text(0, 229, 280, "=14").Wait()
         .Text(3, 358, 280, "y=2").Wait()
@@ -112,7 +113,7 @@ TEST_F(SolverPageTest, EliminationRowsFollowTheColumnsOfTheMultipliedRows) {
         .Text(0, 694, 230, "35x").Text(0, 775, 230, "+14y").Then(0, "=28")
         .Text(0, 640, 236, "-").Then(0, ")")
         .Rule(667, 280, 1002)
-        .Text(3, 640, 205, "+").Text(3, 694, 205, "-").Text(3, 775, 205, "-").Text(3, 910, 205, "-")
+        .Mark(3, 640, 205, "+").Mark(3, 694, 205, "-").Mark(3, 775, 205, "-").Mark(3, 915, 205, "-")
         .Text(0, 667, 280, "-27x").Text(0, 883, 280, "=-54")
         .Text(3, 1012, 280, "x=2")
         .Text(7, 640, 340, "この値を①に代入して")
@@ -123,6 +124,24 @@ TEST_F(SolverPageTest, EliminationRowsFollowTheColumnsOfTheMultipliedRows) {
     EXPECT_TRUE(ContainsRun(Drawn(), rows.Lines()));
     EXPECT_EQ(rt.sumResultX, 1012);
     EXPECT_EQ(rt.colX(8), 667);
+}
+
+// The marks of a subtraction stand over the lower row's own terms, also
+// where a lower term is narrower than the one above it: over "x" of "x"
+// under "12x", over the "+" of "+7y" under "+10y", and over the known term
+// after "=".
+TEST_F(SolverPageTest, SignMarksStandOverTheLowerRowsOwnTerms) {
+    using page_checks::MinusMark;
+    using page_checks::PlusMark;
+    Solve({10, 10, 12600, 10, 7, 10500});
+    for (const std::string& mark :
+         {PlusMark(40, 205, 3), MinusMark(94, 205, 3), MinusMark(202, 205, 3), MinusMark(315, 205, 3)})
+        EXPECT_EQ(page_checks::Count(Drawn(), mark), 1) << mark;
+    pf.ClearRecord();
+    Solve({12, 1, 13, 1, 1, 2});
+    for (const std::string& mark :
+         {PlusMark(40, 205, 3), MinusMark(148, 205, 3), MinusMark(175, 205, 3), MinusMark(261, 205, 3)})
+        EXPECT_EQ(page_checks::Count(Drawn(), mark), 1) << mark;
 }
 
 // A coefficient 1 on the combined equation and on the unknown of the
@@ -139,7 +158,7 @@ TEST_F(SolverPageTest, CoefficientOneStatesTheValueInItsRow) {
         .Text(0, 40, 236, "-").Then(0, ")")
         .Rule(67, 280, 348)
         .Wait()
-        .Text(3, 40, 205, "+").Text(3, 94, 205, "-").Text(3, 148, 205, "-").Text(3, 256, 205, "-")
+        .Mark(3, 40, 205, "+").Mark(3, 94, 205, "-").Mark(3, 148, 205, "-").Mark(3, 261, 205, "-")
         .Wait()
         .Text(3, 202, 280, "y").Text(3, 229, 280, "=2").Wait()
         .Wait()  // nothing beside y=2

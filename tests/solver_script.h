@@ -59,6 +59,28 @@ public:
         rt_.penY = endY_;
         return Draw(colour, text);
     }
+    // A sign-change mark over the glyph cell at x of the row 25 below y.
+    PageScript& Mark(float colour, float x, float y, const std::string& sign) {
+        rt_.textColour = colour;
+        rt_.penX = x;
+        rt_.penY = y;
+        rt_.textArg = sign;
+        rt_.DrawSignMark();
+        return *this;
+    }
+    // A sign row from (x, y) over the lower row `lower` of a column sum
+    // whose rows start at resultX.
+    PageScript& SignRow(float colour, float x, float y, const std::string& marks, const std::string& lower,
+                        float resultX) {
+        rt_.textColour = colour;
+        rt_.penX = x;
+        rt_.penY = y;
+        rt_.textArg = marks;
+        rt_.lowerRow = lower;
+        rt_.resultX = resultX;
+        rt_.DrawSignRow();
+        return *this;
+    }
     PageScript& Wait() {
         pf_.PushKey(" ");
         rt_.WaitAnyKey();

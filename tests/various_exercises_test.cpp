@@ -65,7 +65,6 @@ TEST(VariousExercises, FractionAndDecimalExercisesStepTheirRowsAndSigns) {
                             {0, 76, 270, "12*ﾀ1/4ﾀx+12*ﾀ2/3ﾀy=12*(-1)"},
                             {0, 76, 330, "3x+8y=-12…③"},
                             {3, 76, 380, "③を使って連立方程式をつくると"},
-                            {3, 722, 155, "+-  -   +"},
                             {0, 776, 230, "  -6y=18"},
                             {5, 722, 530, "答 x=4,y=-3"},
                             // Screen (2): ③ before ②, the result row 27 left.
@@ -74,11 +73,12 @@ TEST(VariousExercises, FractionAndDecimalExercisesStepTheirRowsAndSigns) {
                             {0, 116, 380, "2x+3y=-2…③"},
                             {0, 116, 430, "5x+2y=17…②"},
                             {3, 722, 80, "③*2-②*3"},
-                            {3, 722, 155, "+-   -   -"},
                             {0, 749, 230, "-11x   =-55"},
                             {0, 776, 280, "  x   =5"},
                             {5, 722, 530, "答 x=5,y=-4"},
                         });
+    EXPECT_GE(FindSignRow(run.log, 3, 722, 155, "+-  -   +", "3x+8y=-12", 776), 0);
+    EXPECT_GE(FindSignRow(run.log, 3, 722, 155, "+-   -   -", "15x+6y=51", 776), 0);
     EXPECT_GE(FindRun(run.log, Brace(76, 430)), 0);
 }
 
@@ -88,7 +88,6 @@ TEST(VariousExercises, AbcFormExercisesShowBothParts) {
                             {3, 76, 80, "5を2回使って連立方程式をつくると"},
                             {0, 116, 130, "2x+y=5…①"},
                             {0, 116, 180, "x+3y=5…②"},
-                            {3, 722, 155, "+-  -   -"},
                             {0, 776, 230, "  -5y=-5"},
                             {0, 776, 280, "    y=1"},
                             {5, 722, 480, "答 x=2,y=1"},
@@ -98,6 +97,7 @@ TEST(VariousExercises, AbcFormExercisesShowBothParts) {
                             {0, 722, 230, " y=-2"},
                             {5, 722, 280, "答 x=2,y=-2"},
                         });
+    EXPECT_GE(FindSignRow(run.log, 3, 722, 155, "+-  -   -", "2x+6y=10", 776), 0);
     EXPECT_GE(FindRun(run.log, Brace(76, 130)), 0);
 }
 
@@ -112,14 +112,13 @@ TEST(VariousExercises, UnknownCoefficientExampleWaitsAfterEachStepThenStatesTheR
                         {3, 114, 80, "であるとき、a,bの値を求めなさい。"},
                         {0, end + 50, 280, "a+2b=5…③"},
                         {0, end + 50, 330, "2a+b=4…④"},
-                        // The last sign stands over the constant, not over "=".
-                        {3, 722, 155, "+-  -   -"},
                     });
     // One key after each step, from the given system to the answer.
     std::vector<long> steps = {
         FindRow(log, 0, 116, 180, "bx+ay=4…②"),  FindRow(log, 3, 76, 230, "①,②にx=1,y=2を代入すると"),
         FindRow(log, 0, 116, 330, "b+2a=4…②"),   FindRow(log, 0, end + 50, 330, "2a+b=4…④"),
-        FindRow(log, 3, 722, 155, "+-  -   -"),   FindRow(log, 0, 749, 230, "-3a   =-3"),
+        FindSignRow(log, 3, 722, 155, "+-  -   -", "4a+2b=8", 776),
+        FindRow(log, 0, 749, 230, "-3a   =-3"),
         FindRow(log, 0, 776, 280, " a   =1"),     FindRow(log, 3, 722, 330, "a=1 を③に代入して"),
         FindRow(log, 0, 722, 380, "1+2b=5"),      FindRow(log, 0, 722, 430, "2b=5-1=4"),
         FindRow(log, 0, 722, 480, " b=2"),        FindRow(log, 5, 722, 530, "答 a=1,b=2"),
@@ -157,7 +156,7 @@ TEST(VariousExercises, UnknownCoefficientPracticeShowsThreeStages) {
     EXPECT_EQ(WaitsBetween(log, rewritten, caption), 1);
     EXPECT_EQ(WaitsBetween(log, caption, answer), 0);
     // An addition has no row of signs.
-    EXPECT_EQ(FindRow(log, 3, 722, 155, "+-  -   -"), -1);
+    EXPECT_EQ(Count(log, MinusMark(776, 155, 3)), 0);
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ const char* KindName(Kind kind) {
         case Kind::Collision: return "collision";
         case Kind::CutOff: return "cut off";
         case Kind::Colour: return "colour";
+        case Kind::SignMark: return "sign mark";
     }
     return "";
 }
@@ -64,13 +65,13 @@ void InkScene::Reset() {
     looked_ = 0;
 }
 
-int InkScene::NewPiece(const std::string& source, platform::Point at) {
-    pieces_.push_back(Piece{source, at.x, at.y});
+int InkScene::NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind) {
+    pieces_.push_back(Piece{source, at.x, at.y, kind});
     return static_cast<int>(pieces_.size()) - 1;
 }
 
-void InkScene::BeginPiece(const std::string& source, platform::Point at) {
-    if (depth_++ == 0) openPiece_ = NewPiece(source, at);
+void InkScene::BeginPiece(const std::string& source, platform::Point at, platform::PieceKind kind) {
+    if (depth_++ == 0) openPiece_ = NewPiece(source, at, kind);
 }
 
 void InkScene::EndPiece() {
@@ -83,7 +84,7 @@ void InkScene::Add(const DrawCall& call) {
     // A text piece owns its strokes too; a glyph drawn outside any piece
     // is a piece of its own.
     currentPiece_ = openPiece_;
-    if (call.kind == DrawKind::Text && currentPiece_ == 0) currentPiece_ = NewPiece(call.text, call.points[0]);
+    if (call.kind == DrawKind::Text && currentPiece_ == 0) currentPiece_ = NewPiece(call.text, call.points[0], platform::PieceKind::Text);
     const int lastDot = lastDot_;
     lastDot_ = -1;
     if (call.kind == DrawKind::Circle && platform::IsSolidDisc(call) && currentPiece_ == 0 && call.colour != 15) {
@@ -189,6 +190,7 @@ void InkScene::AddStroke(double ax, double ay, double bx, double by, double widt
     item.piece = currentPiece_;
     item.what = item.piece ? "stroke" : what;
     item.colour = colour;
+    item.penWidth = static_cast<int>(width);
     item.beneath = Beneath(item.shape.Bounds());
     AddItem(std::move(item));
 }
@@ -318,6 +320,7 @@ std::vector<Finding> InkScene::Look() {
                  Ink(index));
         }
     }
+    LookAtSignMarks(note);
     std::vector<Finding> findings;
     for (const auto& [key, detail] : found) findings.push_back({static_cast<Kind>(key.first), key.second, detail});
     return findings;

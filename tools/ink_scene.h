@@ -5,6 +5,7 @@
 // own, text cut off, and text too faint against what lies beneath it.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,9 +17,9 @@
 
 namespace layout {
 
-enum class Kind { Collision, CutOff, Colour };
-inline constexpr int kKinds = 3;
-const char* KindName(Kind kind);  // "collision", "cut off", "colour"
+enum class Kind { Collision, CutOff, Colour, SignMark };
+inline constexpr int kKinds = 4;
+const char* KindName(Kind kind);  // "collision", "cut off", "colour", "sign mark"
 
 struct Finding {
     Kind kind;
@@ -31,6 +32,10 @@ struct Finding {
 inline constexpr double kMinimumGap = 2.0;
 // Text below this contrast ratio against its background is too faint.
 inline constexpr double kMinimumContrast = 3.0;
+// A sign-change mark reads as a note on the row below it: at most this far
+// above that row's line, and half as far again from the row above.
+inline constexpr double kSignMarkReach = 6.0;
+inline constexpr double kSignMarkLean = 1.5;
 
 // The contrast ratio of two palette colours (1 to 21).
 double Contrast(int colour, int background);
@@ -40,7 +45,8 @@ public:
     explicit InkScene(platform::FontBook& fonts) : fonts_(fonts) {}
 
     // The calls between these draw one piece of text.
-    void BeginPiece(const std::string& source, platform::Point at);
+    void BeginPiece(const std::string& source, platform::Point at,
+                    platform::PieceKind kind = platform::PieceKind::Text);
     void EndPiece();
     void Add(const platform::DrawCall& call);
 
@@ -55,6 +61,7 @@ private:
         std::string what;  // a glyph's character, or what kind of ink
         int run = 0;       // the first item of a run of dots drawn one after another
         int colour = 0;
+        int penWidth = 0;  // a stroke's
         int beneath = 15;
         std::string cutBy;  // the box that cut it, if one did
         bool outOfView = false;
@@ -68,10 +75,12 @@ private:
     struct Piece {
         std::string source;
         double x = 0, y = 0;
+        platform::PieceKind kind = platform::PieceKind::Text;
     };
+    using Note = std::function<void(Kind, const std::string&, const std::string&)>;
 
     void Reset();
-    int NewPiece(const std::string& source, platform::Point at);
+    int NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind);
     void AddItem(Item item);
     void Cover(const Rect& box, const std::string& boxName);
     void EraseWithin(const Rect& area);
@@ -82,6 +91,11 @@ private:
     int Beneath(const Rect& ink) const;
     std::string Party(int item) const;
     std::string Ink(int item) const;
+
+    // Sign-change marks (ink_sign_marks.cpp): each near the row below and
+    // over what it turns there.
+    void LookAtSignMarks(const Note& note) const;
+    bool IsMark(const Item& item) const { return item.piece != 0 && pieces_[item.piece].kind == platform::PieceKind::SignMark; }
 
     platform::FontBook& fonts_;
     std::vector<Item> items_;

@@ -24,7 +24,9 @@ public:
     CheckPlatform(platform::HeadlessOptions options, Driver driver, platform::FontBook& fonts)
         : TourPlatform(std::move(options), std::move(driver)), scene_(fonts) {}
 
-    void BeginTextPiece(const std::string& source, platform::Point at) override { scene_.BeginPiece(source, at); }
+    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
+        scene_.BeginPiece(source, at, kind);
+    }
     void EndTextPiece() override { scene_.EndPiece(); }
     [[noreturn]] void IdleUntilClosed() override {
         if (onIdle_) onIdle_();

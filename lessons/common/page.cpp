@@ -45,6 +45,15 @@ Page& Page::textKeepCursor(X at, Y row, float colour, const std::string& text) {
     return *this;
 }
 
+Page& Page::signRow(X at, Y row, float colour, const std::string& marks) {
+    rt_.textColour = colour;
+    rt_.penX = x(at);
+    rt_.penY = y(row);
+    rt_.textArg = marks;
+    rt_.DrawSignRow();
+    return *this;
+}
+
 Page& Page::text(X at, Y row, float colour, const std::string& text) {
     const bool side = IsSide(at);
     textKeepCursor(at, row, colour, text);

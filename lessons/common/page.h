@@ -67,6 +67,10 @@ public:
     Page& text(X x, Y y, float colour, const std::string& text);
     // A text row after which the cursor stays where it was.
     Page& textKeepCursor(X x, Y y, float colour, const std::string& text);
+    // The sign-change marks of the column subtraction just drawn, the
+    // characters 27 apart from (x, y), each over the lower row's term it
+    // turns; the cursor stays.
+    Page& signRow(X x, Y y, float colour, const std::string& marks);
     // Waits for any key.
     Page& key();
     // A table cell: a framed, filled box with its text centred; the cursor
