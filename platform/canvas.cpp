@@ -12,25 +12,27 @@ namespace {
 
 // Chosen so that every role reads on white: headings 3, answers 5, labels 7;
 // prompt text 9 on the plates 4 and 12; the menu panel 10 behind 13 and 15;
-// label cells 13, header cells 14, highlighted cells 11. Colour 13 is text
-// on the dark plates 3, 4 and 10 and also on white (the error screen), so
-// it is a middle pink, and 3, 4 and 10 are dark enough for it: every such
-// pair has a contrast ratio of at least 3.
+// label cells 13, header cells 14, highlighted cells 11. Text reaches a
+// contrast ratio of 4.5 on what lies beneath it (answers 5 on highlighted
+// cells 11 included), so it reads from the back of a classroom. Colour 13 is
+// text on the dark plates 3, 4 and 10 (4.7 to 5.4) and also on white, on the
+// error screen: no pink reaches 4.5 on both, so it is a middle pink at 3.1
+// on white, and 3, 4 and 10 are dark enough for it.
 const Rgb kPalette[16] = {
     {0.00, 0.00, 0.00},  // 0 black: body text, equations
     {0.00, 0.00, 0.55},  // 1 navy
     {0.00, 0.50, 0.00},  // 2 green
-    {0.03, 0.22, 0.58},  // 3 blue: headings, instructions
-    {0.10, 0.26, 0.42},  // 4 steel blue: key-wait plate
-    {0.80, 0.05, 0.05},  // 5 red: answers, typed digits
+    {0.02, 0.13, 0.44},  // 3 blue: headings, instructions
+    {0.06, 0.15, 0.28},  // 4 steel blue: key-wait plate
+    {0.76, 0.04, 0.04},  // 5 red: answers, typed digits
     {0.60, 0.33, 0.00},  // 6 brown
     {0.10, 0.45, 0.15},  // 7 dark green: labels, set-up lines
     {0.50, 0.50, 0.50},  // 8 grey
     {1.00, 0.97, 0.70},  // 9 pale yellow: prompt text on plates
-    {0.13, 0.20, 0.40},  // 10 dark navy: menu panel
-    {0.66, 0.90, 1.00},  // 11 light cyan: highlighted cells
+    {0.07, 0.11, 0.27},  // 10 dark navy: menu panel
+    {0.72, 0.93, 1.00},  // 11 light cyan: highlighted cells
     {0.56, 0.18, 0.31},  // 12 maroon: next-step plate
-    {0.90, 0.38, 0.62},  // 13 pink: frames, label cells, menu entries, plate text
+    {0.92, 0.39, 0.63},  // 13 pink: frames, label cells, menu entries, plate text
     {1.00, 0.94, 0.62},  // 14 light yellow: header cells
     {1.00, 1.00, 1.00},  // 15 white: background
 };

@@ -31,7 +31,7 @@ struct Finding {
 // screen, and a sign between two rows reads as part of them.
 inline constexpr double kMinimumGap = 2.0;
 // Text below this contrast ratio against its background is too faint.
-inline constexpr double kMinimumContrast = 3.0;
+inline constexpr double kMinimumContrast = 4.5;
 // A sign-change mark reads as a note on the row below it: at most this far
 // above that row's line, and half as far again from the row above.
 inline constexpr double kSignMarkReach = 6.0;

@@ -34,11 +34,11 @@ struct Rgb {
 
 bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g) < 12 && std::abs(a.b - b.b) < 12; }
 
-const Rgb kPanel{33, 51, 102};   // palette 10
-const Rgb kAnswer{204, 13, 13};  // palette 5
+const Rgb kPanel{18, 28, 69};    // palette 10
+const Rgb kAnswer{194, 10, 10};  // palette 5
 const Rgb kWhite{255, 255, 255};
 const Rgb kBlack{0, 0, 0};
-const Rgb kKeyWaitPlate{26, 66, 107};   // palette 4
+const Rgb kKeyWaitPlate{15, 38, 71};    // palette 4
 const Rgb kNextStepPlate{143, 46, 79};  // palette 12
 
 // A crash of the test itself says where it happened.
