@@ -39,6 +39,11 @@ inline constexpr float kViewHeight = 756;
 // that annotates the row below it.
 enum class PieceKind { Text, SignMark };
 
+// Ink that belongs with text beside it: a brace with the rows it embraces on
+// its right, a rule with the rows just above and below it, or a figure with
+// the labels drawn as part of it.
+enum class FigureKind { Brace, Rule, Labelled };
+
 struct Point {
     float x = 0;
     float y = 0;
@@ -87,7 +92,13 @@ public:
         (void)at;
         (void)kind;
     }
-    virtual void EndTextPiece() {}
+    // `penEnd`: where the piece leaves the pen (the next text of its row
+    // starts there).
+    virtual void EndTextPiece(Point penEnd) { (void)penEnd; }
+    // Brackets the calls that draw one figure of that kind; nothing is drawn
+    // differently: only the layout check listens.
+    virtual void BeginFigure(FigureKind kind) { (void)kind; }
+    virtual void EndFigure() {}
     // Clears the drawing area to the background colour.
     virtual void Cls() = 0;
 

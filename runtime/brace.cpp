@@ -5,6 +5,7 @@ namespace runtime {
 
 void Runtime::DrawLeftBrace() {
     const float x = penX, y = penY, height = boxWidth;
+    const FigurePart figure(*this, platform::FigureKind::Brace);
     const float width = GetDrawWidth();
     const float bottom = y + height - 10;
     const float middle = (y + 5 + bottom) / 2;

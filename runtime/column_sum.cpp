@@ -37,6 +37,7 @@ void Runtime::DrawColumnSum() {
     DrawMarkupText();
 
     const float ruleY = top + 2 * rowGap;
+    const FigurePart rule(*this, platform::FigureKind::Rule);
     SetDrawWidth(3);
     Line(left + 27, ruleY, left + 27 + wider + 30, ruleY, boxColour);
     SetDrawWidth(width);

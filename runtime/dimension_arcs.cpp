@@ -7,6 +7,7 @@ namespace runtime {
 using figure::kPi;
 
 void Runtime::DrawDimensionArc() {
+    const FigurePart figure(*this, platform::FigureKind::Labelled);
     // A height between 0 and 16 counts in steps of 16 units.
     float height = rowGap;
     if (height > 0 && height < 16) height *= 16;

@@ -53,7 +53,15 @@ Runtime::TextPiece::TextPiece(Runtime& rt, const std::string& source, platform::
 }
 
 Runtime::TextPiece::~TextPiece() {
-    if (open_) rt_.pf.EndTextPiece();
+    if (open_) rt_.pf.EndTextPiece({rt_.penX, rt_.penY});
+}
+
+Runtime::FigurePart::FigurePart(Runtime& rt, platform::FigureKind kind) : rt_(rt), open_(!rt.Measuring()) {
+    if (open_) rt_.pf.BeginFigure(kind);
+}
+
+Runtime::FigurePart::~FigurePart() {
+    if (open_) rt_.pf.EndFigure();
 }
 
 void Runtime::SetDrawWidth(float width) { pf.SetDrawWidth(basic::Cint(width)); }

@@ -191,6 +191,20 @@ public:
         bool open_;
     };
 
+    // Tells the platform that the calls of its lifetime draw one figure
+    // (Platform::BeginFigure); nothing while measuring.
+    class FigurePart {
+    public:
+        FigurePart(Runtime& rt, platform::FigureKind kind);
+        ~FigurePart();
+        FigurePart(const FigurePart&) = delete;
+        FigurePart& operator=(const FigurePart&) = delete;
+
+    private:
+        Runtime& rt_;
+        bool open_;
+    };
+
 protected:
     int measuringDepth_ = 0;
 };

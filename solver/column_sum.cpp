@@ -35,6 +35,7 @@ void EliminationSolver::DrawSolverColumnSum() {
     rt.textArg = std::string(")");
     rt.DrawMarkupText();
 
+    const runtime::Runtime::FigurePart rule(rt, platform::FigureKind::Rule);
     rt.SetDrawWidth(3);
     const float ruleY = top + 2 * rt.rowGap;
     rt.Line(left + 27, ruleY, left + 27 + widest + 60, ruleY, rt.boxColour);

@@ -48,6 +48,7 @@ const char* KindName(Kind kind) {
         case Kind::CutOff: return "cut off";
         case Kind::Colour: return "colour";
         case Kind::SignMark: return "sign mark";
+        case Kind::Crowding: return "crowding";
     }
     return "";
 }
@@ -62,11 +63,19 @@ void InkScene::Reset() {
     items_.clear();
     plates_.clear();
     collisions_.clear();
+    crowded_.clear();
     looked_ = 0;
 }
 
 int InkScene::NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind) {
-    pieces_.push_back(Piece{source, at.x, at.y, kind});
+    Piece piece{source, at.x, at.y, kind};
+    // Started where an earlier piece left the pen: the same row goes on.
+    for (size_t i = pieces_.size(); i-- > 1;)
+        if (std::fabs(pieces_[i].endX - at.x) < 0.5 && std::fabs(pieces_[i].endY - at.y) < 0.5) {
+            piece.continues = pieces_[i].continues ? pieces_[i].continues : static_cast<int>(i);
+            break;
+        }
+    pieces_.push_back(piece);
     return static_cast<int>(pieces_.size()) - 1;
 }
 
@@ -74,8 +83,24 @@ void InkScene::BeginPiece(const std::string& source, platform::Point at, platfor
     if (depth_++ == 0) openPiece_ = NewPiece(source, at, kind);
 }
 
-void InkScene::EndPiece() {
-    if (depth_ > 0 && --depth_ == 0) openPiece_ = 0;
+void InkScene::EndPiece(platform::Point penEnd) {
+    if (depth_ > 0 && --depth_ == 0) {
+        Piece& piece = pieces_[openPiece_];
+        piece.endX = penEnd.x;
+        piece.endY = penEnd.y;
+        openPiece_ = 0;
+    }
+}
+
+void InkScene::BeginFigure(platform::FigureKind kind) {
+    if (figureDepth_++ == 0) {
+        figures_.push_back(Figure{kind});
+        openFigure_ = static_cast<int>(figures_.size()) - 1;
+    }
+}
+
+void InkScene::EndFigure() {
+    if (figureDepth_ > 0 && --figureDepth_ == 0) openFigure_ = 0;
 }
 
 void InkScene::Add(const DrawCall& call) {
@@ -113,7 +138,16 @@ void InkScene::Add(const DrawCall& call) {
     }
 }
 
+void InkScene::JoinFigure(Item& item) {
+    item.figure = openFigure_;
+    if (openFigure_ == 0) return;
+    Rect& b = figures_[openFigure_].bounds;
+    const Rect r = item.shape.Bounds();
+    b = {std::min(b.x0, r.x0), std::min(b.y0, r.y0), std::max(b.x1, r.x1), std::max(b.y1, r.y1)};
+}
+
 void InkScene::AddItem(Item item) {
+    JoinFigure(item);
     // The same ink drawn again (in another colour, say) replaces the old.
     for (Item& old : items_)
         if (old.alive && old.glyph == item.glyph && old.what == item.what && Near(old.shape, item.shape))
@@ -172,6 +206,7 @@ void InkScene::AddBox(const DrawCall& call) {
         item.shape = Shape::Area(x0, y0, x1, y1);
         item.what = std::string(frame) + " of " + name;
         item.colour = call.colour;
+        item.box = r;
         AddItem(std::move(item));
     };
     edge(r.x0 - half, r.y0 - half, r.x1 + half, r.y0 + half);
@@ -224,6 +259,7 @@ void InkScene::AddCircle(const DrawCall& call) {
         item.piece = currentPiece_;
         item.what = "arc";
         item.colour = call.colour;
+        JoinFigure(item);
         items_.push_back(std::move(item));
     }
 }
@@ -282,10 +318,15 @@ std::vector<Finding> InkScene::Look() {
             const Item& b = items_[m];
             if (!b.alive || (a.piece == 0 && b.piece == 0) || a.piece == b.piece) continue;
             const Rect mb = b.shape.Bounds();
-            if (mb.x0 > na.x1 + kMinimumGap || na.x0 > mb.x1 + kMinimumGap || mb.y0 > na.y1 + kMinimumGap ||
-                na.y0 > mb.y1 + kMinimumGap)
+            if (mb.x0 > na.x1 + kBesideText || na.x0 > mb.x1 + kBesideText || mb.y0 > na.y1 + kBesideText ||
+                na.y0 > mb.y1 + kBesideText)
                 continue;
-            if (Gap(a.shape, b.shape) < kMinimumGap) collisions_[{static_cast<int>(m), static_cast<int>(n)}] = true;
+            const std::pair<int, int> pair{static_cast<int>(m), static_cast<int>(n)};
+            if (Gap(a.shape, b.shape) < kMinimumGap) {
+                collisions_[pair] = true;
+            } else if (std::string how = Crowding(b, a); !how.empty()) {
+                crowded_[pair] = how;
+            }
         }
     }
     looked_ = items_.size();
@@ -303,6 +344,20 @@ std::vector<Finding> InkScene::Look() {
         char gap[32];
         std::snprintf(gap, sizeof gap, ", %.1f apart", Gap(items_[m].shape, items_[n].shape));
         note(Kind::Collision, Party(m) + " touches " + Party(n), Ink(m) + " and " + Ink(n) + gap);
+        ++it;
+    }
+    for (auto it = crowded_.begin(); it != crowded_.end();) {
+        const auto [m, n] = it->first;
+        if (!items_[m].alive || !items_[n].alive) {
+            it = crowded_.erase(it);
+            continue;
+        }
+        char gap[32];
+        std::snprintf(gap, sizeof gap, ", %.1f apart", Gap(items_[m].shape, items_[n].shape));
+        // Text first, and what it comes too close to after.
+        const int text = items_[m].piece != 0 ? m : n, other = text == m ? n : m;
+        note(Kind::Crowding, Party(text) + " " + it->second + " " + Party(other),
+             Ink(text) + " and " + Ink(other) + gap);
         ++it;
     }
     for (size_t i = 0; i < items_.size(); ++i) {

@@ -17,9 +17,9 @@
 
 namespace layout {
 
-enum class Kind { Collision, CutOff, Colour, SignMark };
-inline constexpr int kKinds = 4;
-const char* KindName(Kind kind);  // "collision", "cut off", "colour", "sign mark"
+enum class Kind { Collision, CutOff, Colour, SignMark, Crowding };
+inline constexpr int kKinds = 5;
+const char* KindName(Kind kind);  // "collision", "cut off", "colour", "sign mark", "crowding"
 
 struct Finding {
     Kind kind;
@@ -32,6 +32,13 @@ struct Finding {
 inline constexpr double kMinimumGap = 2.0;
 // Text below this contrast ratio against its background is too faint.
 inline constexpr double kMinimumContrast = 4.5;
+// Room that print leaves around a piece of text: beside another text of its
+// line band (half a character), from a line, rule, brace, frame or plate
+// that is not its own, and from its own (a cell's frame around it, the
+// brace of its system, the rule of its column sum, the arc it labels).
+inline constexpr double kBesideText = 10.0;
+inline constexpr double kFromLine = 6.0;
+inline constexpr double kFromOwn = 3.0;
 // A sign-change mark reads as a note on the row below it: at most this far
 // above that row's line, and half as far again from the row above.
 inline constexpr double kSignMarkReach = 6.0;
@@ -47,7 +54,12 @@ public:
     // The calls between these draw one piece of text.
     void BeginPiece(const std::string& source, platform::Point at,
                     platform::PieceKind kind = platform::PieceKind::Text);
-    void EndPiece();
+    // `penEnd`: where the piece left the pen; a piece that starts there
+    // continues its row.
+    void EndPiece(platform::Point penEnd = {-1e9f, -1e9f});
+    // The calls between these draw one figure.
+    void BeginFigure(platform::FigureKind kind);
+    void EndFigure();
     void Add(const platform::DrawCall& call);
 
     // Everything that does not read cleanly on the screen as it stands.
@@ -62,6 +74,8 @@ private:
         int run = 0;       // the first item of a run of dots drawn one after another
         int colour = 0;
         int penWidth = 0;  // a stroke's
+        Rect box;          // a frame's or plate edge's whole box
+        int figure = 0;    // the figure it is part of; 0: none
         int beneath = 15;
         std::string cutBy;  // the box that cut it, if one did
         bool outOfView = false;
@@ -76,11 +90,18 @@ private:
         std::string source;
         double x = 0, y = 0;
         platform::PieceKind kind = platform::PieceKind::Text;
+        double endX = -1e9, endY = -1e9;
+        int continues = 0;  // the piece whose row this one continues
+    };
+    struct Figure {
+        platform::FigureKind kind;
+        Rect bounds{1e300, 1e300, -1e300, -1e300};
     };
     using Note = std::function<void(Kind, const std::string&, const std::string&)>;
 
     void Reset();
     int NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind);
+    void JoinFigure(Item& item);
     void AddItem(Item item);
     void Cover(const Rect& box, const std::string& boxName);
     void EraseWithin(const Rect& area);
@@ -95,6 +116,11 @@ private:
     // Sign-change marks (ink_sign_marks.cpp): each near the row below and
     // over what it turns there.
     void LookAtSignMarks(const Note& note) const;
+    // Room around text (ink_room.cpp): what is wrong between two inks that
+    // do not touch, or "" when they leave room enough.
+    std::string Crowding(const Item& a, const Item& b) const;
+    bool OneRow(int pieceA, int pieceB) const;
+    bool Own(const Item& text, const Item& other) const;
     bool IsMark(const Item& item) const { return item.piece != 0 && pieces_[item.piece].kind == platform::PieceKind::SignMark; }
 
     platform::FontBook& fonts_;
@@ -102,9 +128,12 @@ private:
     std::vector<Plate> plates_;
     std::vector<Piece> pieces_{Piece{}};  // piece 0: none
     int depth_ = 0, openPiece_ = 0, currentPiece_ = 0;
+    std::vector<Figure> figures_{Figure{}};  // figure 0: none
+    int figureDepth_ = 0, openFigure_ = 0;
     int lastDot_ = -1;  // the dot drawn by the last call, if it drew one
     size_t looked_ = 0;  // items before this one were compared at a look
     std::map<std::pair<int, int>, bool> collisions_;  // item pairs found touching
+    std::map<std::pair<int, int>, std::string> crowded_;  // item pairs found too close, and how
 };
 
 }  // namespace layout

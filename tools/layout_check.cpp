@@ -27,7 +27,9 @@ public:
     void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
         scene_.BeginPiece(source, at, kind);
     }
-    void EndTextPiece() override { scene_.EndPiece(); }
+    void EndTextPiece(platform::Point penEnd) override { scene_.EndPiece(penEnd); }
+    void BeginFigure(platform::FigureKind kind) override { scene_.BeginFigure(kind); }
+    void EndFigure() override { scene_.EndFigure(); }
     [[noreturn]] void IdleUntilClosed() override {
         if (onIdle_) onIdle_();
         TourPlatform::IdleUntilClosed();

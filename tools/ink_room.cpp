@@ -1,0 +1,86 @@
+// The room print leaves around a piece of text: two texts side by side in
+// one line band stand half a character apart unless one continues the
+// other's row; text keeps clear of lines, rules, braces, frames and plates
+// that are not its own, and inside a cell or plate keeps off its frame.
+#include <algorithm>
+#include <cstdio>
+
+#include "tools/ink_scene.h"
+
+namespace layout {
+
+namespace {
+
+// Inks that share less height than this stand on different lines.
+constexpr double kSharedBand = 3;
+// A brace embraces the text that starts this close right of it; a rule
+// belongs to the rows this close above and below it.
+constexpr double kBraced = 15;
+constexpr double kRuled = 12;
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.x0 >= outer.x0 && inner.x1 <= outer.x1 && inner.y0 >= outer.y0 && inner.y1 <= outer.y1;
+}
+
+std::string Apart(const char* how, double gap) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%s (%.1f)", how, gap);
+    return text;
+}
+
+}  // namespace
+
+bool InkScene::Own(const Item& text, const Item& other) const {
+    if (other.figure != 0 && other.figure == text.figure) return true;
+    const Rect t = text.shape.Bounds(), o = other.shape.Bounds();
+    if (other.what.rfind("box frame", 0) == 0 || other.what.rfind("plate edge", 0) == 0) {
+        // A cell's frame, or the edge it shares with the cell next to it.
+        if (Inside(t, other.box)) return true;
+        for (const Item& frame : items_)
+            if (frame.alive && frame.piece == 0 && (frame.what.rfind("box frame", 0) == 0) && Inside(t, frame.box) &&
+                Inside(o, {frame.box.x0 - 3, frame.box.y0 - 3, frame.box.x1 + 3, frame.box.y1 + 3}) &&
+                (std::min(o.x1, frame.box.x1) - std::max(o.x0, frame.box.x0) > 0 ||
+                 std::min(o.y1, frame.box.y1) - std::max(o.y0, frame.box.y0) > 0) &&
+                (o.x1 <= frame.box.x0 + 3 || o.x0 >= frame.box.x1 - 3 || o.y1 <= frame.box.y0 + 3 ||
+                 o.y0 >= frame.box.y1 - 3))
+                return true;
+        return false;
+    }
+    if (other.figure == 0) return false;
+    const Figure& figure = figures_[other.figure];
+    const Rect& f = figure.bounds;
+    switch (figure.kind) {
+        case platform::FigureKind::Brace:
+            return t.x0 >= f.x1 - 2 && t.x0 <= f.x1 + kBraced && t.y1 > f.y0 && t.y0 < f.y1;
+        case platform::FigureKind::Rule:
+            return t.x1 > o.x0 && t.x0 < o.x1 &&
+                   ((t.y1 <= o.y0 + 0.5 && o.y0 - t.y1 <= kRuled) || (t.y0 >= o.y1 - 0.5 && t.y0 - o.y1 <= kRuled));
+        case platform::FigureKind::Labelled: return false;
+    }
+    return false;
+}
+
+bool InkScene::OneRow(int pieceA, int pieceB) const {
+    auto root = [&](int piece) { return pieces_[piece].continues ? pieces_[piece].continues : piece; };
+    return root(pieceA) == root(pieceB);
+}
+
+std::string InkScene::Crowding(const Item& a, const Item& b) const {
+    const Rect ra = a.shape.Bounds(), rb = b.shape.Bounds();
+    if (a.piece != 0 && b.piece != 0) {
+        // Sign-change marks keep to their own rules, near the row below.
+        if (IsMark(a) || IsMark(b) || OneRow(a.piece, b.piece)) return "";
+        const double shared = std::min(ra.y1, rb.y1) - std::max(ra.y0, rb.y0);
+        const double beside = std::max(ra.x0 - rb.x1, rb.x0 - ra.x1);
+        if (shared >= kSharedBand && beside < kBesideText) return Apart("stands beside", beside);
+        return "";
+    }
+    const Item& text = a.piece != 0 ? a : b;
+    const Item& other = a.piece != 0 ? b : a;
+    const double gap = Gap(text.shape, other.shape);
+    if (gap >= kFromLine) return "";
+    if (Own(text, other)) return gap < kFromOwn ? Apart("is close to its own", gap) : "";
+    return Apart("is close to", gap);
+}
+
+}  // namespace layout
