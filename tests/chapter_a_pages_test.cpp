@@ -49,10 +49,10 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
     EXPECT_EQ(Count(log, BracePoly(119, 80, 100)), 3);
     EXPECT_EQ(Count(log, BracePoly(765, 30, 100)), 3);
     // Only the subtractions (2) and (3) have a sign row: "+-   +   +" and
-    // "+-   -   +", 25 above their lower rows.
+    // "+-   -    +", 25 above their lower rows.
     for (float x : {722.f, 722.f + 135, 722.f + 243}) EXPECT_EQ(Count(log, PlusBar(x, 205, 3)), 1) << x;
     EXPECT_EQ(Count(log, MinusBar(749, 205, 3)), 1);
-    for (float x : {76.f, 76.f + 243}) EXPECT_EQ(Count(log, PlusBar(x, 255, 3)), 1) << x;
+    for (float x : {76.f, 76.f + 270}) EXPECT_EQ(Count(log, PlusBar(x, 255, 3)), 1) << x;
     for (float x : {76.f + 27, 76.f + 135}) EXPECT_EQ(Count(log, MinusBar(x, 255, 3)), 1) << x;
     EXPECT_EQ(Count(log, PlusBar(76, 155, 3)) + Count(log, PlusBar(722, 105, 3)), 0);  // none for (1), (6)
 }
@@ -76,6 +76,8 @@ TEST(ChapterAPages, DrillSystemsLineUpTheirEqualSigns) {
     // (4): every row of the substitution under the first.
     log = Screen(all, 2);
     ExpectEqualsAligned(log, 722, 1e9f, {180, 230, 280, 330, 380});
+    // (3): "12x+ 4y=-18" is padded to stand under "12x-21y=-18".
+    ExpectEqualsAligned(log, 76, 700, {230, 280, 330, 380});
 }
 
 TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
