@@ -47,6 +47,7 @@ const char* KindName(Kind kind) {
         case Kind::Collision: return "collision";
         case Kind::CutOff: return "cut off";
         case Kind::Colour: return "colour";
+        case Kind::ColumnSum: return "column sum";
     }
     return "";
 }

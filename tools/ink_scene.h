@@ -16,9 +16,9 @@
 
 namespace layout {
 
-enum class Kind { Collision, CutOff, Colour };
-inline constexpr int kKinds = 3;
-const char* KindName(Kind kind);  // "collision", "cut off", "colour"
+enum class Kind { Collision, CutOff, Colour, ColumnSum };
+inline constexpr int kKinds = 4;
+const char* KindName(Kind kind);  // "collision", "cut off", "colour", "column sum" (column_sums.h)
 
 struct Finding {
     Kind kind;

@@ -71,9 +71,10 @@ int main(int argc, char** argv) {
                         f.what.c_str(), f.detail.c_str(), f.screens, f.typed.size(), layout::ReplayCommand(f).c_str());
         }
         for (const std::string& fault : report.faults) std::printf("fault: %s\n", fault.c_str());
-        std::printf("%d screens; with a collision %d, cut off %d, colour %d; %zu findings, %d not accepted\n",
+        std::printf("%d screens; with a collision %d, cut off %d, colour %d, column sum %d; %zu findings, %d not "
+                    "accepted\n",
                     report.screens, report.screensWith[0], report.screensWith[1], report.screensWith[2],
-                    report.findings.size(), open);
+                    report.screensWith[3], report.findings.size(), open);
         return open > 0 || !report.faults.empty() ? 1 : 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "layout-check: %s\n", error.what());
