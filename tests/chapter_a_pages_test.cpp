@@ -49,12 +49,12 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
     EXPECT_EQ(Count(log, BracePoly(119, 80, 100)), 3);
     EXPECT_EQ(Count(log, BracePoly(765, 30, 100)), 3);
     // Only the subtractions (2) and (3) have a sign row: "+-   +   +" and
-    // "+-   -   +", 25 above their lower rows.
+    // "+-   -    +", 25 above their lower rows.
     // Each mark stands over the lower row's sign of its term, or over the
     // first glyph of a term without one.
     for (float x : {722.f, 857.f, 970.f}) EXPECT_EQ(Count(log, PlusMark(x, 205, 3)), 1) << x;
     EXPECT_EQ(Count(log, MinusMark(803, 205, 3)), 1);
-    for (float x : {76.f, 324.f}) EXPECT_EQ(Count(log, PlusMark(x, 255, 3)), 1) << x;
+    for (float x : {76.f, 351.f}) EXPECT_EQ(Count(log, PlusMark(x, 255, 3)), 1) << x;
     for (float x : {130.f, 211.f}) EXPECT_EQ(Count(log, MinusMark(x, 255, 3)), 1) << x;
     EXPECT_EQ(Count(log, PlusMark(76, 155, 3)) + Count(log, PlusMark(722, 105, 3)), 0);  // none for (1), (6)
 }
@@ -78,6 +78,8 @@ TEST(ChapterAPages, DrillSystemsLineUpTheirEqualSigns) {
     // (4): every row of the substitution under the first.
     log = Screen(all, 2);
     ExpectEqualsAligned(log, 722, 1e9f, {180, 230, 280, 330, 380});
+    // (3): "12x+ 4y=-18" is padded to stand under "12x-21y=-18".
+    ExpectEqualsAligned(log, 76, 700, {230, 280, 330, 380});
 }
 
 TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {

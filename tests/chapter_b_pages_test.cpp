@@ -25,7 +25,7 @@ TEST(ChapterBPages, BracketAndDecimalSystemsOnTwoScreens) {
                         {63, 230, 0, "3", 2}, {63, 280, 0, "3", 2}, {36, 330, 3, "③", 2},
                         {76, 380, 0, "2", 3}, {103, 430, 0, "3", 3},
                         {722, 80, 3, "①", 4}, {803, 130, 0, "6", 4}, {803, 180, 0, "6", 4},
-                        {884, 230, 0, "7", 4}, {911, 280, 0, "y", 4},
+                        {911, 230, 0, "7", 4}, {938, 280, 0, "y", 4},
                         {722, 330, 3, "y", 5}, {722, 380, 0, "2", 5}, {749, 480, 0, "x", 5},
                         {722, 530, 5, "答", 5},
                         // screen 2
@@ -55,9 +55,9 @@ TEST(ChapterBPages, BracketAndDecimalResultsLineUpUnderTheirRows) {
     ASSERT_GE(second, 0);
     const std::vector<std::string> screen2(log.begin() + second, log.end());
     ExpectEqualsAligned(screen2, 722, 1e9f, {180, 230, 280, 330});
-    // Screen 1: the lower row and the two result rows.
+    // Screen 1: " 6x-15y=60", "-6x+ 8y=-4", "    -7y=56", "      y=-8".
     const std::vector<std::string> screen1(log.begin(), log.begin() + second);
-    ExpectEqualsAligned(screen1, 722, 1e9f, {180, 230, 280});
+    ExpectEqualsAligned(screen1, 722, 1e9f, {130, 180, 230, 280});
 }
 
 TEST(ChapterBPages, RatioCoefficientInThreeColumns) {

@@ -1,5 +1,6 @@
 // Lesson 5's page ③分数: equation ② in fraction form and the number that
 // multiplies it back into ③, the page's rows and waits, and its close.
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -61,8 +62,8 @@ TEST_F(FractionExamples, FractionFormOfTheSecondEquation) {
         {"whole negative constant", 5, 7, 2, 3, 0, -2, "ﾀ1/3ﾀx+ﾀ1/2ﾀy=-1…②", "6", "2x+3y=-6…③"},
         {"constant sharing a factor", 5, 7, 2, 3, -1, -2, "ﾀ1/3ﾀx+ﾀ1/2ﾀy=-ﾀ4/3ﾀ…②", "6", "2x+3y=-8…③"},
         {"constant coprime", 2, 7, 5, 3, 2, -1, "ﾀ1/3ﾀx+ﾀ1/5ﾀy=ﾀ7/15ﾀ…②", "15", "5x+3y=7…③"},
-        // Sizes with a common factor: multiplied by the product of the
-        // sizes, ② gives ③ back.
+        // Sizes with a common factor, which the page draws again: the texts
+        // still multiply back into ③ by the product of the sizes.
         {"2 and 6", 5, 7, 2, 6, 1, 1, "ﾀ1/6ﾀx+ﾀ1/2ﾀy=ﾀ2/3ﾀ…②", "12", "2x+6y=8…③"},
         {"6 and 3", 5, 7, -6, 3, 2, -1, "-ﾀ1/3ﾀx+ﾀ1/6ﾀy=-ﾀ5/6ﾀ…②", "18", "-6x+3y=-15…③"},
         {"3 and 6", 2, 7, 3, -6, 1, 2, "ﾀ1/6ﾀx-ﾀ1/3ﾀy=-ﾀ1/2ﾀ…②", "18", "3x-6y=-9…③"},
@@ -87,11 +88,24 @@ TEST_F(FractionExamples, FractionFormOfTheSecondEquation) {
     EXPECT_EQ(W(11) + "x" + W(12) + "y=" + W(13) + "…①", "3x-7y=-11…①");
 }
 
-TEST_F(FractionExamples, EveryExampleOfEverySeedMultipliesBackIntoTheThirdEquation) {
+TEST_F(FractionExamples, EveryExampleOfEverySeedIsClearedByItsLeastCommonDenominator) {
     for (int seed = 0; seed <= 141; ++seed) {
+        // The page's systems are generator C's, those with sizes that share
+        // a factor left out: the same draws, in the same order.
+        auto coefs = [this] {
+            return std::array<float, 4>{rt.solverCoef(1), rt.solverCoef(2), rt.solverCoef(3), rt.solverCoef(4)};
+        };
+        rt.random.Randomize(seed);
+        std::vector<std::array<float, 4>> expected;
+        while (expected.size() < 20) {
+            lessons.MakeRandomSystemC();
+            if (std::gcd(static_cast<long>(std::fabs(coefs()[2])), static_cast<long>(std::fabs(coefs()[3]))) == 1)
+                expected.push_back(coefs());
+        }
         rt.random.Randomize(seed);
         for (int n = 0; n < 20; ++n) {
-            lessons.MakeRandomSystemC();
+            lessons.MakeFractionFormSystem();
+            ASSERT_EQ(coefs(), expected[n]) << seed << ", example " << n;
             const long draws = rt.random.Draws();
             lessons.BuildFractionFormTexts();
             ASSERT_EQ(rt.random.Draws(), draws);  // the texts draw nothing
@@ -100,11 +114,9 @@ TEST_F(FractionExamples, EveryExampleOfEverySeedMultipliesBackIntoTheThirdEquati
             ASSERT_TRUE(TimesIs(F(1), m, a2)) << seed << ": " << F(1) << " * " << m;
             ASSERT_TRUE(TimesIs(F(2), m, b2)) << seed << ": " << F(2) << " * " << m;
             ASSERT_TRUE(TimesIs(F(3), m, c2)) << seed << ": " << F(3) << " * " << m;
-            // Sizes without a common factor keep their least common multiple.
-            const long p = static_cast<long>(std::fabs(a2)), q = static_cast<long>(std::fabs(b2));
-            if (std::gcd(p, q) == 1) {
-                ASSERT_EQ(m, static_cast<float>(std::lcm(p, q)));
-            }
+            // No smaller number clears ②'s fractions.
+            const long lcd = std::lcm(std::lcm(Parse(F(1)).den, Parse(F(2)).den), Parse(F(3)).den);
+            ASSERT_EQ(m, static_cast<float>(lcd)) << seed << ": " << F(1) << "x" << F(2) << "y=" << F(3);
             ASSERT_EQ(Parse(F(1)).num, a2 < 0 ? -1 : 1);
             ASSERT_EQ(Parse(F(2)).num, b2 < 0 ? -1 : 1);
         }

@@ -3,8 +3,10 @@
 // list; and the check itself seeing each kind of fault when it is there.
 #include "tools/layout_check.h"
 
+#include "lessons/kanovel/kanovel.h"
 #include "platform/glyph_placement.h"
 #include "tests/test_support.h"
+#include "tools/column_sums.h"
 
 namespace {
 
@@ -89,6 +91,53 @@ TEST(LayoutCheck, SeesSignMarksThatDoNotReadWithTheirTerm) {
     EXPECT_TRUE(has("(124,125)", "inside a term"));
     EXPECT_TRUE(has("(172,117)", "above the row it annotates"));
     EXPECT_FALSE(has("(100,125)", ""));
+}
+
+// A headless platform that reads its column sums as the layout check does.
+class SumsPlatform : public platform::HeadlessPlatform {
+public:
+    SumsPlatform() : HeadlessPlatform({}) {}
+    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind) override {
+        sums.BeginPiece(source, at);
+    }
+    void EndTextPiece(platform::Point) override { sums.EndPiece(); }
+    layout::ColumnSums sums;
+
+protected:
+    void Emit(const DrawCall& call) override {
+        sums.Add(call);
+        HeadlessPlatform::Emit(call);
+    }
+};
+
+TEST(LayoutCheck, SeesColumnSumsWhoseEqualSignsStandApart) {
+    SumsPlatform pf;
+    runtime::Runtime rt(pf, kanovel::ProgramData());
+    rt.StartProgram();
+    auto sum = [&](float x, float y, const char* upper, const char* lower, const char* result) {
+        rt.penX = x, rt.penY = y, rt.textColour = 0, rt.boxColour = 0, rt.rowGap = 50;
+        rt.upperRow = upper, rt.rowOperator = "-", rt.lowerRow = lower;
+        rt.DrawColumnSum();
+        rt.penX = rt.resultX, rt.penY = rt.cursorY + 50, rt.textArg = result;
+        rt.DrawMarkupText();
+    };
+    sum(722, 130, "2x+y=5", "2x+6y=10", "  -5y=-5");      // the upper "=" a place left
+    sum(76, 130, "2x+ y=5", "2x+6y=10", "  -5y=-5");      // in line
+    sum(76, 380, "2x+5y=600", "2x+3y=480", "    2y=120");  // the result's "=" a place right
+    std::vector<std::string> found;
+    for (const layout::Finding& f : pf.sums.Look()) {
+        EXPECT_EQ(f.kind, layout::Kind::ColumnSum);
+        found.push_back(f.what);
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         R"(column sum at (722,130): "2x+y=5" over "2x+6y=10")",
+                         R"(column sum at (76,380): "2x+5y=600" over "2x+3y=480")",
+                     }));
+    // An erase takes a sum away with its rows.
+    rt.BoxAt(700, 100, 600, 300, 15, 15);
+    EXPECT_EQ(pf.sums.Look().size(), 1u);
+    rt.BoxAt(0, 0, 1760, 1800, 15, 15);
+    EXPECT_TRUE(pf.sums.Look().empty());
 }
 
 TEST(LayoutCheck, EveryScreenOfBothProgramsReadsCleanly) {

@@ -208,7 +208,7 @@ TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
         {38, 330, 0, "こ", 38}, {38, 380, 3, "歩", 39}, {38, 430, 3, "走", 40},
         {38, 480, 5, "答", 41}, {114, 530, 5, "走", 41}, {44, 600, 7, "教", 42},
     });
-    EXPECT_EQ(RowText(log, 80, 700), "走った時間ym分とすると、");
+    EXPECT_EQ(RowText(log, 80, 700), "走った時間をy分とすると、");
     // The table: corner and labels in 14, headers and values in 15; two
     // keys between the empty grid and the first value.
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 38 400 304 450 3 14 5")), 10);

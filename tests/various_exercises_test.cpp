@@ -88,6 +88,9 @@ TEST(VariousExercises, AbcFormExercisesShowBothParts) {
                             {3, 76, 80, "5を2回使って連立方程式をつくると"},
                             {0, 116, 130, "2x+y=5…①"},
                             {0, 116, 180, "x+3y=5…②"},
+                            // y over y, "=" over "=": the upper row is padded
+                            {0, 776, 130, "2x+ y=5"},
+                            {0, 776, 180, "2x+6y=10"},
                             {0, 776, 230, "  -5y=-5"},
                             {0, 776, 280, "    y=1"},
                             {5, 722, 480, "答 x=2,y=1"},

@@ -49,6 +49,7 @@ const char* KindName(Kind kind) {
         case Kind::Colour: return "colour";
         case Kind::SignMark: return "sign mark";
         case Kind::Crowding: return "crowding";
+        case Kind::ColumnSum: return "column sum";
     }
     return "";
 }

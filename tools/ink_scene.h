@@ -17,9 +17,10 @@
 
 namespace layout {
 
-enum class Kind { Collision, CutOff, Colour, SignMark, Crowding };
-inline constexpr int kKinds = 5;
-const char* KindName(Kind kind);  // "collision", "cut off", "colour", "sign mark", "crowding"
+enum class Kind { Collision, CutOff, Colour, SignMark, Crowding, ColumnSum };
+inline constexpr int kKinds = 6;
+// "collision", "cut off", "colour", "sign mark", "crowding", "column sum" (column_sums.h)
+const char* KindName(Kind kind);
 
 struct Finding {
     Kind kind;

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "platform/basic.h"
+#include "tools/column_sums.h"
 #include "tools/key_script.h"
 #include "tools/tour_platform.h"
 #include "tools/tour_programs.h"
@@ -26,8 +27,12 @@ public:
 
     void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
         scene_.BeginPiece(source, at, kind);
+        sums_.BeginPiece(source, at);
     }
-    void EndTextPiece(platform::Point penEnd) override { scene_.EndPiece(penEnd); }
+    void EndTextPiece(platform::Point penEnd) override {
+        scene_.EndPiece(penEnd);
+        sums_.EndPiece();
+    }
     void BeginFigure(platform::FigureKind kind) override { scene_.BeginFigure(kind); }
     void EndFigure() override { scene_.EndFigure(); }
     [[noreturn]] void IdleUntilClosed() override {
@@ -35,16 +40,22 @@ public:
         TourPlatform::IdleUntilClosed();
     }
     void OnIdle(std::function<void()> look) { onIdle_ = std::move(look); }
-    InkScene& Scene() { return scene_; }
+    std::vector<Finding> Look() {
+        std::vector<Finding> findings = scene_.Look(), sums = sums_.Look();
+        findings.insert(findings.end(), sums.begin(), sums.end());
+        return findings;
+    }
 
 protected:
     void Emit(const platform::DrawCall& call) override {
         scene_.Add(call);
+        sums_.Add(call);
         TourPlatform::Emit(call);
     }
 
 private:
     InkScene scene_;
+    ColumnSums sums_;
     std::function<void()> onIdle_;
 };
 
@@ -126,7 +137,7 @@ public:
     RunEnd Run(const tour::Program& program, const std::string& time, const RunPlan& plan) {
         RunDriver driver(plan, options_.examples);
         CheckPlatform* self = nullptr;
-        auto look = [&](const std::string& page) { Look(program.name, page, time, self->Typed(), self->Scene()); };
+        auto look = [&](const std::string& page) { Look(program.name, page, time, self->Typed(), self->Look()); };
         platform::HeadlessOptions headless;
         headless.time = time;
         headless.keepRecord = false;
@@ -164,10 +175,10 @@ public:
 
 private:
     void Look(const std::string& program, const std::string& page, const std::string& time, const std::string& typed,
-              InkScene& scene) {
+              const std::vector<Finding>& findings) {
         ++report_.screens;
         std::array<bool, kKinds> kinds{};
-        for (const Finding& finding : scene.Look()) {
+        for (const Finding& finding : findings) {
             kinds[static_cast<int>(finding.kind)] = true;
             const auto key = std::make_tuple(program, page, static_cast<int>(finding.kind), finding.what);
             auto [it, added] = seen_.try_emplace(key, report_.findings.size());

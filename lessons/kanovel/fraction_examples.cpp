@@ -1,7 +1,9 @@
 // Lesson 5's page ③分数: random systems whose equation ② is written with
 // fraction coefficients, a2·x + b2·y = c2 divided through by M = |a2|·|b2|:
 // x gets 1/|b2| with the sign of a2, y gets 1/|a2| with the sign of b2.
-// The page multiplies ② by M into ③ and the solver works ① and ③.
+// The page draws only sizes without a common factor, so M is the least
+// common denominator of ②; it multiplies ② by M into ③ and the solver
+// works ① and ③.
 // fracText 1..3: ②'s x coefficient, y coefficient (signed), constant;
 // workNum rows: 1 a2, 2 b2, 3 c2, 5 M, 11 a1, 12 b1, 13 c1.
 #include <cmath>
@@ -15,7 +17,7 @@ using namespace lessons;
 void KanovelLessons::ShowFractionExamples() {
     Page page(rt, Clear{0, 0, 1600, 1800}, 40, 30);
     RunExamples([this] {
-        MakeRandomSystemC();
+        MakeFractionFormSystem();
         BuildFractionFormTexts();
         DrawFractionFormExample();
     });
@@ -38,10 +40,9 @@ void KanovelLessons::BuildFractionFormTexts() {
     rt.fracDen = std::fabs(a2);
     rt.ReduceFraction();
     rt.fracText(2) = (b2 > 0 ? "+" : "-") + rt.fracResult;
-    // The multiplier is the product of the two sizes, not their least
-    // common multiple: only the product turns 1/|b2| and 1/|a2| back into
-    // a2 and b2. Where the sizes share no factor (all but 2 with 6 and 3
-    // with 6) the two are the same number.
+    // The multiplier is the product of the two sizes: only the product turns
+    // 1/|b2| and 1/|a2| back into a2 and b2. For the sizes the page draws,
+    // which share no factor, it is also their least common multiple.
     rt.workNum(5) = std::fabs(a2) * std::fabs(b2);
     if (c2 == 0) {
         rt.fracText(3) = "0";

@@ -77,6 +77,10 @@ public:
     // Both equations must be multiplied: for neither unknown does one
     // coefficient divide the other.
     void MakeRandomSystemC();
+    // Generator C's systems drawn again until |a2| and |b2| share no factor:
+    // then ② divided through by their product has that product as its
+    // least common denominator (the fraction page).
+    void MakeFractionFormSystem();
 
     // ---- lesson 4: random substitution examples (例４) ----
     // The page: x-form and y-form examples in turn until 1 is typed.

@@ -5,6 +5,7 @@
 // order of random draws is fixed, so a state of the generator fixes the
 // systems shown.
 #include <cmath>
+#include <numeric>
 
 #include "lessons/kanovel/kanovel_lessons.h"
 
@@ -121,6 +122,15 @@ void KanovelLessons::MakeRandomSystemC() {
         ShuffleSystem();
         if (AcceptSystem()) return;
     }
+}
+
+void KanovelLessons::MakeFractionFormSystem() {
+    // Sizes 2 and 6, or 3 and 6, would write ② over denominators that a
+    // smaller number than their product clears; such a system is drawn
+    // again, each time by C's whole order of draws.
+    do {
+        MakeRandomSystemC();
+    } while (std::gcd(static_cast<int>(std::fabs(A2(rt))), static_cast<int>(std::fabs(B2(rt)))) != 1);
 }
 
 }  // namespace kanovel

@@ -108,7 +108,7 @@ void KanovelLessons::ShowAbcFormExercises() {
         rt.leftMargin = 722;
         rt.cursorY = 30;
         page.text(722, 80, 3, "①-②*2");
-        page.columnSum(722, 130, 0, "2x+y=5", "-", "2x+6y=10");
+        page.columnSum(722, 130, 0, "2x+ y=5", "-", "2x+6y=10");
         page.signRow(722, 155, 3, "+-  -   -");
         page.text(776, 230, 0, "  -5y=-5");
         page.text(776, 280, 0, "    y=1");

@@ -29,9 +29,9 @@ void TirosamLessons::ShowBracketDecimalSystemsPage() {
     rt.leftMargin = 722;
     rt.cursorY = 30;
     page.text(L, Down(50), 3, "①*3+③*2");
-    page.columnSum(L, Down(50), 0, " 6x-15y=60", "+", "-6x+8y=-4");
-    page.text(rt.resultX, Down(50), 0, "   -7y=56");
-    page.text(rt.resultX, Down(50), 0, "     y=-8").key();
+    page.columnSum(L, Down(50), 0, " 6x-15y=60", "+", "-6x+ 8y=-4");
+    page.text(rt.resultX, Down(50), 0, "    -7y=56");
+    page.text(rt.resultX, Down(50), 0, "      y=-8").key();
     page.text(L, Down(50), 3, "y=-8 を①に代入して");
     page.text(L, Down(50), 0, "2x-5*(-8)=20");
     page.text(L, Down(50), 0, "2x=20-40=-20");

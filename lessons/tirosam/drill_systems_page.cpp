@@ -45,8 +45,8 @@ void System3(Page& page, runtime::Runtime& rt, Y label) {
     page.text(L - 38, label, 3, "(3)");
     page.system(C, Same, 0, "4x-7y=-6…①", "6x+2y=-9…②");
     page.text(L, Down(50), 3, "①*3-②*2");
-    page.columnSum(L, Down(50), 0, "12x-21y=-18", "-", "12x+4y=-18");
-    page.signRow(L, Down(-25), 3, "+-   -   +");
+    page.columnSum(L, Down(50), 0, "12x-21y=-18", "-", "12x+ 4y=-18");
+    page.signRow(L, Down(-25), 3, "+-   -    +");
     page.text(rt.resultX, Down(50), 0, "   -25y=0");
     page.text(rt.resultX, Down(50), 0, "      y=0");
     page.text(L, Down(50), 3, "y=0 を①に代入して");

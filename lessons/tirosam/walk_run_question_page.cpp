@@ -62,7 +62,7 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     rt.leftMargin = 722;
     rt.cursorY = 30;
     page.text(L, Same, 0, "歩いた時間をx分,");
-    page.text(L, Down(50), 0, "走った時間ym分とすると、").key();
+    page.text(L, Down(50), 0, "走った時間をy分とすると、").key();
     page.text(L, Down(50), 0, "道のりの関係から").key();
     page.text(L, Down(50), 3, "50x+80y=1200…①").key();
     page.text(L, Down(50), 0, "時間の関係から").key();
