@@ -93,6 +93,44 @@ TEST(LayoutCheck, SeesSignMarksThatDoNotReadWithTheirTerm) {
     EXPECT_FALSE(has("(100,125)", ""));
 }
 
+// Room around text: half a character beside another text of its band
+// unless it continues that text's row, 6 from ink not its own, 3 from its
+// own cell frame, brace or rule.
+TEST(LayoutCheck, SeesTextCrowdingWhatItDoesNotBelongTo) {
+    platform::FontBook fonts;
+    layout::InkScene scene(fonts);
+    auto piece = [&](float x, float y, const std::string& text, float endX) {
+        scene.BeginPiece(text, {x, y});
+        scene.Add(Text(x, y, text));
+        scene.EndPiece({endX, y});
+    };
+    auto line = [&](float x0, float y0, float x1, float y1) {
+        DrawCall call;
+        call.points = {{x0, y0}, {x1, y1}};
+        call.width = 3;
+        scene.Add(call);
+    };
+    piece(100, 100, "12", 148);
+    piece(148, 100, "34", 196);  // the same row goes on where the pen stopped
+    piece(200, 100, "56", 248);  // another text 6 beside it
+    piece(100, 300, "78", 148);
+    line(100, 341, 200, 341);  // 4 under a text: a line that is not its own
+    scene.Add(Box(400, 300, 500, 350, 0, 15));
+    piece(402, 302, "90", 450);  // in a cell, 4 from its frame
+    scene.BeginFigure(platform::FigureKind::Rule);
+    line(600, 341, 700, 341);  // the rule of the row just above it
+    scene.EndFigure();
+    piece(600, 300, "12", 648);
+    std::vector<std::string> found;
+    for (const layout::Finding& f : scene.Look()) {
+        EXPECT_EQ(f.kind, layout::Kind::Crowding) << f.what;
+        found.push_back(f.what.substr(0, f.what.find(" (")));
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{"\"34\"", "\"78\""}));
+}
+
 // A headless platform that reads its column sums as the layout check does.
 class SumsPlatform : public platform::HeadlessPlatform {
 public:

@@ -3,6 +3,7 @@
 // other's row; text keeps clear of lines, rules, braces, frames and plates
 // that are not its own, and inside a cell or plate keeps off its frame.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "tools/ink_scene.h"
@@ -22,6 +23,21 @@ bool Inside(const Rect& inner, const Rect& outer) {
     return inner.x0 >= outer.x0 && inner.x1 <= outer.x1 && inner.y0 >= outer.y0 && inner.y1 <= outer.y1;
 }
 
+bool IsFrame(int piece, const std::string& what) {
+    return piece == 0 && (what.rfind("box frame", 0) == 0 || what.rfind("plate edge", 0) == 0);
+}
+
+// An edge that runs along one side of a box (it may reach beyond it, as the
+// side of the next cell does).
+bool AlongSide(const Rect& edge, const Rect& box) {
+    constexpr double slack = 3;
+    const double cx = (edge.x0 + edge.x1) / 2, cy = (edge.y0 + edge.y1) / 2;
+    auto near = [&](double a, double b) { return std::fabs(a - b) < slack; };
+    if (edge.Width() >= edge.Height())
+        return (near(cy, box.y0) || near(cy, box.y1)) && edge.x1 > box.x0 && edge.x0 < box.x1;
+    return (near(cx, box.x0) || near(cx, box.x1)) && edge.y1 > box.y0 && edge.y0 < box.y1;
+}
+
 std::string Apart(const char* how, double gap) {
     char text[64];
     std::snprintf(text, sizeof text, "%s (%.1f)", how, gap);
@@ -33,17 +49,10 @@ std::string Apart(const char* how, double gap) {
 bool InkScene::Own(const Item& text, const Item& other) const {
     if (other.figure != 0 && other.figure == text.figure) return true;
     const Rect t = text.shape.Bounds(), o = other.shape.Bounds();
-    if (other.what.rfind("box frame", 0) == 0 || other.what.rfind("plate edge", 0) == 0) {
+    if (IsFrame(other.piece, other.what)) {
         // A cell's frame, or the edge it shares with the cell next to it.
-        if (Inside(t, other.box)) return true;
         for (const Item& frame : items_)
-            if (frame.alive && frame.piece == 0 && (frame.what.rfind("box frame", 0) == 0) && Inside(t, frame.box) &&
-                Inside(o, {frame.box.x0 - 3, frame.box.y0 - 3, frame.box.x1 + 3, frame.box.y1 + 3}) &&
-                (std::min(o.x1, frame.box.x1) - std::max(o.x0, frame.box.x0) > 0 ||
-                 std::min(o.y1, frame.box.y1) - std::max(o.y0, frame.box.y0) > 0) &&
-                (o.x1 <= frame.box.x0 + 3 || o.x0 >= frame.box.x1 - 3 || o.y1 <= frame.box.y0 + 3 ||
-                 o.y0 >= frame.box.y1 - 3))
-                return true;
+            if (frame.alive && IsFrame(frame.piece, frame.what) && Inside(t, frame.box) && AlongSide(o, frame.box)) return true;
         return false;
     }
     if (other.figure == 0) return false;

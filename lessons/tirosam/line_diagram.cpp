@@ -10,6 +10,8 @@ void LineDiagram::place(float x, float y, float first, float second) {
 }
 
 LineDiagram& LineDiagram::line(int from, int to, float colour) {
+    // The labels of a part of the trip stand just above or below its line.
+    const runtime::Runtime::FigurePart part(rt_, platform::FigureKind::Rule);
     rt_.Line(x(from), y(), x(to), y(), colour);
     return *this;
 }
