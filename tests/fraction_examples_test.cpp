@@ -133,9 +133,9 @@ TEST_F(FractionExamples, OneExampleClearsTheFractionsThenTheSolverWorks) {
     EXPECT_TRUE(Shows(0, 80, 80, "2x+7y=-3…①"));
     EXPECT_TRUE(Shows(0, 80, 130, "ﾀ1/3ﾀx+ﾀ1/5ﾀy=ﾀ7/15ﾀ…②"));
     EXPECT_TRUE(Shows(3, 40, 200, "②の両辺に15をかけて"));
-    EXPECT_TRUE(Shows(0, 40, 270, "ﾀ1/3ﾀx*15+ﾀ1/5ﾀy*15=ﾀ7/15ﾀ*15"));
-    EXPECT_TRUE(Shows(0, 40, 340, "5x+3y=7…③"));
-    EXPECT_TRUE(Shows(3, 40, 390, "①,③を使うと"));
+    EXPECT_TRUE(Shows(0, 40, 286, "ﾀ1/3ﾀx*15+ﾀ1/5ﾀy*15=ﾀ7/15ﾀ*15"));
+    EXPECT_TRUE(Shows(0, 40, 356, "5x+3y=7…③"));
+    EXPECT_TRUE(Shows(3, 40, 406, "①,③を使うと"));
     EXPECT_TRUE(Shows(3, 560, 30, "　"));
     EXPECT_EQ(CountDrawn("poly 0 5 629 35"), 1);  // the solver's brace
     EXPECT_EQ(CountDrawn(kKeyWait), 5 + kSolverWaits);

@@ -47,7 +47,9 @@ TEST(LayoutCheck, SeesTouchingInkCutTextAndFaintText) {
     scene.Add(Text(100, 300, "90"));
     scene.Add(Text(100, 300, "90", 3));  // drawn again in another colour: the same ink
     std::vector<layout::Kind> kinds;
-    for (const layout::Finding& f : scene.Look()) kinds.push_back(f.kind);
+    // (The rows 25 apart also crowd each other: the room test looks at that.)
+    for (const layout::Finding& f : scene.Look())
+        if (f.kind != layout::Kind::Crowding) kinds.push_back(f.kind);
     std::sort(kinds.begin(), kinds.end());
     EXPECT_EQ(kinds, (std::vector<layout::Kind>{layout::Kind::Collision, layout::Kind::CutOff,
                                                 layout::Kind::Colour}));

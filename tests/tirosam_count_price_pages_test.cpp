@@ -58,33 +58,34 @@ TEST(AdmissionFeeExamples, OneExampleStatedSetUpSolvedAndAnswered) {
     ASSERT_TRUE(run.Run([&] { run.lessons.RunAdmissionFeeExamples(); }));
     const auto& log = run.log();
 
-    EXPECT_EQ(RowText(log, 130, 40, 600), "おとな4人と中学生2人で2700円");
-    EXPECT_EQ(RowText(log, 230, 40, 600), "おとな1人と中学生5人で2250円");
+    EXPECT_EQ(RowText(log, 130, 40, 640), "おとな4人と中学生2人で2700円");
+    EXPECT_EQ(RowText(log, 230, 40, 640), "おとな1人と中学生5人で2250円");
     // 4x+2y=2700 and x+5y=2250: "+" is a stroke and x a glyph of its own
     // 22 higher, so the rows read without them; the x of the second stands
     // at the row's start, with no "1" before it.
-    EXPECT_EQ(RowText(log, 180, 40, 600), "42y=2700");
-    EXPECT_EQ(RowText(log, 280, 40, 600), "5y=2250");
+    EXPECT_EQ(RowText(log, 180, 40, 640), "42y=2700");
+    EXPECT_EQ(RowText(log, 280, 40, 640), "5y=2250");
     EXPECT_GE(FindGlyph(log, 44, 258, 3, "x"), 0);
-    EXPECT_EQ(RowText(log, 430, 40, 600), "答　おとな1人500円");
-    EXPECT_EQ(RowText(log, 480, 40, 600), "中学生1人350円");
+    EXPECT_EQ(RowText(log, 430, 40, 640), "答　おとな1人500円");
+    EXPECT_EQ(RowText(log, 480, 40, 640), "中学生1人350円");
 
     const int waits = Count(log, kKeyWait);
     ExpectRows(log, {
-                        // the problem on the right, the set-up on the left
-                        {600, 30, 3, "例", 0},  {688, 30, 0, "あ", 0},  {600, 80, 0, "と", 0},
-                        {600, 130, 0, "と", 0}, {600, 180, 0, "1", 0},  {40, 30, 7, "お", 1},
+                        // the problem on the right, a character clear of the
+                        // set-up's longest line, the set-up on the left
+                        {640, 30, 3, "例", 0},  {728, 30, 0, "あ", 0},  {640, 80, 0, "と", 0},
+                        {640, 130, 0, "と", 0}, {640, 180, 0, "1", 0},  {40, 30, 7, "お", 1},
                         {40, 80, 7, "中", 1},   {40, 130, 0, "お", 2},  {40, 180, 3, "4", 3},
-                        {40, 230, 0, "お", 4},  {94, 280, 3, "5", 5},   {600, 30, 3, "式", 5},
+                        {40, 230, 0, "お", 4},  {94, 280, 3, "5", 5},   {640, 30, 3, "式", 5},
                         // the answer after the solver's waits and one of its own
                         {40, 380, 0, "こ", waits - 1}, {40, 430, 5, "答", waits},
                         {116, 480, 5, "中", waits},   {44, 570, 7, "教", waits},
                     });
     EXPECT_GT(waits, 7);  // the solver waits after its steps
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 1600 1800 15 15")), 0);
-    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 600 0 2200 1800 15 15")), 0);
-    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 600 1800 15 15")), 1);
-    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 600 0 1920 1300 15 15")), 5);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 640 0 2240 1800 15 15")), 0);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 640 1800 15 15")), 1);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 640 0 1960 1300 15 15")), 5);
     EXPECT_EQ(Count(log, kNextStep), 1);
     // The solver draws no answer line of its own and leaves its options at rest.
     int answers = 0;
@@ -102,7 +103,7 @@ TEST(AdmissionFeeExamples, OnlyOneEndsTheSeries) {
         EXPECT_TRUE(run.ended) << time;
         EXPECT_FALSE(run.errorShown) << time;
         EXPECT_EQ(Count(run.log, kNextStep), 3) << time;
-        EXPECT_EQ(Count(run.log, "text 600 30 2 3 3 \"ゴシック\" 16 1 0 \"例\""), 3) << time;
+        EXPECT_EQ(Count(run.log, "text 640 30 2 3 3 \"ゴシック\" 16 1 0 \"例\""), 3) << time;
         EXPECT_EQ(Count(run.log, "text 40 430 2 3 5 \"ゴシック\" 16 1 0 \"答\""), 3) << time;
         EXPECT_EQ(Count(run.log, "text 44 570 2 3 7 \"ゴシック\" 16 1 0 \"教\""), 1) << time;
     }

@@ -12,8 +12,9 @@ namespace layout {
 
 namespace {
 
-// Inks that share less height than this stand on different lines.
-constexpr double kSharedBand = 3;
+// Line bands that share less height than this (a quarter of a row) are
+// different lines.
+constexpr double kSharedBand = 12;
 // A brace embraces the text that starts this close right of it; a rule
 // belongs to the rows this close above and below it.
 constexpr double kBraced = 15;
@@ -79,9 +80,13 @@ std::string InkScene::Crowding(const Item& a, const Item& b) const {
     if (a.piece != 0 && b.piece != 0) {
         // Sign-change marks keep to their own rules, near the row below.
         if (IsMark(a) || IsMark(b) || OneRow(a.piece, b.piece)) return "";
-        const double shared = std::min(ra.y1, rb.y1) - std::max(ra.y0, rb.y0);
+        const Piece &pa = pieces_[a.piece], &pb = pieces_[b.piece];
+        const double shared = std::min(pa.y + pa.band, pb.y + pb.band) - std::max(pa.y, pb.y);
+        // Overlapping across by a third of the narrower, they stand one
+        // over the other, which the rows' own spacing looks after.
         const double beside = std::max(ra.x0 - rb.x1, rb.x0 - ra.x1);
-        if (shared >= kSharedBand && beside < kBesideText) return Apart("stands beside", beside);
+        const bool stacked = -beside > std::min(ra.Width(), rb.Width()) / 3;
+        if (shared >= kSharedBand && beside < kBesideText && !stacked) return Apart("stands beside", beside);
         return "";
     }
     const Item& text = a.piece != 0 ? a : b;

@@ -266,6 +266,10 @@ void InkScene::AddCircle(const DrawCall& call) {
 }
 
 void InkScene::AddText(const DrawCall& call, int piece) {
+    if (!pieces_[piece].banded) {
+        pieces_[piece].banded = true;
+        if (call.magX == 1 && call.magY == 1) pieces_[piece].band = call.size;
+    }
     for (const platform::GlyphInk& ink : platform::InkOfGlyphs(fonts_, call)) {
         Item item;
         item.shape = Shape::Area(ink.x0, ink.y0, ink.x1, ink.y1);
@@ -319,8 +323,9 @@ std::vector<Finding> InkScene::Look() {
             const Item& b = items_[m];
             if (!b.alive || (a.piece == 0 && b.piece == 0) || a.piece == b.piece) continue;
             const Rect mb = b.shape.Bounds();
-            if (mb.x0 > na.x1 + kBesideText || na.x0 > mb.x1 + kBesideText || mb.y0 > na.y1 + kBesideText ||
-                na.y0 > mb.y1 + kBesideText)
+            // Texts of one line band may stand far apart in height.
+            if (mb.x0 > na.x1 + kBesideText || na.x0 > mb.x1 + kBesideText || mb.y0 > na.y1 + kLineBand ||
+                na.y0 > mb.y1 + kLineBand)
                 continue;
             const std::pair<int, int> pair{static_cast<int>(m), static_cast<int>(n)};
             if (Gap(a.shape, b.shape) < kMinimumGap) {

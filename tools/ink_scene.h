@@ -40,6 +40,7 @@ inline constexpr double kMinimumContrast = 4.5;
 inline constexpr double kBesideText = 10.0;
 inline constexpr double kFromLine = 6.0;
 inline constexpr double kFromOwn = 3.0;
+inline constexpr double kLineBand = 48.0;  // the height of a row of magnified cells
 // A sign-change mark reads as a note on the row below it: at most this far
 // above that row's line, and half as far again from the row above.
 inline constexpr double kSignMarkReach = 6.0;
@@ -92,6 +93,10 @@ private:
         double x = 0, y = 0;
         platform::PieceKind kind = platform::PieceKind::Text;
         double endX = -1e9, endY = -1e9;
+        // The height of its line band from y: a row of magnified cells, or
+        // of the small cells of prompt text.
+        double band = 48;
+        bool banded = false;  // set by its first text call
         int continues = 0;  // the piece whose row this one continues
     };
     struct Figure {

@@ -15,6 +15,8 @@ namespace {
 // How far around a mark the rows it sits between are looked for.
 constexpr double kCell = 27;
 constexpr double kAcross = 2 * kCell;
+// A descender above counts where it reaches this close to the mark's sides.
+constexpr double kOverhead = 6;
 constexpr double kRowReach = 200;
 constexpr double kDown = 40, kUp = 60;
 // Pieces whose first cells stand this close in height make one row (the
@@ -80,7 +82,7 @@ void InkScene::LookAtSignMarks(const Note& note) const {
 
         // A row's line runs from its digits' top to their foot; letters
         // without ascenders do not lower the row below. Above, a descender
-        // within a cell of the mark counts too: it reaches towards the mark.
+        // just over the mark counts too: it reaches towards the mark.
         auto rowEdge = [&](int member, bool top) {
             const double rowY = pieces_[items_[member].piece].y;
             double digits = top ? 1e300 : -1e300, any = digits, near = -1e300;
@@ -92,7 +94,7 @@ void InkScene::LookAtSignMarks(const Note& note) const {
                 const double edge = top ? r.y0 : r.y1;
                 any = top ? std::min(any, edge) : std::max(any, edge);
                 if (IsDigit(item.what)) digits = top ? std::min(digits, edge) : std::max(digits, edge);
-                if (!top && r.x1 >= mark.x0 - kCell && r.x0 <= mark.x1 + kCell) near = std::max(near, edge);
+                if (!top && r.x1 >= mark.x0 - kOverhead && r.x0 <= mark.x1 + kOverhead) near = std::max(near, edge);
             }
             const double line = std::fabs(digits) < 1e299 ? digits : any;
             return top ? line : std::max(line, near);

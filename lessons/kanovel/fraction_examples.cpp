@@ -73,7 +73,10 @@ void KanovelLessons::DrawFractionFormExample() {
                  F(1) + "x" + F(2) + "y=" + F(3) + "…②");
     page.key();
     page.text(L, Down(70), 3, "②の両辺に" + W(5) + "をかけて").key();
-    page.text(L, Down(70), 0, F(1) + "x*" + W(5) + F(2) + "y*" + W(5) + "=" + F(3) + "*" + W(5)).key();
+    // A long multiplied row reaches under the operator of the solver's sum
+    // at 560: it stands one band lower, below the operator's, so that the
+    // sign does not read as its exponent.
+    page.text(L, Down(86), 0, F(1) + "x*" + W(5) + F(2) + "y*" + W(5) + "=" + F(3) + "*" + W(5)).key();
     page.text(L, Down(70), 0, W(1) + "x" + W(2) + "y=" + W(3) + "…③").key();
     page.text(L, Down(50), 3, "①,③を使うと").key();
     SolveStepByStep(560, "　", "③");

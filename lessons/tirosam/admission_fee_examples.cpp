@@ -29,7 +29,10 @@ void TirosamLessons::GenerateAdmissionFeeData() {
 }
 
 void TirosamLessons::RunAdmissionFeeExamples() {
-    exampleColumnX = 600;
+    // The set-up's longest line ends at 604: the problem and the working on
+    // the right start a full character beyond it, so that the two columns
+    // do not read as one line.
+    exampleColumnX = 640;
     setupColumnX = 40;
     Page page(rt, Clear{0, 0, 1600, 1800}, setupColumnX, 30);
     RunExamples([this, &page] {

@@ -66,7 +66,8 @@ void TirosamLessons::DrawSpeedExample() {
     page.textKeepCursor(diagram.x(1) + 26, diagram.y(), 0, "毎分" + walk + "m").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
     page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎分" + run + "m").key();
-    page.textKeepCursor(L + 342, Down(30), 0, "10時" + minutes + "分").key();
+    // Half a character clear of the distance over the arc below it.
+    page.textKeepCursor(L + 352, Down(30), 0, "10時" + minutes + "分").key();
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "xm");  // B
     diagram.arc(2, 3, -1, 20, 5, 0, 5, "ym");  // C
     page.key();
