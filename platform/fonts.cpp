@@ -32,9 +32,22 @@ namespace {
 const FaceSpec kPlainZero{"IPAPGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {1, 1, 0, 0}, {}, {}};
 const StandIn kGothicStandIns[] = {{"0", &kPlainZero, 0.771, 0.995}};
 
-const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {0.92, 0.76, 0.386, 0.386}, {},
-                       kGothicStandIns};
-const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false, {0.9, 0.76, 0.724, 0.724}, {}, {}};
+// Fraction parts have cells magnified 4 by 2 (the serif's letters 12 by 5),
+// twice as wide as tall where the body's are square. Ink that kept its
+// share of such a cell came out half as tall for its width as the body's,
+// squat and heavy: a digit 28 wide and 19 high against 21 by 28 in running
+// text. So it is drawn at 0.60 of the cell's width and 0.82 of its height,
+// 18 by 20.5, centred in the cell: the middle of the digits (0.458 of the
+// cell down) comes to the cell's middle, 6.7 units clear of the bar on
+// either side. The serif letters, scaled alike, stand on the line of the
+// digits beside them.
+const CellInk kGothicCells[] = {{4, 2, {0.60, 0.82, 0.458, 0.5}}};
+const CellInk kSerifCells[] = {{12, 5, {0.652, 0.766, 1.12, 1.0565}}};
+
+const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {0.92, 0.76, 0.386, 0.386},
+                       kGothicCells, kGothicStandIns};
+const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false, {0.9, 0.76, 0.724, 0.724},
+                      kSerifCells, {}};
 const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true, {0.9, 0.76, 0.386, 0.386}, {}, {}};
 
 struct Alias {

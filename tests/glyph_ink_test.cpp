@@ -12,12 +12,13 @@ using platform::DrawKind;
 
 constexpr int kScale = 2;  // device pixels per logical unit
 
-DrawCall Text(const std::string& text, int magX, int magY, int size = 16) {
+DrawCall Text(const std::string& text, int magX, int magY, int size = 16, const char* face = "ゴシック",
+              float y = 100) {
     DrawCall call;
     call.kind = DrawKind::Text;
-    call.points = {{100, 100}};
+    call.points = {{100, y}};
     call.text = text;
-    call.face = "ゴシック";
+    call.face = face;
     call.size = size;
     call.magX = magX;
     call.magY = magY;
@@ -100,6 +101,32 @@ TEST(GlyphInk, PlainZeroMatchesTheOtherDigits) {
     EXPECT_LT(zero.x1 - zero.x0, 1.1 * (nine.x1 - nine.x0));
     EXPECT_GT(zero.x0, eight.x1);
     EXPECT_LT(zero.x1, nine.x0);
+}
+
+double Ratio(const platform::GlyphInk& ink) { return (ink.y1 - ink.y0) / (ink.x1 - ink.x0); }
+
+platform::GlyphInk InkOf(platform::FontBook& fonts, const DrawCall& call) {
+    const auto inks = platform::InkOfGlyphs(fonts, call);
+    return inks.empty() ? platform::GlyphInk{} : inks[0];
+}
+
+TEST(GlyphInk, FractionPartsKeepNearTheBodysProportionsCentredInTheirCells) {
+    platform::FontBook fonts;
+    // A fraction part's cell at y 100 is 32 by 32 (4 by 2 at size 16); the
+    // serif letter is drawn 16 higher in a cell 12 by 5 at size 8, the body's
+    // 22 higher at 10 by 7.
+    for (const char* digit : {"0", "2", "8"}) {
+        SCOPED_TRACE(digit);
+        const platform::GlyphInk body = InkOf(fonts, Text(digit, 3, 3)), part = InkOf(fonts, Text(digit, 4, 2));
+        EXPECT_GE(Ratio(part), 0.75 * Ratio(body));
+        EXPECT_NEAR((part.y0 + part.y1) / 2, 116, 1);
+        EXPECT_NEAR((part.x0 + part.x1) / 2, 116, 1.5);
+    }
+    const platform::GlyphInk body = InkOf(fonts, Text("x", 10, 7, 8, "Times New Roman", 78));
+    const platform::GlyphInk part = InkOf(fonts, Text("x", 12, 5, 8, "Times New Roman", 84));
+    EXPECT_GE(Ratio(part), 0.75 * Ratio(body));
+    // ...standing on the line of the digits beside it.
+    EXPECT_NEAR(part.y1, InkOf(fonts, Text("8", 4, 2)).y1, 0.5);
 }
 
 }  // namespace
