@@ -145,14 +145,16 @@ void Runtime::DrawMarkupGlyphs() {
             stroke(3);
             advance = 32;
         } else if (curChar == "-") {
+            const float across = y + (signBeforeFraction ? kFractionBarDrop : 20);
             stroke(5);
-            Line(x + 5.5f, y + 20, x + 21.5f, y + 20, textColour);
+            Line(x + 5.5f, across, x + 21.5f, across, textColour);
             stroke(3);
             advance = 27;
         } else if (curChar == "+") {
+            const float across = y + (signBeforeFraction ? kFractionBarDrop : 21);
             stroke(5);
-            Line(x + 5.5f, y + 21, x + 21.5f, y + 21, textColour);
-            Line(x + 13.5f, y + 13, x + 13.5f, y + 29, textColour);
+            Line(x + 5.5f, across, x + 21.5f, across, textColour);
+            Line(x + 13.5f, across - 8, x + 13.5f, across + 8, textColour);
             stroke(3);
             advance = 27;
         } else if ((curChar == "×" || curChar == "÷" || curChar == "±") && !inFraction) {
