@@ -112,7 +112,7 @@ void Runtime::DrawMarkupGlyphs() {
             glyph(x, y, 3, 2);
             escapeFlag = 0;
             advance = 24;
-        } else if (curChar == "a" || curChar == "x" || curChar == "c") {
+        } else if ((curChar == "a" || curChar == "x" || curChar == "c") && !lettersOfAName) {
             pf.SetFontName("Times New Roman");
             pf.SetFontSize(8);
             pf.SetFontItalic(true);
@@ -126,6 +126,10 @@ void Runtime::DrawMarkupGlyphs() {
             pf.SetFontName(kGothic);
             pf.SetFontSize(16);
             pf.SetFontItalic(false);
+        } else if (curChar == "l" && lettersOfAName) {
+            // A plain l, in the cell that a script l takes.
+            glyph(x, y, 3, 3);
+            advance = 32;
         } else if (curChar == "l") {
             pf.SetFontName("MT Extra");
             pf.SetFontSize(16);
