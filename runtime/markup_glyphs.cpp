@@ -142,10 +142,11 @@ void Runtime::DrawMarkupGlyphs() {
         } else if ((curChar == "-" || curChar == "+") && inFraction) {
             // Signs are drawn as strokes, sized to the digits' ink: small
             // enough that a row of them fits between two rows of an
-            // equation without touching either.
+            // equation without touching either. In a fraction part they
+            // lie across the middle of the part's digits, 16 down.
             stroke(5);
-            Line(x + 9, y + 14, x + 23, y + 14, textColour);
-            if (curChar == "+") Line(x + 16, y + 7, x + 16, y + 21, textColour);
+            Line(x + 9, y + 16, x + 23, y + 16, textColour);
+            if (curChar == "+") Line(x + 16, y + 9, x + 16, y + 23, textColour);
             stroke(3);
             advance = 32;
         } else if (curChar == "-") {
