@@ -210,13 +210,15 @@ void Canvas::Render(const DrawCall& c) {
 
 void Canvas::RenderText(const DrawCall& c) {
     if (c.text.empty()) return;
-    const PlacedGlyphs placed = PlaceGlyphs(fonts_, c, scale_);
     // Texts come a glyph at a time; those that share a font and colour are
     // shown together.
-    if (placed.font != batchFont_ || c.colour != batchColour_) FlushGlyphs();
-    batchFont_ = placed.font;
+    if (c.colour != batchColour_) FlushGlyphs();
     batchColour_ = c.colour;
-    batch_.insert(batch_.end(), placed.glyphs.begin(), placed.glyphs.end());
+    for (const PlacedGlyph& placed : PlaceGlyphs(fonts_, c, scale_)) {
+        if (placed.font != batchFont_) FlushGlyphs();
+        batchFont_ = placed.font;
+        batch_.push_back(placed.glyph);
+    }
 }
 
 void Canvas::FlushGlyphs() {

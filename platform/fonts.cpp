@@ -23,9 +23,32 @@ namespace {
 // middle of Japanese text in the middle of the cell's top 44 units and the
 // middle of the digits 21 units down. The serif letter's cell starts 22
 // higher and is 56 high, so the same point lies 0.724 of it down.
-const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, 0.92, 0.76, 0.386};
-const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false, 0.9, 0.76, 0.724};
-const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true, 0.9, 0.76, 0.386};
+//
+// The Gothic face's half-width zero has a slash through it, which no school
+// book prints and which after "=" reads as the empty set. Its proportional
+// sister in the same package draws a plain zero of the same design: at the
+// same height and about three quarters of the width it matches the weight
+// and width of the other bold digits.
+const FaceSpec kPlainZero{"IPAPGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {1, 1, 0, 0}, {}, {}};
+const StandIn kGothicStandIns[] = {{"0", &kPlainZero, 0.771, 0.995}};
+
+// Fraction parts have cells magnified 4 by 2 (the serif's letters 12 by 5),
+// twice as wide as tall where the body's are square. Ink that kept its
+// share of such a cell came out half as tall for its width as the body's,
+// squat and heavy: a digit 28 wide and 19 high against 21 by 28 in running
+// text. So it is drawn at 0.60 of the cell's width and 0.82 of its height,
+// 18 by 20.5, centred in the cell: the middle of the digits (0.458 of the
+// cell down) comes to the cell's middle, 6.7 units clear of the bar on
+// either side. The serif letters, scaled alike, stand on the line of the
+// digits beside them.
+const CellInk kGothicCells[] = {{4, 2, {0.60, 0.82, 0.458, 0.5}}};
+const CellInk kSerifCells[] = {{12, 5, {0.652, 0.766, 1.12, 1.0565}}};
+
+const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {0.92, 0.76, 0.386, 0.386},
+                       kGothicCells, kGothicStandIns};
+const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false, {0.9, 0.76, 0.724, 0.724},
+                      kSerifCells, {}};
+const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true, {0.9, 0.76, 0.386, 0.386}, {}, {}};
 
 struct Alias {
     const char* name;
@@ -53,11 +76,17 @@ const FaceSpec& FaceFor(const std::string& programName) {
     return kGothic;
 }
 
+const InkShape& InkFor(const FaceSpec& face, int magX, int magY) {
+    for (const CellInk& cell : face.cellInks)
+        if (cell.magX == magX && cell.magY == magY) return cell.ink;
+    return face.ink;
+}
+
 FontBook::FontBook() : options_(cairo_font_options_create()) {
     cairo_font_options_set_hint_style(options_, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options_, CAIRO_HINT_METRICS_OFF);
     cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
-    for (const FaceSpec* face : {&kGothic, &kSerif}) {
+    for (const FaceSpec* face : {&kGothic, &kSerif, &kPlainZero}) {
         for (bool bold : {false, true}) Face(*face, bold, false);
         Face(*face, false, true);
     }
@@ -93,12 +122,12 @@ cairo_font_face_t* FontBook::Face(const FaceSpec& face, bool bold, bool italic) 
     return created;
 }
 
-cairo_scaled_font_t* FontBook::Scaled(const FaceSpec& face, bool bold, bool italic, int size, int magX, int magY,
-                                      double deviceScale, double inkX, double inkY) {
-    auto key = std::make_tuple(&face, bold, italic, size, magX, magY, deviceScale, inkX, inkY);
+cairo_scaled_font_t* FontBook::Scaled(const FaceSpec& face, bool bold, bool italic, double emX, double emY,
+                                      double deviceScale) {
+    auto key = std::make_tuple(&face, bold, italic, emX, emY, deviceScale);
     if (auto found = scaled_.find(key); found != scaled_.end()) return found->second;
     cairo_matrix_t fontMatrix, ctm;
-    cairo_matrix_init_scale(&fontMatrix, size * magX * face.widthFactor * inkX, size * magY * inkY);
+    cairo_matrix_init_scale(&fontMatrix, emX, emY);
     cairo_matrix_init_scale(&ctm, deviceScale, deviceScale);
     cairo_scaled_font_t* font = cairo_scaled_font_create(Face(face, bold, italic), &fontMatrix, &ctm, options_);
     scaled_[key] = font;

@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <map>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -17,6 +18,31 @@ struct MissingFont : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// In a magnified cell the ink is drawn smaller than the cell: scaled
+// across by x about the middle of the glyph's advance, and down by y so
+// that the point `from` of the cell's height (a share, from its top) comes
+// to `to`.
+struct InkShape {
+    double x, y, from, to;
+};
+
+// Cells of one magnification whose ink has a shape of its own.
+struct CellInk {
+    int magX, magY;
+    InkShape ink;
+};
+
+struct FaceSpec;
+
+// A face that draws one character in place of another face's own glyph:
+// at x by y of that glyph's scale, its ink centred across on the place of
+// that glyph's ink, on the same baseline.
+struct StandIn {
+    const char* character;
+    const FaceSpec* face;
+    double x, y;
+};
+
 // How a program's font name is drawn.
 struct FaceSpec {
     const char* family;     // the real family
@@ -24,15 +50,16 @@ struct FaceSpec {
     double widthFactor;     // horizontal em as a share of the magnified size
     double baselineFactor;  // baseline below the cell's top, in ems
     bool scriptL;           // draws "l" as the script l (U+2113)
-    // In a magnified cell the ink is drawn smaller than the cell, so that
-    // rows 50 units apart leave a band between them for signs and rules:
-    // scaled across by inkX and down by inkY about the middle of the cell's
-    // width and about inkAnchor (a share of the cell's height) down.
-    double inkX, inkY, inkAnchor;
+    InkShape ink;           // in magnified cells, but for those of cellInks
+    std::span<const CellInk> cellInks;
+    std::span<const StandIn> standIns;
 };
 
 // The face for a program's font name; unknown names use the Gothic face.
 const FaceSpec& FaceFor(const std::string& programName);
+
+// The ink shape of the face's cells magnified magX by magY.
+const InkShape& InkFor(const FaceSpec& face, int magX, int magY);
 
 class FontBook {
 public:
@@ -42,18 +69,17 @@ public:
     FontBook(const FontBook&) = delete;
     FontBook& operator=(const FontBook&) = delete;
 
-    // A scaled font for the face at `size` magnified magX by magY and then
-    // by inkX across and inkY down, drawn at deviceScale device units per
-    // logical unit. Cached.
-    cairo_scaled_font_t* Scaled(const FaceSpec& face, bool bold, bool italic, int size, int magX, int magY,
-                                double deviceScale, double inkX = 1, double inkY = 1);
+    // A scaled font for the face with an em of emX across and emY down, in
+    // logical units, drawn at deviceScale device units per logical unit.
+    // Cached.
+    cairo_scaled_font_t* Scaled(const FaceSpec& face, bool bold, bool italic, double emX, double emY,
+                                double deviceScale);
 
 private:
     cairo_font_face_t* Face(const FaceSpec& face, bool bold, bool italic);
 
     std::map<std::tuple<const FaceSpec*, bool, bool>, cairo_font_face_t*> faces_;
-    std::map<std::tuple<const FaceSpec*, bool, bool, int, int, int, double, double, double>, cairo_scaled_font_t*>
-        scaled_;
+    std::map<std::tuple<const FaceSpec*, bool, bool, double, double, double>, cairo_scaled_font_t*> scaled_;
     cairo_font_options_t* options_;
 };
 

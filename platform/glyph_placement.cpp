@@ -26,17 +26,48 @@ std::vector<std::string> Characters(const std::string& text) {
     return characters;
 }
 
+cairo_text_extents_t ExtentsOf(const PlacedGlyph& placed) {
+    cairo_text_extents_t extents;
+    cairo_scaled_font_glyph_extents(placed.font, &placed.glyph, 1, &extents);
+    return extents;
+}
+
+// The face's own glyph `own` drawn by a stand-in face instead: its ink
+// centred on the ink of the glyph it replaces.
+PlacedGlyph StandInFor(FontBook& fonts, const StandIn& standIn, const DrawCall& call, const PlacedGlyph& own,
+                       double emX, double emY, double deviceScale) {
+    PlacedGlyph placed;
+    placed.font = fonts.Scaled(*standIn.face, call.bold, call.italic, emX * standIn.x, emY * standIn.y, deviceScale);
+    cairo_glyph_t* glyphs = nullptr;
+    int count = 0;
+    if (cairo_scaled_font_text_to_glyphs(placed.font, 0, 0, standIn.character,
+                                         static_cast<int>(std::char_traits<char>::length(standIn.character)),
+                                         &glyphs, &count, nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS ||
+        count != 1) {
+        cairo_glyph_free(glyphs);
+        return own;
+    }
+    placed.glyph = glyphs[0];
+    cairo_glyph_free(glyphs);
+    const cairo_text_extents_t mine = ExtentsOf(own), theirs = ExtentsOf(placed);
+    placed.glyph.x = own.glyph.x + mine.x_bearing + mine.width / 2 - theirs.x_bearing - theirs.width / 2;
+    placed.glyph.y = own.glyph.y + mine.y_bearing + mine.height / 2 - theirs.y_bearing - theirs.height / 2;
+    return placed;
+}
+
 }  // namespace
 
-PlacedGlyphs PlaceGlyphs(FontBook& fonts, const DrawCall& call, double deviceScale) {
-    PlacedGlyphs placed;
+std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, double deviceScale) {
+    std::vector<PlacedGlyph> placed;
     if (call.text.empty()) return placed;
     const FaceSpec& face = FaceFor(call.face);
     const int magX = std::max(call.magX, 1), magY = std::max(call.magY, 1);
     // The cells: where each glyph would stand at the full size.
-    cairo_scaled_font_t* cellFont = fonts.Scaled(face, call.bold, call.italic, call.size, magX, magY, deviceScale);
+    const double cellX = static_cast<double>(call.size) * magX * face.widthFactor;
+    const double height = static_cast<double>(call.size) * magY;
+    cairo_scaled_font_t* cellFont = fonts.Scaled(face, call.bold, call.italic, cellX, height, deviceScale);
     const std::string text = FaceText(face, call.text);
-    const double top = call.points[0].y, height = static_cast<double>(call.size) * magY;
+    const double top = call.points[0].y;
     const double baseline = top + face.baselineFactor * height;
     cairo_glyph_t* glyphs = nullptr;
     int count = 0;
@@ -44,41 +75,51 @@ PlacedGlyphs PlaceGlyphs(FontBook& fonts, const DrawCall& call, double deviceSca
                                          static_cast<int>(text.size()), &glyphs, &count, nullptr, nullptr,
                                          nullptr) != CAIRO_STATUS_SUCCESS)
         return placed;
-    placed.glyphs.assign(glyphs, glyphs + count);
+    placed.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) placed.push_back({cellFont, glyphs[i]});
     cairo_glyph_free(glyphs);
-    placed.font = cellFont;
-    // Unmagnified text (the prompts) fills its small cells as it is.
-    if (magX == 1 && magY == 1) return placed;
 
     // Magnified: the ink smaller, centred across each cell and scaled down
-    // about the anchor.
-    placed.font =
-        fonts.Scaled(face, call.bold, call.italic, call.size, magX, magY, deviceScale, face.inkX, face.inkY);
-    const double anchor = top + face.inkAnchor * height;
-    for (cairo_glyph_t& glyph : placed.glyphs) {
-        cairo_text_extents_t cell;
-        cairo_scaled_font_glyph_extents(cellFont, &glyph, 1, &cell);
-        glyph.x += cell.x_advance * (1 - face.inkX) / 2;
-        glyph.y = anchor + (glyph.y - anchor) * face.inkY;
+    // about the anchor. Unmagnified text (the prompts) fills its small
+    // cells as it is.
+    double emX = cellX, emY = height;
+    if (magX != 1 || magY != 1) {
+        const InkShape& ink = InkFor(face, magX, magY);
+        emX *= ink.x;
+        emY *= ink.y;
+        cairo_scaled_font_t* inkFont = fonts.Scaled(face, call.bold, call.italic, emX, emY, deviceScale);
+        const double from = top + ink.from * height, to = top + ink.to * height;
+        for (PlacedGlyph& glyph : placed) {
+            glyph.glyph.x += ExtentsOf(glyph).x_advance * (1 - ink.x) / 2;
+            glyph.glyph.y = to + (glyph.glyph.y - from) * ink.y;
+            glyph.font = inkFont;
+        }
+    }
+
+    for (const StandIn& standIn : face.standIns) {
+        if (call.text.find(standIn.character) == std::string::npos) continue;
+        const std::vector<std::string> characters = Characters(call.text);
+        if (characters.size() != placed.size()) break;
+        for (size_t i = 0; i < placed.size(); ++i)
+            if (characters[i] == standIn.character)
+                placed[i] = StandInFor(fonts, standIn, call, placed[i], emX, emY, deviceScale);
     }
     return placed;
 }
 
 std::vector<GlyphInk> InkOfGlyphs(FontBook& fonts, const DrawCall& call) {
     std::vector<GlyphInk> inks;
-    const PlacedGlyphs placed = PlaceGlyphs(fonts, call, 1.0);
+    const std::vector<PlacedGlyph> placed = PlaceGlyphs(fonts, call, 1.0);
     const std::vector<std::string> characters = Characters(call.text);
-    for (size_t i = 0; i < placed.glyphs.size(); ++i) {
-        cairo_text_extents_t extents;
-        cairo_glyph_t glyph = placed.glyphs[i];
-        cairo_scaled_font_glyph_extents(placed.font, &glyph, 1, &extents);
-        const std::string character = placed.glyphs.size() == characters.size() ? characters[i] : call.text;
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const cairo_text_extents_t extents = ExtentsOf(placed[i]);
+        const std::string character = placed.size() == characters.size() ? characters[i] : call.text;
         // A blank leaves no ink, whatever a synthetic bold makes of its
         // empty outline.
         if (extents.width <= 0 || extents.height <= 0 || character == " " || character == "\u3000") continue;
         GlyphInk ink;
-        ink.x0 = glyph.x + extents.x_bearing;
-        ink.y0 = glyph.y + extents.y_bearing;
+        ink.x0 = placed[i].glyph.x + extents.x_bearing;
+        ink.y0 = placed[i].glyph.y + extents.y_bearing;
         ink.x1 = ink.x0 + extents.width;
         ink.y1 = ink.y0 + extents.height;
         ink.character = character;

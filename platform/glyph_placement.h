@@ -1,7 +1,6 @@
-// Where the glyphs of a text call land: the scaled font the canvas draws
-// them in, each glyph's origin, and the ink each one leaves. The canvas
-// draws from this and the layout check measures from it, so both see the
-// same glyphs.
+// Where the glyphs of a text call land: the scaled font each is drawn in,
+// its origin, and the ink it leaves. The canvas draws from this and the
+// layout check measures from it, so both see the same glyphs.
 #pragma once
 
 #include <cairo.h>
@@ -14,14 +13,15 @@
 
 namespace platform {
 
-struct PlacedGlyphs {
+struct PlacedGlyph {
     cairo_scaled_font_t* font = nullptr;
-    std::vector<cairo_glyph_t> glyphs;  // origins in logical units
+    cairo_glyph_t glyph{};  // origin in logical units
 };
 
-// The glyphs of a Text call. deviceScale (device pixels per logical unit)
-// selects the cached font; the origins do not depend on it.
-PlacedGlyphs PlaceGlyphs(FontBook& fonts, const DrawCall& call, double deviceScale);
+// The glyphs of a Text call, one per character. deviceScale (device pixels
+// per logical unit) selects the cached fonts; the origins do not depend on
+// it.
+std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, double deviceScale);
 
 // The ink of one glyph, in logical units, and the character it draws.
 struct GlyphInk {

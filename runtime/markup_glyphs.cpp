@@ -112,7 +112,7 @@ void Runtime::DrawMarkupGlyphs() {
             glyph(x, y, 3, 2);
             escapeFlag = 0;
             advance = 24;
-        } else if (curChar == "a" || curChar == "x" || curChar == "c") {
+        } else if ((curChar == "a" || curChar == "x" || curChar == "c") && !lettersOfAName) {
             pf.SetFontName("Times New Roman");
             pf.SetFontSize(8);
             pf.SetFontItalic(true);
@@ -126,6 +126,10 @@ void Runtime::DrawMarkupGlyphs() {
             pf.SetFontName(kGothic);
             pf.SetFontSize(16);
             pf.SetFontItalic(false);
+        } else if (curChar == "l" && lettersOfAName) {
+            // A plain l, in the cell that a script l takes.
+            glyph(x, y, 3, 3);
+            advance = 32;
         } else if (curChar == "l") {
             pf.SetFontName("MT Extra");
             pf.SetFontSize(16);
@@ -138,21 +142,24 @@ void Runtime::DrawMarkupGlyphs() {
         } else if ((curChar == "-" || curChar == "+") && inFraction) {
             // Signs are drawn as strokes, sized to the digits' ink: small
             // enough that a row of them fits between two rows of an
-            // equation without touching either.
+            // equation without touching either. In a fraction part they
+            // lie across the middle of the part's digits, 16 down.
             stroke(5);
-            Line(x + 9, y + 14, x + 23, y + 14, textColour);
-            if (curChar == "+") Line(x + 16, y + 7, x + 16, y + 21, textColour);
+            Line(x + 9, y + 16, x + 23, y + 16, textColour);
+            if (curChar == "+") Line(x + 16, y + 9, x + 16, y + 23, textColour);
             stroke(3);
             advance = 32;
         } else if (curChar == "-") {
+            const float across = y + (signBeforeFraction ? kFractionBarDrop : 20);
             stroke(5);
-            Line(x + 5.5f, y + 20, x + 21.5f, y + 20, textColour);
+            Line(x + 5.5f, across, x + 21.5f, across, textColour);
             stroke(3);
             advance = 27;
         } else if (curChar == "+") {
+            const float across = y + (signBeforeFraction ? kFractionBarDrop : 21);
             stroke(5);
-            Line(x + 5.5f, y + 21, x + 21.5f, y + 21, textColour);
-            Line(x + 13.5f, y + 13, x + 13.5f, y + 29, textColour);
+            Line(x + 5.5f, across, x + 21.5f, across, textColour);
+            Line(x + 13.5f, across - 8, x + 13.5f, across + 8, textColour);
             stroke(3);
             advance = 27;
         } else if ((curChar == "×" || curChar == "÷" || curChar == "±") && !inFraction) {

@@ -30,7 +30,12 @@ void Runtime::DrawMarkupText() {
         } else if (strArg == "^") {
             escapeFlag = 1;
         } else {
+            // A sign written just before a fraction ("-ﾀ1/7ﾀx") belongs to
+            // it and stands on its bar, as print sets it.
+            signBeforeFraction = (strArg == "-" || strArg == "+") && basic::KLeft(textArg, 1) == "ﾀ" &&
+                                 basic::KInstr(2, textArg, "ﾀ") > 0;
             DrawMarkupGlyphs();
+            signBeforeFraction = false;
         }
     }
     SetDrawWidth(notedWidth);

@@ -16,6 +16,9 @@ namespace runtime {
 
 using platform::Point;
 
+// How far below its row's y a stacked fraction's bar lies.
+inline constexpr float kFractionBarDrop = 25;
+
 // What makes one program differ from the other at the main menu.
 struct ProgramData {
     std::string title;                    // shown in the menu title

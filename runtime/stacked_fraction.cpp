@@ -40,7 +40,8 @@ void Runtime::DrawStackedFraction() {
     // The bar stops short of the fraction's edges, so that a frame, an
     // erase or a sign just beside the fraction does not meet it.
     SetDrawWidth(4);
-    Line(fractionX + 2, fractionY + 25, fractionX + fractionWidth - 2, fractionY + 25, textColour);
+    const float barY = fractionY + kFractionBarDrop;
+    Line(fractionX + 2, barY, fractionX + fractionWidth - 2, barY, textColour);
     SetDrawWidth(widthAtEntry);
     if (radicalMode == 22) {
         SetDrawWidth(3);

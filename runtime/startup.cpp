@@ -12,6 +12,18 @@ namespace {
 // Code shown for a fault the runtime did not foresee (not a number fault).
 constexpr int kInternalError = 51;
 
+// Marks the text drawn in its lifetime as a name.
+class LettersOfAName {
+public:
+    explicit LettersOfAName(MarkupState& state) : state_(state) { state_.lettersOfAName = true; }
+    ~LettersOfAName() { state_.lettersOfAName = false; }
+    LettersOfAName(const LettersOfAName&) = delete;
+    LettersOfAName& operator=(const LettersOfAName&) = delete;
+
+private:
+    MarkupState& state_;
+};
+
 }  // namespace
 
 void Runtime::Run() {
@@ -76,7 +88,12 @@ void Runtime::ShowMainMenu() {
         penX = 264;
         penY = 30;
         textArg = "＜" + programTitle + "　メニュー＞";
-        DrawMarkupText();
+        {
+            // The program's name is no formula: its letters are drawn as
+            // the rest of the title.
+            const LettersOfAName name(*this);
+            DrawMarkupText();
+        }
         for (int i = 1; i <= 8; ++i) {
             textColour = i % 2 == 1 ? 13 : 15;
             penX = 44;

@@ -82,6 +82,12 @@ struct MarkupState {
     std::string curChar;
     float glyphX = 0, glyphY = 0;
     float charX = 0;
+    // Set by the walker while the sign it hands on stands just before a
+    // fraction: such a sign is drawn on the fraction's bar.
+    bool signBeforeFraction = false;
+    // Set while a name is drawn (the program's title in the main menu): its
+    // a, x, c and l are letters of the name, not formula letters.
+    bool lettersOfAName = false;
 };
 
 // The system a1*x + b1*y = c1, a2*x + b2*y = c2 handed to the elimination

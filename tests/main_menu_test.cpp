@@ -63,6 +63,32 @@ TEST(MainMenu, TitleNamesTheProgram) {
     EXPECT_EQ(text(tirosam::ProgramData()), "＜Tirosam　メニュー＞");
 }
 
+TEST(MainMenu, TitleDrawsTheNameInPlainLettersAndFormulasKeepTheirs) {
+    platform::HeadlessPlatform pf(Keys("8\r"));
+    runtime::Runtime rt(pf, kanovel::ProgramData());
+    rt.Run();
+    // Every glyph of the title in the Gothic face on the title's row, the
+    // letters 27 apart and the "l" in a cell of 32, as a script l would be.
+    std::string places;
+    for (const auto& call : pf.Calls())
+        if (call.kind == platform::DrawKind::Text && call.points[0].y <= 30) {
+            EXPECT_EQ(call.face, "ゴシック") << call.text;
+            EXPECT_EQ(call.points[0].y, 30) << call.text;
+            places += call.text + platform::FormatNumber(call.points[0].x) + " ";
+        }
+    EXPECT_EQ(places, "＜264 K298 a325 n352 o379 v406 e433 l460 　492 メ526 ニ560 ュ594 ー628 ＞662 ");
+    // Formulas drawn afterwards keep their italic letters and script l.
+    pf.ClearRecord();
+    rt.penX = 100;
+    rt.penY = 200;
+    rt.textArg = "ax+cl";
+    rt.DrawMarkupText();
+    std::vector<std::string> faces;
+    for (const auto& call : pf.Calls())
+        if (call.kind == platform::DrawKind::Text) faces.push_back(call.face);
+    EXPECT_EQ(faces, (std::vector<std::string>{"Times New Roman", "Times New Roman", "Times New Roman", "MT Extra"}));
+}
+
 TEST(MainMenu, StrayNumbersRedrawTheMenu) {
     // Each of these is refused; the menu is drawn again for the next one.
     auto run = RunProgram("kanovel", "9\r0\r\r1/0\r7\r-2\r2.5\r5/2\r/\r8\r");

@@ -98,7 +98,32 @@ TEST_F(MarkupText, WorkedEquationLine) {
     EXPECT_EQ(at("="), 100 + 145 + 4);
     EXPECT_EQ(at("…"), 100 + 231);
     EXPECT_EQ(at("②"), 100 + 265);
-    EXPECT_EQ(pf.Log()[4], "line 164.5 221 180.5 221 0 5");  // the plus after x, from x+59
+    EXPECT_EQ(pf.Log()[4], "line 164.5 225 180.5 225 0 5");  // the plus after x, from x+59, on the bar
+}
+
+TEST_F(MarkupText, SignJustBeforeAFractionStandsOnItsBar) {
+    // The sign's stroke (and the cross-bar of a "+") lies on the line of
+    // the bar, at the row's y + 25; the upright of a "+" is centred on it.
+    for (const char* text : {"-ﾀ1/7ﾀx", "+ﾀ1/3ﾀy", "=-ﾀ20/100ﾀy"}) {
+        SCOPED_TRACE(text);
+        Draw(text);
+        const auto lines = CallsOf(DrawKind::Line);
+        ASSERT_GE(lines.size(), 2u);
+        const auto bar = std::find_if(lines.begin(), lines.end(), [](const auto& c) { return c.width == 4; });
+        ASSERT_NE(bar, lines.end());
+        EXPECT_EQ(lines[0].width, 5);
+        EXPECT_EQ(lines[0].points[0].y, bar->points[0].y);
+        EXPECT_EQ(lines[0].points[1].y, bar->points[0].y);
+    }
+    Draw("+ﾀ1/3ﾀ");
+    EXPECT_EQ(pf.Log()[1], "line 113.5 217 113.5 233 0 5");
+    // Signs elsewhere keep their places: "-" at y + 20, "+" across at y + 21,
+    // also after a fraction and before a lone fraction mark.
+    Draw("3-1+ﾀ1/2ﾀ-1+2-ﾀ");
+    Strings across;
+    for (const auto& c : CallsOf(DrawKind::Line))
+        if (c.width == 5 && c.points[0].y == c.points[1].y) across.push_back(platform::FormatNumber(c.points[0].y));
+    EXPECT_EQ(across, (Strings{"220", "225", "220", "221", "220"}));
 }
 
 TEST_F(MarkupText, TallRadicalOverAFraction) {
