@@ -52,10 +52,10 @@ TEST(BasicProblems, EliminationPageSolvesFourSystemsInThreeStages) {
     EXPECT_EQ(Count(log, "box 76 30 472 74 5 4"), 2);  // the plates, drawn again for (3)
     EXPECT_EQ(Count(log, "box 516 30 560 74 4 3"), 2);
 
-    const long label1 = FindRow(log, 3, 38, 90, "(1)");
+    const long label1 = FindRow(log, 3, 38, 88, "(1)");
     const long label2 = FindRow(log, 3, 684, 30, "(2)", label1);
     const long clearLeft = FindRun(log, {"box 0 0 684 1800 15 15 3"}, label2);
-    const long label3 = FindRow(log, 3, 38, 90, "(3)", clearLeft);
+    const long label3 = FindRow(log, 3, 38, 88, "(3)", clearLeft);
     const long clearRight = FindRun(log, {"box 684 0 2444 1800 15 15 3"}, label3);
     const long label4 = FindRow(log, 3, 684, 30, "(4)", clearRight);
     for (long at : {label1, label2, clearLeft, label3, clearRight, label4}) ASSERT_GE(at, 0);
@@ -64,7 +64,7 @@ TEST(BasicProblems, EliminationPageSolvesFourSystemsInThreeStages) {
     EXPECT_EQ(WaitsBetween(log, clearRight, static_cast<long>(log.size())), 0);
 
     // Each braced system stands where its label ends.
-    EXPECT_GE(FindRun(log, Brace(RowEnd(38, "(1)"), 90)), 0);
+    EXPECT_GE(FindRun(log, Brace(RowEnd(38, "(1)"), 88)), 0);
     EXPECT_GE(FindRun(log, Brace(RowEnd(684, "(2)"), 30)), 0);
 
     // The solver's own choice of multipliers, and every answer.

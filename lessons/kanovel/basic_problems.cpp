@@ -66,14 +66,15 @@ void KanovelLessons::SolveBasicSystem(float a1, float b1, float c1, float a2, fl
 }
 
 void KanovelLessons::ShowBasicEliminationProblems() {
-    // Left column: the plates, then the label 60 below them; the solver's
-    // brace stands where the label ends.
+    // Left column: the plates, then the label 58 below them (so that the
+    // answer, 520 further down, keeps clear of the key-wait plate); the
+    // solver's brace stands where the label ends.
     auto leftColumn = [this](Page& page, const char* label) {
         rt.columnX = 38;
         rt.leftMargin = 76;
         rt.cursorY = 30;
         DrawBasicProblemPlates(page, 76, 44, "2");
-        page.text(38, Down(60), 3, label);
+        page.text(38, Down(58), 3, label);
     };
     // Right column: the label on the plate row.
     auto rightColumn = [this](Page& page, const char* label) {

@@ -55,7 +55,9 @@ void KanovelLessons::ShowFractionDecimalExercises() {
         // The fraction rows need more room: 70 below ①, then 60 apart.
         Page page(rt, Clear{0, 0, 1600, 1800}, 76, 30);
         page.textKeepCursor(76, 30, 3, "問2　解答(1)");
-        page.brace(76, 80);
+        // ② stands 70 below ① and reaches further down with its
+        // denominators: the brace embraces both rows whole.
+        page.brace(76, 80, 0, 130);
         page.text(116, 80, 0, "3x+2y=6…①");
         page.text(116, 150, 0, "ﾀ1/4ﾀx+ﾀ2/3ﾀy=-1…②");
         page.text(76, 210, 3, "②の分母をはらうと");
