@@ -1,5 +1,8 @@
-// The glyph drawer of markup text: one rule per character, each with its
-// font, position, magnification or strokes, and advance.
+// The glyph drawer of markup text. Each character is drawn by the first
+// rule of the table below that takes it: a glyph in a magnified cell (its
+// font, place against the pen, magnification and advance), or strokes of a
+// small function. Control characters change the walker's state, and the
+// radical sign and the box draw without an overline step.
 #include "runtime/runtime.h"
 
 namespace runtime {
@@ -20,6 +23,140 @@ std::string Substitute(const std::string& ch) {
 
 bool IsDoubleByteChar(const std::string& ch) { return basic::Len(ch) == 2; }
 
+// What a rule looks at: the character and the walker's state.
+struct Context {
+    const std::string& ch;
+    bool inFraction, raised, escaped, name;
+};
+
+// The bold of the Gothic face around a rule's glyph.
+enum class Bold { AsItStands, On, OnThenOff };
+// The flag a rule uses up.
+enum class Flag { None, Raise, Escape };
+
+// A glyph in a cell: the font set before it (a face other than the Gothic
+// one is left again after it, a size other than the standing one goes back
+// to 16), where the cell stands against the pen, its magnification, and
+// the pen's advance. No magnification: nothing is drawn, the pen advances.
+struct Cell {
+    const char* face;
+    int size;
+    Bold bold;
+    bool italic;
+    float dx, dy;
+    int magX, magY;
+    float advance;
+};
+
+// Signs drawn as strokes; each returns the pen's advance.
+using Strokes = float (*)(Runtime& rt, float x, float y, bool beforeFraction);
+
+struct GlyphRule {
+    bool (*takes)(const Context&);
+    Cell cell;
+    Strokes strokes;  // drawn instead of the cell when set
+    Flag usesUp;
+};
+
+bool Is(const Context& c, const char* ch) { return c.ch == ch; }
+bool IsLetterOfAFormula(const Context& c) { return (Is(c, "a") || Is(c, "x") || Is(c, "c")) && !c.name; }
+bool IsSign(const Context& c) { return Is(c, "-") || Is(c, "+"); }
+
+// Signs are drawn as strokes, sized to the digits' ink: small enough that
+// a row of them fits between two rows of an equation without touching
+// either. In a fraction part they lie across the middle of the part's
+// digits, 16 down; a sign just before a fraction lies on its bar.
+float FractionPartSign(Runtime& rt, float x, float y, bool) {
+    rt.SetDrawWidth(5);
+    rt.Line(x + 9, y + 16, x + 23, y + 16, rt.textColour);
+    if (rt.curChar == "+") rt.Line(x + 16, y + 9, x + 16, y + 23, rt.textColour);
+    rt.SetDrawWidth(3);
+    return 32;
+}
+
+float Minus(Runtime& rt, float x, float y, bool beforeFraction) {
+    const float across = y + (beforeFraction ? kFractionBarDrop : 20);
+    rt.SetDrawWidth(5);
+    rt.Line(x + 5.5f, across, x + 21.5f, across, rt.textColour);
+    rt.SetDrawWidth(3);
+    return 27;
+}
+
+float Plus(Runtime& rt, float x, float y, bool beforeFraction) {
+    const float across = y + (beforeFraction ? kFractionBarDrop : 21);
+    rt.SetDrawWidth(5);
+    rt.Line(x + 5.5f, across, x + 21.5f, across, rt.textColour);
+    rt.Line(x + 13.5f, across - 8, x + 13.5f, across + 8, rt.textColour);
+    rt.SetDrawWidth(3);
+    return 27;
+}
+
+constexpr Strokes kNoStrokes = nullptr;
+constexpr Cell kNoCell{};
+
+// In order: the first rule that takes a character draws it.
+// clang-format off
+const GlyphRule kGlyphRules[] = {
+    // character class                                                   face               size bold              italic  dx   dy  mag    advance
+    {[](const Context& c) { return Is(c, "."); },                        {nullptr,             0, Bold::AsItStands, false, -3,  14,  3, 2,  8}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return Is(c, "'") || Is(c, "°"); },          {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 12}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return Is(c, "="); },                        {kGothic,            14, Bold::On,         false,  4,   0,  3, 3, 32}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return c.raised; },                          {nullptr,             8, Bold::AsItStands, false,  0, -10,  6, 3, 24}, kNoStrokes, Flag::Raise},
+    {[](const Context& c) { return c.escaped && c.inFraction; },         {nullptr,             8, Bold::AsItStands, false,  0,  -4,  6, 3, 24}, kNoStrokes, Flag::Escape},
+    {[](const Context& c) { return c.escaped; },                         {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 2, 24}, kNoStrokes, Flag::Escape},
+    {[](const Context& c) { return IsLetterOfAFormula(c) && c.inFraction; },
+                                                                         {"Times New Roman",   8, Bold::AsItStands, true,   4, -16, 12, 5, 32}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return IsLetterOfAFormula(c); },             {"Times New Roman",   8, Bold::AsItStands, true,   4, -22, 10, 7, 27}, kNoStrokes, Flag::None},
+    // A name's l is a plain l, in the cell that a script l takes.
+    {[](const Context& c) { return Is(c, "l") && c.name; },              {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 32}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return Is(c, "l"); },                        {"MT Extra",         16, Bold::OnThenOff,  false,  0,   0,  6, 3, 32}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return IsSign(c) && c.inFraction; },         kNoCell, FractionPartSign, Flag::None},
+    {[](const Context& c) { return Is(c, "-"); },                        kNoCell, Minus, Flag::None},
+    {[](const Context& c) { return Is(c, "+"); },                        kNoCell, Plus, Flag::None},
+    {[](const Context& c) { return (Is(c, "×") || Is(c, "÷") || Is(c, "±")) && !c.inFraction; },
+                                                                         {nullptr,             0, Bold::AsItStands, false, -4,   0,  2, 3, 27}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return Is(c, " "); },                        {nullptr,             0, Bold::AsItStands, false,  0,   0,  0, 0, 27}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return IsDoubleByteChar(c.ch) && c.inFraction; },
+                                                                         {nullptr,            11, Bold::AsItStands, false,  0,   0,  3, 3, 38}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return IsDoubleByteChar(c.ch); },            {nullptr,             0, Bold::AsItStands, false,  0,   0,  2, 3, 34}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return c.inFraction; },                      {nullptr,             0, Bold::AsItStands, false,  0,   0,  4, 2, 32}, kNoStrokes, Flag::None},
+    {[](const Context&) { return true; },                                {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 27}, kNoStrokes, Flag::None},
+};
+// clang-format on
+
+// The control characters and the two signs drawn without an overline
+// step: they change the walker's state and leave the pen where they put it.
+bool DrawControl(Runtime& rt, float x, float y, bool inFraction) {
+    if (rt.curChar == "^") {
+        rt.escapeFlag = 1;
+    } else if (rt.curChar == "\\") {
+        rt.raiseFlag = 1;
+    } else if (rt.curChar == "ﾝ") {
+        rt.radicalMode = 0;
+    } else if (rt.curChar == "√") {
+        rt.SetDrawWidth(3);
+        if (inFraction) {
+            rt.Poly(rt.textColour, {{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
+            rt.radicalMode = 11;
+            rt.glyphX = x + 26;
+        } else {
+            rt.Poly(rt.textColour, {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
+            rt.radicalMode = 1;
+            rt.glyphX = x + 28;
+        }
+        rt.radicalStartX = rt.glyphX;
+    } else if (rt.curChar == "&") {
+        rt.SetDrawWidth(5);
+        rt.Poly(rt.textColour, {{x + 4, y + 40}, {x + 11, y + 8}, {x + 32, y + 8}, {x + 25, y + 40}, {x + 4, y + 40}});
+        rt.SetDrawWidth(3);
+        rt.glyphX = x + 36;
+        rt.radicalStartX = rt.glyphX;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Runtime::DrawMarkupGlyphs() {
@@ -39,157 +176,39 @@ void Runtime::DrawMarkupGlyphs() {
         curChar = run.empty() ? std::string() : run[static_cast<size_t>(formatIndex) - 1];
         curChar = Substitute(curChar);
         const float x = glyphX, y = glyphY;
-        // Draws curChar at (px, py) in the current font; an empty character
-        // draws nothing.
-        auto glyph = [&](float px, float py, int h, int v) {
-            if (!curChar.empty()) Symbol(px, py, curChar, h, v, textColour);
-        };
-        auto stroke = [&](float width) { SetDrawWidth(width); };
+        if (DrawControl(*this, x, y, inFraction)) continue;
 
-        // Rules 1 to 6 change state or draw signs without an overline step.
-        if (curChar == "^") {
-            escapeFlag = 1;
-            continue;
-        }
-        if (curChar == "\\") {
-            raiseFlag = 1;
-            continue;
-        }
-        if (curChar == "ﾝ") {
-            radicalMode = 0;
-            continue;
-        }
-        if (curChar == "√") {
-            stroke(3);
-            if (inFraction) {
-                Poly(textColour, {{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6}, {x + 26, y - 6}});
-                radicalMode = 11;
-                glyphX = x + 26;
-            } else {
-                Poly(textColour, {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4}, {x + 32, y - 4}});
-                radicalMode = 1;
-                glyphX = x + 28;
-            }
-            radicalStartX = glyphX;
-            continue;
-        }
-        if (curChar == "&") {
-            stroke(5);
-            Poly(textColour, {{x + 4, y + 40}, {x + 11, y + 8}, {x + 32, y + 8}, {x + 25, y + 40}, {x + 4, y + 40}});
-            stroke(3);
-            glyphX = x + 36;
-            radicalStartX = glyphX;
-            continue;
-        }
-
+        const Context context{curChar, inFraction, raiseFlag == 1, escapeFlag == 1, lettersOfAName};
+        const GlyphRule* rule = kGlyphRules;
+        while (!rule->takes(context)) ++rule;
         float advance;
-        if (curChar == ".") {
-            glyph(x - 3, y + 14, 3, 2);
-            advance = 8;
-        } else if (curChar == "'" || curChar == "°") {
-            glyph(x, y, 3, 3);
-            advance = 12;
-        } else if (curChar == "=") {
-            pf.SetFontName(kGothic);
-            pf.SetFontSize(14);
-            pf.SetFontBold(true);
-            glyph(x + 4, y, 3, 3);
-            pf.SetFontSize(16);
-            advance = 32;
-        } else if (raiseFlag == 1) {
-            pf.SetFontSize(8);
-            glyph(x, y - 10, 6, 3);
-            pf.SetFontSize(16);
-            raiseFlag = 0;
-            advance = 24;
-        } else if (escapeFlag == 1 && inFraction) {
-            pf.SetFontSize(8);
-            glyph(x, y - 4, 6, 3);
-            pf.SetFontSize(16);
-            escapeFlag = 0;
-            advance = 24;
-        } else if (escapeFlag == 1) {
-            glyph(x, y, 3, 2);
-            escapeFlag = 0;
-            advance = 24;
-        } else if ((curChar == "a" || curChar == "x" || curChar == "c") && !lettersOfAName) {
-            pf.SetFontName("Times New Roman");
-            pf.SetFontSize(8);
-            pf.SetFontItalic(true);
-            if (inFraction) {
-                glyph(x + 4, y - 16, 12, 5);
-                advance = 32;
-            } else {
-                glyph(x + 4, y - 22, 10, 7);
-                advance = 27;
-            }
-            pf.SetFontName(kGothic);
-            pf.SetFontSize(16);
-            pf.SetFontItalic(false);
-        } else if (curChar == "l" && lettersOfAName) {
-            // A plain l, in the cell that a script l takes.
-            glyph(x, y, 3, 3);
-            advance = 32;
-        } else if (curChar == "l") {
-            pf.SetFontName("MT Extra");
-            pf.SetFontSize(16);
-            pf.SetFontBold(true);
-            glyph(x, y, 6, 3);
-            pf.SetFontName(kGothic);
-            pf.SetFontSize(16);
-            pf.SetFontBold(false);
-            advance = 32;
-        } else if ((curChar == "-" || curChar == "+") && inFraction) {
-            // Signs are drawn as strokes, sized to the digits' ink: small
-            // enough that a row of them fits between two rows of an
-            // equation without touching either. In a fraction part they
-            // lie across the middle of the part's digits, 16 down.
-            stroke(5);
-            Line(x + 9, y + 16, x + 23, y + 16, textColour);
-            if (curChar == "+") Line(x + 16, y + 9, x + 16, y + 23, textColour);
-            stroke(3);
-            advance = 32;
-        } else if (curChar == "-") {
-            const float across = y + (signBeforeFraction ? kFractionBarDrop : 20);
-            stroke(5);
-            Line(x + 5.5f, across, x + 21.5f, across, textColour);
-            stroke(3);
-            advance = 27;
-        } else if (curChar == "+") {
-            const float across = y + (signBeforeFraction ? kFractionBarDrop : 21);
-            stroke(5);
-            Line(x + 5.5f, across, x + 21.5f, across, textColour);
-            Line(x + 13.5f, across - 8, x + 13.5f, across + 8, textColour);
-            stroke(3);
-            advance = 27;
-        } else if ((curChar == "×" || curChar == "÷" || curChar == "±") && !inFraction) {
-            glyph(x - 4, y, 2, 3);
-            advance = 27;
-        } else if (curChar == " ") {
-            advance = 27;
-        } else if (IsDoubleByteChar(curChar) && inFraction) {
-            pf.SetFontSize(11);
-            glyph(x, y, 3, 3);
-            pf.SetFontSize(16);
-            advance = 38;
-        } else if (IsDoubleByteChar(curChar)) {
-            glyph(x, y, 2, 3);
-            advance = 34;
-        } else if (inFraction) {
-            glyph(x, y, 4, 2);
-            advance = 32;
+        if (rule->strokes) {
+            advance = rule->strokes(*this, x, y, signBeforeFraction);
         } else {
-            glyph(x, y, 3, 3);
-            advance = 27;
+            const Cell& cell = rule->cell;
+            if (cell.face) pf.SetFontName(cell.face);
+            if (cell.size) pf.SetFontSize(cell.size);
+            if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
+            if (cell.italic) pf.SetFontItalic(true);
+            // An empty character (an empty text) draws nothing.
+            if (cell.magX > 0 && !curChar.empty())
+                Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
+            if (cell.face && std::string(cell.face) != kGothic) pf.SetFontName(kGothic);
+            if (cell.size) pf.SetFontSize(16);
+            if (cell.italic) pf.SetFontItalic(false);
+            if (cell.bold == Bold::OnThenOff) pf.SetFontBold(false);
+            advance = cell.advance;
         }
+        if (rule->usesUp == Flag::Raise) raiseFlag = 0;
+        if (rule->usesUp == Flag::Escape) escapeFlag = 0;
         glyphX = x + advance;
 
         // Overline of an open radical, from where it started to this glyph.
         if (radicalMode == 1 || radicalMode == 11 || (radicalMode == 22 && !inFraction)) {
             const float lift = radicalMode == 1 ? 4 : radicalMode == 11 ? 6 : 14;
-            stroke(3);
+            SetDrawWidth(3);
             Line(radicalStartX, y - lift, glyphX, y - lift, textColour);
-            stroke(3);
+            SetDrawWidth(3);
         } else {
             radicalStartX = glyphX;
         }
