@@ -149,7 +149,7 @@ TEST(ChapterBPages, SaltWaterFillsTheSaltRowThenHandsTheSystemToTheSolver) {
         EXPECT_EQ(WaitsBefore(log, FindLine(log, cell, 1)), i + 2) << i;
     }
     ExpectCellRows(log, {
-                        {40, 280, 0, "8", 1}, {40, 340, 0, "食", 5}, {339, 340, 3, "x", 6},
+                        {40, 283, 0, "8", 1}, {40, 340, 0, "食", 5}, {339, 340, 3, "x", 6},
                         {40, 400, 0, "食", 7}, {40, 450, 0, "②", 9}, {40, 510, 0, "1", 10},
                         {40, 580, 3, "8", 10}, {722, 30, 3, "式", 11},
                         // after the solver, on its fresh row at its left margin

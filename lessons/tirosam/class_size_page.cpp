@@ -19,7 +19,9 @@ void TirosamLessons::ShowClassSizeChangePage() {
     pointY(12) = pointY(11) + 50;
     pointY(13) = pointY(12) + 50;
     pointY(14) = pointY(13) + 50;
-    auto valueRow = [&](float top, float height, float fill) { DrawValueRow(page, top, height, fill, 152, 152); };
+    auto valueRow = [&](float top, float height, float fill, const std::array<float, 3>& nudgeX = {}) {
+        DrawValueRow(page, top, height, fill, 152, 152, nudgeX);
+    };
 
     page.cell(pointX(11), pointY(11), 266, 50, 3, 14, 0, "");
     SetRowTexts("女子", "男子", "合計");
@@ -43,7 +45,8 @@ void TirosamLessons::ShowClassSizeChangePage() {
     valueRow(pointY(13), 50, 15);
     page.key();
     SetRowTexts("ﾀ20/100ﾀx", "-ﾀ20/100ﾀy", "-1");
-    valueRow(pointY(14), 70, 15);
+    // The y of the second all but reaches the cell's right-hand frame.
+    valueRow(pointY(14), 70, 15, {0, -1, 0});
     page.key();
 
     page.text(L, Down(50), 0, "去年の人数から ").key();

@@ -17,7 +17,7 @@ void TirosamLessons::ShowDiscountQuestionPage() {
     page.text(L, Same, 3, "教科書P53 問4").key();
 
     // The whole grid, the cursor left on the top of its last row.
-    ProblemTable table(page, pointX, pointY,
+    ProblemTable table(rt, page, pointX, pointY,
                        {.labelWidth = 266, .valueWidth = 152, .lastRowHeight = 70,
                         .cornerFill = 14, .headerFill = 15, .labelFill = 14});
     table.place(rt.leftMargin, rt.cursorY + 70);

@@ -108,10 +108,12 @@ void TirosamLessons::DrawPercentExample() {
     page.text(40, Down(50), 0, increase + "人増えました。先月の男子と");
     page.text(40, Down(50), 0, "女子の参加人数を求めなさい。").key();
 
-    // The empty table, then each value cell followed by its key.
-    ProblemTable table(page, pointX, pointY,
+    // The empty table, then each value cell followed by its key. The row
+    // labels and the fractions all but fill their cells, their ink to the
+    // left of their middle: they stand a unit right of centre.
+    ProblemTable table(rt, page, pointX, pointY,
                        {.labelWidth = 160, .valueWidth = 128, .lastRowHeight = 70,
-                        .cornerFill = 13, .headerFill = 13, .labelFill = 13});
+                        .cornerFill = 13, .headerFill = 13, .labelFill = 13, .labelNudgeX = 1});
     table.place(setupColumnX, 350);
     table.row(1, "", {"男子", "女子", "合計"});
     table.row(2, "先月(人)", {"", "", ""});
@@ -125,7 +127,8 @@ void TirosamLessons::DrawPercentExample() {
     }};
     for (int row = 2; row <= 4; ++row) {
         for (int column = 1; column <= 3; ++column) {
-            table.cell(row, column, values[static_cast<size_t>(row - 2)][static_cast<size_t>(column - 1)]);
+            table.cell(row, column, values[static_cast<size_t>(row - 2)][static_cast<size_t>(column - 1)],
+                       row == 4 && column < 3 ? 1 : 0);
             page.key();
         }
     }

@@ -2,6 +2,23 @@
 
 namespace tirosam {
 
+void NudgedCell(runtime::Runtime& rt, lessons::Page& page, float x, float y, float w, float h, float frame,
+                float fill, float textColour, const std::string& text, float nudgeX) {
+    if (nudgeX == 0) {
+        page.cell(x, y, w, h, frame, fill, textColour, text);
+        return;
+    }
+    // The cell's own centring: the text's width centred across, its row
+    // centred down (a row with fractions is 50 high, one without 44).
+    rt.strArg = text;
+    rt.MeasureText();
+    const float pad = rt.textWidth < w ? (w - rt.textWidth) / 2 : 0;
+    const float rowHeight = basic::KInstr(1, text, "ﾀ") > 0 ? 50 : 44;
+    const float top = y + basic::Int((h - rowHeight) / 2);
+    page.cell(x, y, w, h, frame, fill, textColour, "");
+    page.textKeepCursor(x + pad + nudgeX, top, textColour, text);
+}
+
 ProblemTable& ProblemTable::place(float left, float top) {
     pointX_(11) = left;
     pointX_(12) = pointX_(11) + style_.labelWidth;
@@ -10,7 +27,7 @@ ProblemTable& ProblemTable::place(float left, float top) {
     return *this;
 }
 
-ProblemTable& ProblemTable::cell(int row, int column, const std::string& text) {
+ProblemTable& ProblemTable::cell(int row, int column, const std::string& text, float nudgeX) {
     // A cell outside the four rows and four columns names no place.
     if (row < 1 || row > 4 || column < 0 || column > 3) basic::Fail(basic::kBadArgument);
     const float x = column == 0 ? pointX_(11) : pointX_(12) + style_.valueWidth * static_cast<float>(column - 1);
@@ -19,12 +36,12 @@ ProblemTable& ProblemTable::cell(int row, int column, const std::string& text) {
     float fill = 15;
     if (row == 1) fill = column == 0 ? style_.cornerFill : style_.headerFill;
     else if (column == 0) fill = style_.labelFill;
-    page_.cell(x, pointY_(10 + row), width, height, 3, fill, 0, text);
+    NudgedCell(rt_, page_, x, pointY_(10 + row), width, height, 3, fill, 0, text, nudgeX);
     return *this;
 }
 
 ProblemTable& ProblemTable::row(int row, const std::string& label, const std::array<std::string, 3>& values) {
-    cell(row, 0, label);
+    cell(row, 0, label, style_.labelNudgeX);
     for (int column = 1; column <= 3; ++column) cell(row, column, values[static_cast<size_t>(column - 1)]);
     return *this;
 }

@@ -10,8 +10,16 @@
 
 #include "lessons/common/page.h"
 #include "platform/basic.h"
+#include "runtime/runtime.h"
 
 namespace tirosam {
+
+// A framed, filled cell whose text stands `nudgeX` right of where the cell
+// would centre it: for a text that all but fills its cell, whose ink would
+// otherwise come near the frame on one side while it leaves room on the
+// other. The page cursor does not move.
+void NudgedCell(runtime::Runtime& rt, lessons::Page& page, float x, float y, float w, float h, float frame,
+                float fill, float textColour, const std::string& text, float nudgeX);
 
 struct TableStyle {
     float labelWidth;     // the label column, its corner cell included
@@ -20,12 +28,14 @@ struct TableStyle {
     float cornerFill;
     float headerFill;
     float labelFill;      // value cells are filled with the background, 15
+    float labelNudgeX = 0;  // the label column's texts, right of centre (NudgedCell)
 };
 
 class ProblemTable {
 public:
-    ProblemTable(lessons::Page& page, basic::Array<float>& pointX, basic::Array<float>& pointY, TableStyle style)
-        : page_(page), pointX_(pointX), pointY_(pointY), style_(style) {}
+    ProblemTable(runtime::Runtime& rt, lessons::Page& page, basic::Array<float>& pointX, basic::Array<float>& pointY,
+                 TableStyle style)
+        : rt_(rt), page_(page), pointX_(pointX), pointY_(pointY), style_(style) {}
 
     // Sets the origins: the label column at x `left`, the value columns
     // right of it, the four rows from `top` on, 50 apart.
@@ -33,8 +43,9 @@ public:
 
     // The cell in `row` (1 the header row, 2 to 4 the quantities) and
     // `column` (0 the label column, 1 to 3 the values), framed in colour 3
-    // with its text in colour 0. The page cursor does not move.
-    ProblemTable& cell(int row, int column, const std::string& text);
+    // with its text in colour 0, centred, or moved by `nudgeX` (NudgedCell).
+    // The page cursor does not move.
+    ProblemTable& cell(int row, int column, const std::string& text, float nudgeX = 0);
     // A whole row: its label cell (the corner cell in row 1), then its three
     // value cells from left to right.
     ProblemTable& row(int row, const std::string& label, const std::array<std::string, 3>& values);
@@ -46,6 +57,7 @@ public:
     ProblemTable& key();
 
 private:
+    runtime::Runtime& rt_;
     lessons::Page& page_;
     basic::Array<float>& pointX_;
     basic::Array<float>& pointY_;

@@ -1,6 +1,7 @@
 // Chapter problems B, page 5: two salt waters mixed into a third; the
 // table of concentrations and masses, the equations cleared of fractions,
 // and the elimination worked by the solver.
+#include "lessons/tirosam/problem_table.h"
 #include "lessons/tirosam/tirosam_lessons.h"
 
 namespace tirosam {
@@ -39,12 +40,18 @@ void TirosamLessons::ShowSaltWaterPage() {
     rt.cursorY = rt.penY;
     page.key();
 
-    page.text(L, Down(80), 0, "8％のときの食塩の重さは、ﾀ8/100ﾀ*x");
-    page.key().cell(columnX(1), pointY(13), valueColumnWidth, 70, 3, 15, 0, "ﾀ8/100ﾀx");
-    page.key().cell(columnX(2), pointY(13), valueColumnWidth, 70, 3, 15, 0, "ﾀ3/100ﾀy");
-    page.key().cell(columnX(3), pointY(13), totalColumnWidth, 70, 3, 15, 0, "ﾀ6/100ﾀ*500");
+    // 83 below, not 80: the numerator keeps 6 clear of the table's foot;
+    // the next row stays where it was.
+    page.text(L, Down(83), 0, "8％のときの食塩の重さは、ﾀ8/100ﾀ*x");
+    auto saltCell = [&](float x, float width, const char* text) {
+        page.key();
+        NudgedCell(rt, page, x, pointY(13), width, 70, 3, 15, 0, text, 1);
+    };
+    saltCell(columnX(1), valueColumnWidth, "ﾀ8/100ﾀx");
+    saltCell(columnX(2), valueColumnWidth, "ﾀ3/100ﾀy");
+    saltCell(columnX(3), totalColumnWidth, "ﾀ6/100ﾀ*500");
     page.key();
-    page.text(L, Down(60), 0, "食塩水の重さから ").key();
+    page.text(L, Down(57), 0, "食塩水の重さから ").key();
     page.text(C, Same, 3, "x+y=500…①").key();
     page.text(L, Down(60), 0, "食塩の重さから").key();
     page.text(C, Same, 3, "ﾀ8/100ﾀx+ﾀ3/100ﾀy=30…②").key();

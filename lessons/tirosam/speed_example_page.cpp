@@ -85,7 +85,7 @@ void TirosamLessons::DrawSpeedExample() {
     page.key();
 
     // The empty table.
-    ProblemTable table(page, pointX, pointY,
+    ProblemTable table(rt, page, pointX, pointY,
                        {.labelWidth = 228, .valueWidth = 114, .lastRowHeight = 70,
                         .cornerFill = 13, .headerFill = 13, .labelFill = 13});
     table.place(rt.leftMargin, 400);

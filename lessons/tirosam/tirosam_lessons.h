@@ -2,6 +2,8 @@
 // the random data of their example pages.
 #pragma once
 
+#include <array>
+
 #include "lessons/common/lesson_base.h"
 #include "lessons/common/page.h"
 #include "solver/elimination_solver.h"
@@ -95,8 +97,10 @@ private:
     void SetRowTexts(const char* first, const char* second, const char* third);
     // The three value cells of a table row from workText(1..3), each drawn
     // whole (frame 3, text colour 0): column i at pointX(12) + pitch·(i-1),
-    // `pitch` wide, the last one `lastWidth`. The cursor does not move.
-    void DrawValueRow(lessons::Page& page, float top, float height, float fill, float pitch, float lastWidth);
+    // `pitch` wide, the last one `lastWidth`, each text moved `nudgeX`(i)
+    // right of centre (NudgedCell). The cursor does not move.
+    void DrawValueRow(lessons::Page& page, float top, float height, float fill, float pitch, float lastWidth,
+                      const std::array<float, 3>& nudgeX = {});
     // The goal screen of lessons 2 to 4: the screen cleared, "<めあて>" and
     // the goal sentence below it.
     void ShowGoal(const char* sentence);

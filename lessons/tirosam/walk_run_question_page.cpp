@@ -46,7 +46,7 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     page.key();
 
     // The empty table, then its nine values one per key.
-    ProblemTable table(page, pointX, pointY,
+    ProblemTable table(rt, page, pointX, pointY,
                        {.labelWidth = 266, .valueWidth = 114, .lastRowHeight = 50,
                         .cornerFill = 14, .headerFill = 15, .labelFill = 14});
     table.place(rt.leftMargin, 400);
