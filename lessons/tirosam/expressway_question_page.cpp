@@ -24,14 +24,16 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     page.textKeepCursor(L + 380, Down(50), 0, "ふつうの道路");
     diagram.line(1, 3, 0);
     page.key();
-    page.textKeepCursor(diagram.x(1) + 32, diagram.y(), 0, "毎時80㎞").key();
+    // 40 in from the start, where the outer arc below has come down clear
+    // of the speed's first character.
+    page.textKeepCursor(diagram.x(1) + 40, diagram.below(), 0, "毎時80㎞").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
-    page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎時40㎞").key();
+    page.textKeepCursor(diagram.x(2) + 38, diagram.below(), 3, "毎時40㎞").key();
     diagram.arc(1, 3, 1, 90, 3, 0, 0, "3時間");   // A
     diagram.arc(1, 3, -1, 90, 3, 0, 0, "200km");  // B
     page.key();
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "x㎞");  // C
-    diagram.arc(2, 3, -1, 20, 5, 0, 5, "y㎞");  // D
+    diagram.arc(2, 3, -1, 20, 5, 0, 5, "y㎞", 0, 1);  // D, a unit lower: clear of the outer arc
     page.key();
     // The inner arcs below reach 68 deep, clear of the speeds, and their
     // fractions stand below the outer arc, apart from its label.

@@ -22,6 +22,9 @@ public:
     void place(float x, float y, float first, float second);
     float x(int point) const { return pointX_(point); }
     float y() const { return pointY_(1); }
+    // The row of a label just under the line: a unit below it, so that its
+    // ink stands 3 clear of the 5-wide line it belongs to.
+    float below() const { return y() + 1; }
 
     // The straight line from one point to another, in the pen width in force.
     LineDiagram& line(int from, int to, float colour);

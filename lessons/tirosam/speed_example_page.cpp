@@ -59,29 +59,31 @@ void TirosamLessons::DrawSpeedExample() {
     diagram.place(76, rt.cursorY + 200, 190, 304);
     page.textKeepCursor(L, Down(50), 0, "10時");
     page.textKeepCursor(diagram.x(1) - 40, diagram.y() - 24, 0, "家");
-    page.textKeepCursor(diagram.x(3) + 4, diagram.y() - 24, 0, "駅");
+    // 8 right of the end of the line, clear of the arcs' last dots.
+    page.textKeepCursor(diagram.x(3) + 8, diagram.y() - 24, 0, "駅");
     diagram.line(1, 3, 0);
     diagram.arc(1, 3, -1, 90, 3, 0, 0, distance + "m");  // A
     page.key();
-    page.textKeepCursor(diagram.x(1) + 26, diagram.y(), 0, "毎分" + walk + "m").key();
+    page.textKeepCursor(diagram.x(1) + 27, diagram.below(), 0, "毎分" + walk + "m").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
-    page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎分" + run + "m").key();
+    page.textKeepCursor(diagram.x(2) + 38, diagram.below(), 3, "毎分" + run + "m").key();
     // Half a character clear of the distance over the arc below it.
     page.textKeepCursor(L + 352, Down(30), 0, "10時" + minutes + "分").key();
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "xm");  // B
     diagram.arc(2, 3, -1, 20, 5, 0, 5, "ym");  // C
     page.key();
-    diagram.arc(1, 3, 1, 100, 3, 0, 0, minutes + "分");  // D
+    diagram.arc(1, 3, 1, 108, 3, 0, 0, minutes + "分");  // D
     page.key();
-    // The arcs below reach 100 and 76 deep, clear of the speeds, and the
-    // inner ones' labels stand below the outer arc.
-    // fractions stand below the outer arc.
-    diagram.arc(1, 2, 1, 76, 5, 7, 0, "");  // E
+    // The arcs below reach 108, 86 and 76 deep: the walking speed fills
+    // its part of the line, and the outer arc and the walking part's arc
+    // pass 6 clear of its ends. The inner arcs' labels stand on one row
+    // below the outer arc.
+    diagram.arc(1, 2, 1, 86, 5, 7, 0, "");  // E
     diagram.arc(2, 3, 1, 76, 5, 7, 0, "");  // F
     page.key();
-    diagram.arc(1, 2, 1, 76, 5, 7, 5, "ﾀx/" + walk + "ﾀ分", 0, 16);  // G
+    diagram.arc(1, 2, 1, 86, 5, 7, 5, "ﾀx/" + walk + "ﾀ分", 0, 8);  // G
     page.key();
-    diagram.arc(2, 3, 1, 76, 5, 7, 5, "ﾀy/" + run + "ﾀ分", 40, 16);  // H
+    diagram.arc(2, 3, 1, 76, 5, 7, 5, "ﾀy/" + run + "ﾀ分", 40, 18);  // H
     page.key();
 
     // The empty table.

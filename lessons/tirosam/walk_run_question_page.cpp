@@ -22,25 +22,28 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     diagram.place(76, rt.cursorY + 200, 190, 304);
     page.textKeepCursor(L, Down(50), 0, "10時");
     page.textKeepCursor(diagram.x(1) - 40, diagram.y() - 24, 0, "家");
-    page.textKeepCursor(diagram.x(3) + 4, diagram.y() - 24, 0, "駅");
+    // 8 right of the end of the line, clear of the arcs' last dots.
+    page.textKeepCursor(diagram.x(3) + 8, diagram.y() - 24, 0, "駅");
     diagram.line(1, 3, 0);
     diagram.arc(1, 3, -1, 90, 3, 0, 0, "1200m");  // A
     page.key();
-    page.textKeepCursor(diagram.x(1) + 26, diagram.y(), 0, "毎分50m").key();
+    page.textKeepCursor(diagram.x(1) + 27, diagram.below(), 0, "毎分50m").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
-    page.textKeepCursor(diagram.x(2) + 38, diagram.y(), 3, "毎分80m").key();
+    page.textKeepCursor(diagram.x(2) + 38, diagram.below(), 3, "毎分80m").key();
     page.textKeepCursor(L + 418, Down(50), 0, "10時18分").key();
-    diagram.arc(1, 3, 1, 100, 3, 0, 0, "18分");  // B
+    diagram.arc(1, 3, 1, 108, 3, 0, 0, "18分");  // B
     page.key();
-    // The arcs below reach 100 and 76 deep, clear of the speeds, and the
-    // inner ones' labels stand below the outer arc.
-    diagram.arc(1, 2, 1, 76, 5, 7, 5, "x分", 0, 18);  // C
-    diagram.arc(2, 3, 1, 76, 5, 7, 5, "y分", 0, 18);  // D
+    // The arcs below reach 108, 86 and 76 deep: the walking speed fills
+    // its part of the line, and the outer arc and the walking part's arc
+    // pass 6 clear of its ends. The inner arcs' labels stand on one row
+    // below the outer arc.
+    diagram.arc(1, 2, 1, 86, 5, 7, 5, "x分", 0, 11);  // C
+    diagram.arc(2, 3, 1, 76, 5, 7, 5, "y分", 0, 21);  // D
     page.key();
     diagram.arc(1, 2, -1, 20, 5, 5, 5, "");  // E
     diagram.arc(2, 3, -1, 20, 5, 5, 5, "");  // F
     page.key();
-    diagram.arc(1, 2, -1, 20, 5, 5, 5, "50xm", 30, 4);  // G, right of where the outer arc comes down
+    diagram.arc(1, 2, -1, 20, 5, 5, 5, "50xm", 30, 7);  // G, right of where the outer arc comes down
     page.key();
     diagram.arc(2, 3, -1, 20, 5, 5, 5, "80ym");  // H
     page.key();
