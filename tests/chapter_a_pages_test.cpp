@@ -31,9 +31,9 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
                         {246, 580, 5, "答", 0},
                         // (2): rows of 60, the answer on a row of its own
                         {749, 490, 0, "y", 0}, {722, 600, 5, "答", 0},
-                        // (3): the fraction row 68 down (clear of the key-wait
+                        // (3): the fraction row 65 down (6 clear of the key-wait
                         // plate), the answer on its row
-                        {103, 598, 0, "x", 1},
+                        {103, 595, 0, "x", 1},
                         // (4) and (5): substitutions
                         {938, 380, 0, "x", 1}, {722, 530, 5, "答", 1},
                         {76, 230, 0, "4", 2}, {76, 530, 5, "答", 2},
@@ -42,9 +42,9 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
                     });
     // The answer of (3) follows its row on the same line, after the two
     // trailing spaces of the row.
-    const auto answers = GlyphXs(log, 598, "答", 300, 700);
+    const auto answers = GlyphXs(log, 595, "答", 300, 700);
     ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(WaitsBefore(log, FindGlyph(log, answers[0], 598, 5, "答")), 1);
+    EXPECT_EQ(WaitsBefore(log, FindGlyph(log, answers[0], 595, 5, "答")), 1);
 
     // Braces at the end of each label, 100 high.
     EXPECT_EQ(Count(log, BracePoly(119, 80, 100)), 3);
@@ -150,7 +150,7 @@ TEST(ChapterAPages, TrianglePerimetersDrawTheFiguresOnTheGridWithoutItsLines) {
     EXPECT_EQ(Count(log, "line 412 380 472 540 0 5"), 1);
     EXPECT_EQ(Count(log, "line 472 540 592 540 0 5"), 1);
     ExpectCellRows(log, {
-                        {112, 195, 0, "図", 0}, {332, 355, 0, "図", 0}, {312, 75, 0, "図", 0},
+                        {112, 195, 0, "図", 0}, {332, 350, 0, "図", 0}, {312, 75, 0, "図", 0},
                         {760, 80, 0, "図", 1}, {760, 130, 0, "図", 1},
                         {760, 180, 0, "ア", 2}, {760, 230, 0, "イ", 2},
                         {760, 280, 7, "図", 3}, {760, 330, 7, "図", 5},

@@ -52,9 +52,9 @@ void System3(Page& page, runtime::Runtime& rt, Y label) {
     page.text(L, Down(50), 3, "y=0 を①に代入して");
     page.text(L, Down(50), 0, "4x-7*0=-6");
     page.text(L, Down(50), 0, "4x=-6");
-    // 68 down, not 70: the denominators would otherwise reach within a
-    // unit of the key-wait plate's frame at y 657.
-    page.text(L, Down(68), 0, " x=-ﾀ6/4ﾀ=-ﾀ3/2ﾀ  ");
+    // 65 down, not 70: the denominators keep 6 clear of the key-wait
+    // plate's frame at y 657.
+    page.text(L, Down(65), 0, " x=-ﾀ6/4ﾀ=-ﾀ3/2ﾀ  ");
     page.text(C, Same, 5, "答 x=-ﾀ3/2ﾀ,y=0");
 }
 

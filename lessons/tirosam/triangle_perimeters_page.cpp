@@ -64,7 +64,7 @@ void TirosamLessons::ShowTrianglePerimetersPage() {
     };
     // The dotted arc over the side from corner p to corner q, 20 high, on
     // the right of that walk (side 1) or on its left (side -1).
-    auto arc = [this](int p, int q, float side, float step, const char* label) {
+    auto arc = [this](int p, int q, float side, float step, const char* label, float nudgeX = 0) {
         rt.vertexX = pointX(p);
         rt.vertexY = pointY(p);
         rt.rayAX = pointX(q);
@@ -73,6 +73,7 @@ void TirosamLessons::ShowTrianglePerimetersPage() {
         rt.boxWidth = step;
         rt.rowGap = 20;
         rt.figureLabel = label;
+        rt.labelNudgeX = nudgeX;
         rt.DrawDimensionArc();
     };
     auto arcColours = [this] {
@@ -83,7 +84,8 @@ void TirosamLessons::ShowTrianglePerimetersPage() {
     page.text(pointX(1) - 80, pointY(1) - 25, 0, "図2");
     polygon({1, 2, 3});
     polygon({4, 5, 6});
-    page.text(pointX(11) - 80, pointY(11) - 25, 0, "図3");
+    // 30 above the corner, clear of the dots of the arc that starts there.
+    page.text(pointX(11) - 80, pointY(11) - 30, 0, "図3");
     polygon({11, 12, 13, 14});
     polygon({14, 15, 16});
     rt.Line(pointX(11), pointY(11), pointX(13), pointY(13), 0);
@@ -114,7 +116,7 @@ void TirosamLessons::ShowTrianglePerimetersPage() {
     arcColours();
     arc(1, 2, 1, 3, "2x");
     arc(2, 3, 1, 4, "2y");
-    arc(3, 1, 1, 5, "2x");
+    arc(3, 1, 1, 5, "2x", 1);  // a unit right, off the dots at its foot
     page.text(L, Down(50), 7, "図2から ").key();
     page.text(C, Same, 3, "4x+2y=16").key();
 
