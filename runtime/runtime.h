@@ -98,6 +98,10 @@ public:
     // ---- text measuring and framed boxes ----
     void MeasureText();
     void DrawTextBox();
+    // Where DrawTextBox puts `text` in a box of boxWidth by boxHeight at
+    // (x0, y0): centred across (from the left edge when wider), its row
+    // centred down (50 high with a fraction, 44 without).
+    Point TextBoxTextAt(float x0, float y0, const std::string& text);
     void DrawTextBoxOnBaseline();
     void DrawTwoLineTextBox();
 

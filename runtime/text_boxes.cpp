@@ -31,17 +31,22 @@ void Runtime::MeasureText() {
     strArg = keptText;
 }
 
-void Runtime::DrawTextBox() {
-    const float x0 = penX, y0 = penY;
-    const std::string text = strArg;
+Point Runtime::TextBoxTextAt(float x0, float y0, const std::string& text) {
     const bool fraction = HoldsFraction(text);
+    strArg = text;
     MeasureText();
     float pad = (boxWidth - textWidth) / 2;
     if (pad < 0) pad = 0;
-    const float textY = y0 + basic::Int((boxHeight - (fraction ? 50 : 44)) / 2);
+    return {x0 + pad, y0 + basic::Int((boxHeight - (fraction ? 50 : 44)) / 2)};
+}
+
+void Runtime::DrawTextBox() {
+    const float x0 = penX, y0 = penY;
+    const std::string text = strArg;
+    const Point at = TextBoxTextAt(x0, y0, text);
     BoxFromTo(x0, y0, x0 + boxWidth, y0 + boxHeight, boxColour, boxFill);
-    penX = x0 + pad;
-    penY = textY;
+    penX = at.x;
+    penY = at.y;
     textArg = text;
     DrawMarkupText();
     penX = x0 + boxWidth;

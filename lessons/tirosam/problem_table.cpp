@@ -8,15 +8,9 @@ void NudgedCell(runtime::Runtime& rt, lessons::Page& page, float x, float y, flo
         page.cell(x, y, w, h, frame, fill, textColour, text);
         return;
     }
-    // The cell's own centring: the text's width centred across, its row
-    // centred down (a row with fractions is 50 high, one without 44).
-    rt.strArg = text;
-    rt.MeasureText();
-    const float pad = rt.textWidth < w ? (w - rt.textWidth) / 2 : 0;
-    const float rowHeight = basic::KInstr(1, text, "ﾀ") > 0 ? 50 : 44;
-    const float top = y + basic::Int((h - rowHeight) / 2);
     page.cell(x, y, w, h, frame, fill, textColour, "");
-    page.textKeepCursor(x + pad + nudgeX, top, textColour, text);
+    const runtime::Point at = rt.TextBoxTextAt(x, y, text);
+    page.textKeepCursor(at.x + nudgeX, at.y, textColour, text);
 }
 
 ProblemTable& ProblemTable::place(float left, float top) {
