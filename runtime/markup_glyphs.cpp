@@ -74,19 +74,14 @@ float FractionPartSign(Runtime& rt, float x, float y, bool) {
     return 32;
 }
 
-float Minus(Runtime& rt, float x, float y, bool beforeFraction) {
-    const float across = y + (beforeFraction ? kFractionBarDrop : 20);
+// In running text a "-" lies across the digits' middle, 20 down, and the
+// bar of a "+" a unit lower.
+float BodySign(Runtime& rt, float x, float y, bool beforeFraction) {
+    const bool plus = rt.curChar == "+";
+    const float across = y + (beforeFraction ? kFractionBarDrop : plus ? 21 : 20);
     rt.SetDrawWidth(5);
     rt.Line(x + 5.5f, across, x + 21.5f, across, rt.textColour);
-    rt.SetDrawWidth(3);
-    return 27;
-}
-
-float Plus(Runtime& rt, float x, float y, bool beforeFraction) {
-    const float across = y + (beforeFraction ? kFractionBarDrop : 21);
-    rt.SetDrawWidth(5);
-    rt.Line(x + 5.5f, across, x + 21.5f, across, rt.textColour);
-    rt.Line(x + 13.5f, across - 8, x + 13.5f, across + 8, rt.textColour);
+    if (plus) rt.Line(x + 13.5f, across - 8, x + 13.5f, across + 8, rt.textColour);
     rt.SetDrawWidth(3);
     return 27;
 }
@@ -111,8 +106,7 @@ const GlyphRule kGlyphRules[] = {
     {[](const Context& c) { return Is(c, "l") && c.name; },              {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 32}, kNoStrokes, Flag::None},
     {[](const Context& c) { return Is(c, "l"); },                        {"MT Extra",         16, Bold::OnThenOff,  false,  0,   0,  6, 3, 32}, kNoStrokes, Flag::None},
     {[](const Context& c) { return IsSign(c) && c.inFraction; },         kNoCell, FractionPartSign, Flag::None},
-    {[](const Context& c) { return Is(c, "-"); },                        kNoCell, Minus, Flag::None},
-    {[](const Context& c) { return Is(c, "+"); },                        kNoCell, Plus, Flag::None},
+    {[](const Context& c) { return IsSign(c); },                         kNoCell, BodySign, Flag::None},
     {[](const Context& c) { return (Is(c, "×") || Is(c, "÷") || Is(c, "±")) && !c.inFraction; },
                                                                          {nullptr,             0, Bold::AsItStands, false, -4,   0,  2, 3, 27}, kNoStrokes, Flag::None},
     {[](const Context& c) { return Is(c, " "); },                        {nullptr,             0, Bold::AsItStands, false,  0,   0,  0, 0, 27}, kNoStrokes, Flag::None},

@@ -309,11 +309,13 @@ inline std::string BracePoly(float x, float y, float height) {
 
 // "+" and "-" are drawn as strokes: the bar of a "+" whose glyph cell is at
 // (x, y) runs from x + 5.5 to x + 21.5 at y + 21, that of a "-" at y + 20.
-inline std::string SignBar(float x, float y, int colour) {
+// A level line from x0 to x1 at y in `colour`, up to its pen width.
+inline std::string Bar(float x0, float x1, float y, int colour) {
     std::ostringstream s;
-    s << "line " << x + 5.5f << " " << y << " " << x + 21.5f << " " << y << " " << colour << " ";
+    s << "line " << x0 << " " << y << " " << x1 << " " << y << " " << colour << " ";
     return s.str();
 }
+inline std::string SignBar(float x, float y, int colour) { return Bar(x + 5.5f, x + 21.5f, y, colour); }
 inline std::string PlusBar(float x, float y, int colour) { return SignBar(x, y + 21, colour); }
 inline std::string MinusBar(float x, float y, int colour) { return SignBar(x, y + 20, colour); }
 
@@ -321,9 +323,7 @@ inline std::string MinusBar(float x, float y, int colour) { return SignBar(x, y 
 // bar runs from x + 7.5 to x + 19.5, at y + 23 for a "+" (whose upright
 // runs from y + 17 to y + 29), at y + 25 for a "-".
 inline std::string MarkBar(float x, float y, int colour) {
-    std::ostringstream s;
-    s << "line " << x + 7.5f << " " << y << " " << x + 19.5f << " " << y << " " << colour << " 4";
-    return s.str();
+    return Bar(x + 7.5f, x + 19.5f, y, colour) + "4";
 }
 inline std::string PlusMark(float x, float y, int colour) { return MarkBar(x, y + 23, colour); }
 inline std::string MinusMark(float x, float y, int colour) { return MarkBar(x, y + 25, colour); }
