@@ -92,6 +92,12 @@ void CanvasPlatform::SetMapMode(int mode) {
     if (mode != 1) basic::Fail(basic::kBadArgument);
 }
 
+void CanvasPlatform::NoteError(int line, int code) {
+    errorShown_ = true;
+    errorLine_ = line;
+    errorCode_ = code;
+}
+
 void CanvasPlatform::Emit(const DrawCall& call) {
     // The display list serves to paint a canvas again; without one there
     // is nothing to keep.

@@ -30,7 +30,6 @@ public:
     [[noreturn]] void IdleUntilClosed() override;
     std::string Time() override;
     void End() override {}
-    void NoteError(int, int) override {}
     void MaximizeWindow() override;
 
 protected:
