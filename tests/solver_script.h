@@ -19,9 +19,7 @@
 
 namespace solver_testing {
 
-struct System {
-    float a1, b1, c1, a2, b2, c2;
-};
+using solver::System;
 
 // Sets the system and the page position of a caller that has drawn its
 // label and copied the pen into the cursor.

@@ -71,11 +71,7 @@ void TirosamLessons::RunAdmissionFeeExamples() {
         rt.cursorY = 30;
         page.erase(exampleColumnX, 0, 1320, 1300);
         page.text(exampleColumnX, Same, 3, "式　");
-        rt.solverContinue = 1;
-        rt.answerHidden = 1;
-        solver.SolveByElimination();
-        rt.solverContinue = 0;
-        rt.answerHidden = 0;
+        solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().HideAnswer());
 
         // The answer, on the left under the set-up.
         rt.leftMargin = setupColumnX;

@@ -160,13 +160,7 @@ void TirosamLessons::DrawPercentExample() {
     rt.cursorY = 30;
     rt.Erase(40, 0, 680, 1300);
     page.text(rt.columnX, Same, 3, "式　");
-    rt.eq1Label = "";
-    rt.eq2Label = "③";
-    rt.solverContinue = 1;
-    rt.answerHidden = 1;
-    solver.SolveByElimination();
-    rt.solverContinue = 0;
-    rt.answerHidden = 0;
+    solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().HideAnswer().Labels("", "③"));
     page.key();
 
     // The check 40 below the solver's last row of working (it stops on an
