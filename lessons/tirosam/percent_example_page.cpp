@@ -7,10 +7,12 @@
 
 #include "lessons/tirosam/problem_table.h"
 #include "lessons/tirosam/tirosam_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace tirosam {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void TirosamLessons::ShowPercentExamplePage() {
     exampleColumnX = 680;
@@ -81,8 +83,7 @@ void TirosamLessons::GeneratePercentExampleData() {
     rt.solverConst(2) = rt.workNum(14);
     rt.MakeValueTexts();
     // ③ shows no coefficient 1.
-    for (int i = 12; i <= 13; ++i)
-        if (rt.workNum(i) == 1) rt.workText(i) = "";
+    for (int i = 12; i <= 13; ++i) runtime::WriteCoefficient(rt, i, CoefficientForm::OneOmitted);
 }
 
 void TirosamLessons::DrawPercentExample() {
