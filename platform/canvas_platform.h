@@ -37,7 +37,8 @@ public:
 
 protected:
     // Every drawing call ends here; the default keeps it in the display
-    // list and renders it on the canvas, if any.
+    // list (when the platform draws at all) and renders it on the canvas,
+    // if there is one yet.
     virtual void Emit(const DrawCall& call);
 
     std::unique_ptr<FontBook> fonts_;
