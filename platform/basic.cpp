@@ -137,6 +137,8 @@ float RandomWhole(Random& random, float count, float low) { return WholeDraw(ran
 
 float WholeDraw(float rnd, float count, float low) {
     float draw = Int(rnd * count);
+    // Only a fed value of 1 or more comes here: an RND below 1 times a
+    // whole count stays below the count.
     if (draw > count - 1) draw = count - 1;
     return draw + low;
 }

@@ -100,8 +100,11 @@ private:
     long draws_ = 0;
 };
 
-// INT(RND * count) + low, kept within low .. low + count - 1 even for the
-// largest RND (where the float product could round up to count).
+// INT(RND * count) + low, within low .. low + count - 1 for every RND. The
+// whole part is taken before low is added: INT(RND * count + low) in one
+// go can round the sum up to low + count for the largest RND. (The product
+// itself stays below a whole count; only a value of 1 or more, fed in by a
+// check, is kept at the top draw.)
 float RandomWhole(Random& random, float count, float low);
 // The same for a given RND value.
 float WholeDraw(float rnd, float count, float low);
@@ -155,22 +158,24 @@ private:
     std::vector<T> items_;
 };
 
-// Two-dimensional: indices 0..upper1 by 0..upper2 inclusive.
+// Two-dimensional: indices 0..upper1 by 0..upper2 inclusive. Each index is
+// tested against its own bound before the place is worked out, so no
+// product of a wild index can overflow into a place that exists.
 template <typename T>
 class Array2 {
 public:
     void Dim(int upper1, int upper2) {
-        width_ = upper2 + 1;
-        items_.assign(static_cast<size_t>((upper1 + 1) * width_), T{});
+        rows_ = upper1 < 0 ? 0 : upper1 + 1;
+        width_ = upper2 < 0 ? 0 : upper2 + 1;
+        items_.assign(static_cast<size_t>(rows_) * static_cast<size_t>(width_), T{});
     }
     T& operator()(int i, int j, Where where = Where::Here()) {
-        if (i < 0 || j < 0 || j >= width_ || (i * width_ + j) >= static_cast<int>(items_.size()))
-            Fail(kSubscriptOutOfRange, where);
-        return items_[static_cast<size_t>(i * width_ + j)];
+        if (i < 0 || j < 0 || i >= rows_ || j >= width_) Fail(kSubscriptOutOfRange, where);
+        return items_[static_cast<size_t>(i) * static_cast<size_t>(width_) + static_cast<size_t>(j)];
     }
 
 private:
-    int width_ = 0;
+    int rows_ = 0, width_ = 0;
     std::vector<T> items_;
 };
 

@@ -3,6 +3,7 @@
 // window has no surface yet; the fonts of a window resized again and again
 // stay few.
 #include <cstring>
+#include <limits>
 
 #include "lessons/kanovel/kanovel.h"
 #include "platform/canvas.h"
@@ -75,6 +76,26 @@ TEST(DisplayList, ReplayPaintsTheSameView) {
     EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(live.Surface()), cairo_image_surface_get_data(replayed.Surface()),
                           static_cast<size_t>(bytes)),
               0);
+}
+
+// A line that runs far off the view still marks the canvas up to its edge
+// as drawn on, so the window shows the part of it that is in view.
+TEST(DisplayList, FarCoordinatesMarkTheCanvasUpToItsEdge) {
+    platform::FontBook fonts;
+    platform::Canvas canvas(fonts, 1344, 756);
+    canvas.TakeDirty();
+    DrawCall line;
+    line.kind = DrawKind::Line;
+    line.points = {{100, 100}, {1e30f, 100}};
+    line.width = 3;
+    canvas.Render(line);
+    const platform::Canvas::Area area = canvas.TakeDirty();
+    EXPECT_LT(area.x, 100);
+    EXPECT_EQ(area.x + area.w, 1344);
+    line.points = {{std::numeric_limits<float>::quiet_NaN(), 100}, {-1e30f, -1e30f}};
+    canvas.Render(line);
+    const platform::Canvas::Area none = canvas.TakeDirty();
+    EXPECT_EQ(none.w, 0);
 }
 
 // A platform that draws but has no canvas yet, as a window before its
