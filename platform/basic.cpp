@@ -9,14 +9,23 @@
 
 namespace basic {
 
-RuntimeError::RuntimeError(int c, int l)
-    : std::runtime_error("runtime error " + std::to_string(c) + " at line " + std::to_string(l)),
-      code(c),
-      line(l) {}
+namespace {
 
-void Fail(int code, std::source_location where) {
-    throw RuntimeError(code, static_cast<int>(where.line()));
+const char* FaultName(int code) {
+    switch (code) {
+        case kBadArgument: return "bad argument";
+        case kOverflow: return "overflow";
+        case kSubscriptOutOfRange: return "subscript out of range";
+        case kDivisionByZero: return "division by zero";
+        default: return "runtime error";
+    }
 }
+
+}  // namespace
+
+RuntimeError::RuntimeError(int c, Where w) : std::runtime_error(FaultName(c)), code(c), line(w.line), where(w) {}
+
+void Fail(int code, Where where) { throw RuntimeError(code, where); }
 
 // ---- numbers ----
 
@@ -67,14 +76,14 @@ std::string Str(float value) {
 
 float Int(float value) { return std::floor(value); }
 
-int32_t Cint(float value, std::source_location where) {
+int32_t Cint(float value, Where where) {
     if (!std::isfinite(value)) Fail(kOverflow, where);
     float rounded = std::nearbyint(value);
     if (rounded < -2147483648.0f || rounded >= 2147483648.0f) Fail(kOverflow, where);
     return static_cast<int32_t>(rounded);
 }
 
-float Mod(float a, float b, std::source_location where) {
+float Mod(float a, float b, Where where) {
     int32_t x = Cint(a, where);
     int32_t y = Cint(b, where);
     if (y == 0) Fail(kDivisionByZero, where);
@@ -82,26 +91,26 @@ float Mod(float a, float b, std::source_location where) {
     return static_cast<float>(x % y);
 }
 
-float Div(float a, float b, std::source_location where) {
+float Div(float a, float b, Where where) {
     if (b == 0) Fail(kDivisionByZero, where);
     return CheckFinite(a / b, where);
 }
 
-float CheckFinite(float value, std::source_location where) {
+float CheckFinite(float value, Where where) {
     if (!std::isfinite(value)) Fail(kOverflow, where);
     return value;
 }
 
 float Atn(float value) { return std::atan(value); }
 
-float Power(float a, float b, std::source_location where) {
+float Power(float a, float b, Where where) {
     if (a == 0 && b < 0) Fail(kDivisionByZero, where);
     float result = std::pow(a, b);
     if (std::isnan(result)) Fail(kBadArgument, where);
     return CheckFinite(result, where);
 }
 
-float Sqr(float value, std::source_location where) {
+float Sqr(float value, Where where) {
     if (value < 0) Fail(kBadArgument, where);
     return std::sqrt(value);
 }
@@ -128,6 +137,8 @@ float RandomWhole(Random& random, float count, float low) { return WholeDraw(ran
 
 float WholeDraw(float rnd, float count, float low) {
     float draw = Int(rnd * count);
+    // Only a fed value of 1 or more comes here: an RND below 1 times a
+    // whole count stays below the count.
     if (draw > count - 1) draw = count - 1;
     return draw + low;
 }

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstdint>
-#include <source_location>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,16 +23,34 @@ enum ErrorCode : int {
     kDivisionByZero = 11,
 };
 
-// A fault of the program: division by zero, overflow, an index out of
-// range, a bad argument. `line` identifies the failing place (the source
-// line of the statement that failed).
-struct RuntimeError : std::runtime_error {
-    RuntimeError(int code, int line);
-    int code;
-    int line;
+// A place in the source. As a default argument (`Where where =
+// Where::Here()`) it is the place of the call, so a checked operation
+// names the statement that used it. Built on the compiler's builtins,
+// which GCC and clang both understand (std::source_location needs a
+// builtin that clang 14 lacks).
+struct Where {
+    const char* file = "";
+    int line = 0;
+    const char* function = "";
+
+    static constexpr Where Here(const char* file = __builtin_FILE(), int line = __builtin_LINE(),
+                                const char* function = __builtin_FUNCTION()) {
+        return {file, line, function};
+    }
 };
 
-[[noreturn]] void Fail(int code, std::source_location where = std::source_location::current());
+// A fault of the program: division by zero, overflow, an index out of
+// range, a bad argument. `line` identifies the failing place (the source
+// line of the statement that failed); `where` names its file and function
+// as well. The message names the fault ("division by zero").
+struct RuntimeError : std::runtime_error {
+    explicit RuntimeError(int code, Where where = Where::Here());
+    int code;
+    int line;
+    Where where;
+};
+
+[[noreturn]] void Fail(int code, Where where = Where::Here());
 
 // ---- numbers ----
 
@@ -49,18 +66,18 @@ std::string Str(float value);
 float Int(float value);
 // Conversion to the nearest whole number (halves to even); overflow when
 // outside 32 bits.
-int32_t Cint(float value, std::source_location where = std::source_location::current());
+int32_t Cint(float value, Where where = Where::Here());
 // Remainder of the two operands converted to whole numbers; it has the sign
 // of the dividend (-7 MOD 3 = -1). A zero divisor is a runtime error.
-float Mod(float a, float b, std::source_location where = std::source_location::current());
+float Mod(float a, float b, Where where = Where::Here());
 // a / b, a runtime error when b is 0 or the quotient overflows.
-float Div(float a, float b, std::source_location where = std::source_location::current());
+float Div(float a, float b, Where where = Where::Here());
 // A result that is not a finite float is an overflow.
-float CheckFinite(float value, std::source_location where = std::source_location::current());
+float CheckFinite(float value, Where where = Where::Here());
 float Atn(float value);
 // a ^ b; overflow and 0 to a negative power are runtime errors.
-float Power(float a, float b, std::source_location where = std::source_location::current());
-float Sqr(float value, std::source_location where = std::source_location::current());
+float Power(float a, float b, Where where = Where::Here());
+float Sqr(float value, Where where = Where::Here());
 
 // The random generator: a 32-bit linear congruential generator
 // (x' = 1664525 x + 1013904223 mod 2^32) whose top 24 bits give RND in
@@ -83,8 +100,11 @@ private:
     long draws_ = 0;
 };
 
-// INT(RND * count) + low, kept within low .. low + count - 1 even for the
-// largest RND (where the float product could round up to count).
+// INT(RND * count) + low, within low .. low + count - 1 for every RND. The
+// whole part is taken before low is added: INT(RND * count + low) in one
+// go can round the sum up to low + count for the largest RND. (The product
+// itself stays below a whole count; only a value of 1 or more, fed in by a
+// check, is kept at the top draw.)
 float RandomWhole(Random& random, float count, float low);
 // The same for a given RND value.
 float WholeDraw(float rnd, float count, float low);
@@ -122,38 +142,40 @@ public:
     explicit Array(int upper) { Dim(upper); }
     void Dim(int upper) { items_.assign(static_cast<size_t>(upper) + 1, T{}); }
     int Upper() const { return static_cast<int>(items_.size()) - 1; }
-    T& operator()(int i, std::source_location where = std::source_location::current()) {
+    T& operator()(int i, Where where = Where::Here()) {
         Check(i, where);
         return items_[static_cast<size_t>(i)];
     }
-    const T& operator()(int i, std::source_location where = std::source_location::current()) const {
+    const T& operator()(int i, Where where = Where::Here()) const {
         Check(i, where);
         return items_[static_cast<size_t>(i)];
     }
 
 private:
-    void Check(int i, std::source_location where) const {
+    void Check(int i, Where where) const {
         if (i < 0 || i >= static_cast<int>(items_.size())) Fail(kSubscriptOutOfRange, where);
     }
     std::vector<T> items_;
 };
 
-// Two-dimensional: indices 0..upper1 by 0..upper2 inclusive.
+// Two-dimensional: indices 0..upper1 by 0..upper2 inclusive. Each index is
+// tested against its own bound before the place is worked out, so no
+// product of a wild index can overflow into a place that exists.
 template <typename T>
 class Array2 {
 public:
     void Dim(int upper1, int upper2) {
-        width_ = upper2 + 1;
-        items_.assign(static_cast<size_t>((upper1 + 1) * width_), T{});
+        rows_ = upper1 < 0 ? 0 : upper1 + 1;
+        width_ = upper2 < 0 ? 0 : upper2 + 1;
+        items_.assign(static_cast<size_t>(rows_) * static_cast<size_t>(width_), T{});
     }
-    T& operator()(int i, int j, std::source_location where = std::source_location::current()) {
-        if (i < 0 || j < 0 || j >= width_ || (i * width_ + j) >= static_cast<int>(items_.size()))
-            Fail(kSubscriptOutOfRange, where);
-        return items_[static_cast<size_t>(i * width_ + j)];
+    T& operator()(int i, int j, Where where = Where::Here()) {
+        if (i < 0 || j < 0 || i >= rows_ || j >= width_) Fail(kSubscriptOutOfRange, where);
+        return items_[static_cast<size_t>(i) * static_cast<size_t>(width_) + static_cast<size_t>(j)];
     }
 
 private:
-    int width_ = 0;
+    int rows_ = 0, width_ = 0;
     std::vector<T> items_;
 };
 

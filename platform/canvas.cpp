@@ -39,6 +39,13 @@ const Rgb kPalette[16] = {
 
 constexpr double kTurn = 2 * 3.14159265358979323846;
 
+// A device coordinate within 0..limit. A logical coordinate far off the
+// view (or not a number) would make the cast to int meaningless.
+int WithinCanvas(double device, int limit) {
+    if (!(device > 0)) return 0;
+    return device < limit ? static_cast<int>(device) : limit;
+}
+
 }  // namespace
 
 const Rgb& PaletteColour(int index) { return kPalette[index & 15]; }
@@ -84,14 +91,10 @@ void Canvas::Clear() {
 }
 
 void Canvas::Touch(double x0, double y0, double x1, double y1) {
-    int left = static_cast<int>(std::floor(offsetX_ + std::min(x0, x1) * scale_)) - 2;
-    int top = static_cast<int>(std::floor(offsetY_ + std::min(y0, y1) * scale_)) - 2;
-    int right = static_cast<int>(std::ceil(offsetX_ + std::max(x0, x1) * scale_)) + 2;
-    int bottom = static_cast<int>(std::ceil(offsetY_ + std::max(y0, y1) * scale_)) + 2;
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, width_);
-    bottom = std::min(bottom, height_);
+    const int left = WithinCanvas(std::floor(offsetX_ + std::min(x0, x1) * scale_) - 2, width_);
+    const int top = WithinCanvas(std::floor(offsetY_ + std::min(y0, y1) * scale_) - 2, height_);
+    const int right = WithinCanvas(std::ceil(offsetX_ + std::max(x0, x1) * scale_) + 2, width_);
+    const int bottom = WithinCanvas(std::ceil(offsetY_ + std::max(y0, y1) * scale_) + 2, height_);
     if (right <= left || bottom <= top) return;
     if (dirty_.w == 0) {
         dirty_ = {left, top, right - left, bottom - top};

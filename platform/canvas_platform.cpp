@@ -92,12 +92,20 @@ void CanvasPlatform::SetMapMode(int mode) {
     if (mode != 1) basic::Fail(basic::kBadArgument);
 }
 
+void CanvasPlatform::NoteError(int line, int code) {
+    errorShown_ = true;
+    errorLine_ = line;
+    errorCode_ = code;
+}
+
 void CanvasPlatform::Emit(const DrawCall& call) {
-    // The display list serves to paint a canvas again; without one there
-    // is nothing to keep.
-    if (!canvas_) return;
+    // The display list serves to paint a canvas again: a platform that
+    // draws (it has fonts) keeps it also while it has no canvas, as a
+    // window without its surface yet, so that the next canvas shows
+    // everything. A platform that never draws keeps nothing.
+    if (!fonts_) return;
     display_.Add(call);
-    canvas_->Render(call);
+    if (canvas_) canvas_->Render(call);
 }
 
 }  // namespace platform

@@ -26,12 +26,19 @@ public:
     void SetDrawWidth(int width) override;
     int GetDrawWidth() const override { return width_; }
     void SetMapMode(int mode) override;
+    void NoteError(int line, int code) override;
 
     const DisplayList& Display() const { return display_; }
+    // Whether the error screen was shown, and what it showed; the program
+    // then ends with a failure.
+    bool ErrorShown() const { return errorShown_; }
+    int ErrorLine() const { return errorLine_; }
+    int ErrorCode() const { return errorCode_; }
 
 protected:
     // Every drawing call ends here; the default keeps it in the display
-    // list and renders it on the canvas, if any.
+    // list (when the platform draws at all) and renders it on the canvas,
+    // if there is one yet.
     virtual void Emit(const DrawCall& call);
 
     std::unique_ptr<FontBook> fonts_;
@@ -45,6 +52,8 @@ private:
     int fontSize_ = 16;
     bool bold_ = false, italic_ = false;
     int width_ = 1;
+    bool errorShown_ = false;
+    int errorLine_ = 0, errorCode_ = 0;
 };
 
 }  // namespace platform

@@ -86,10 +86,11 @@ FontBook::FontBook() : options_(cairo_font_options_create()) {
     cairo_font_options_set_hint_style(options_, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options_, CAIRO_HINT_METRICS_OFF);
     cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
-    for (const FaceSpec* face : {&kGothic, &kSerif, &kPlainZero}) {
-        for (bool bold : {false, true}) Face(*face, bold, false);
-        Face(*face, false, true);
-    }
+    // Every face in every style a program can select, so that a missing
+    // font stops the program here, never in the middle of a lesson.
+    for (const FaceSpec* face : {&kGothic, &kSerif, &kScript, &kPlainZero})
+        for (bool bold : {false, true})
+            for (bool italic : {false, true}) Face(*face, bold, italic);
 }
 
 FontBook::~FontBook() {
@@ -122,8 +123,26 @@ cairo_font_face_t* FontBook::Face(const FaceSpec& face, bool bold, bool italic) 
     return created;
 }
 
+// A window asks for its fonts at a new device scale after every resize:
+// only the fonts of the latest kKeptScales scales stay, so a long session
+// of resizes does not grow the cache.
+void FontBook::KeepScale(double deviceScale) {
+    if (!scales_.empty() && scales_.front() == deviceScale) return;
+    std::erase(scales_, deviceScale);
+    scales_.insert(scales_.begin(), deviceScale);
+    if (scales_.size() <= kKeptScales) return;
+    const double dropped = scales_.back();
+    scales_.pop_back();
+    std::erase_if(scaled_, [dropped](const auto& entry) {
+        if (std::get<5>(entry.first) != dropped) return false;  // the device scale
+        cairo_scaled_font_destroy(entry.second);
+        return true;
+    });
+}
+
 cairo_scaled_font_t* FontBook::Scaled(const FaceSpec& face, bool bold, bool italic, double emX, double emY,
                                       double deviceScale) {
+    KeepScale(deviceScale);
     auto key = std::make_tuple(&face, bold, italic, emX, emY, deviceScale);
     if (auto found = scaled_.find(key); found != scaled_.end()) return found->second;
     cairo_matrix_t fontMatrix, ctm;

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace platform {
 
@@ -71,15 +72,20 @@ public:
 
     // A scaled font for the face with an em of emX across and emY down, in
     // logical units, drawn at deviceScale device units per logical unit.
-    // Cached.
+    // Cached for the latest kKeptScales device scales: a font stays valid
+    // until fonts at that many other scales have been asked for.
     cairo_scaled_font_t* Scaled(const FaceSpec& face, bool bold, bool italic, double emX, double emY,
                                 double deviceScale);
+    static constexpr size_t kKeptScales = 2;
+    size_t ScaledFonts() const { return scaled_.size(); }
 
 private:
     cairo_font_face_t* Face(const FaceSpec& face, bool bold, bool italic);
+    void KeepScale(double deviceScale);
 
     std::map<std::tuple<const FaceSpec*, bool, bool>, cairo_font_face_t*> faces_;
     std::map<std::tuple<const FaceSpec*, bool, bool, double, double, double>, cairo_scaled_font_t*> scaled_;
+    std::vector<double> scales_;  // the device scales kept, the latest first
     cairo_font_options_t* options_;
 };
 

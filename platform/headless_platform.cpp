@@ -68,6 +68,7 @@ void HeadlessPlatform::End() {
 }
 
 void HeadlessPlatform::NoteError(int line, int code) {
+    CanvasPlatform::NoteError(line, code);
     log_.push_back("error " + std::to_string(line) + " " + std::to_string(code));
 }
 

@@ -124,7 +124,8 @@ public:
     virtual std::string Time() = 0;
     // The program ends normally (the caller then returns out of main).
     virtual void End() = 0;
-    // The runtime reached its error screen; for logs only.
+    // The runtime reached its error screen: the program ends with a
+    // failure once the window closes, and logs note it.
     virtual void NoteError(int line, int code) = 0;
 };
 

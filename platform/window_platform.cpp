@@ -130,7 +130,15 @@ std::string NoDisplayReason() {
 
 }  // namespace
 
-WindowPlatform::WindowPlatform(const std::string& title) {
+WindowPlatform::VideoSession::~VideoSession() {
+    if (started) SDL_Quit();
+}
+
+void WindowPlatform::WindowDeleter::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+
+void WindowPlatform::SurfaceDeleter::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+
+WindowPlatform::WindowPlatform(const std::string& title) : title_(title) {
     // The canvas reaches the window by the system's own image transfer of
     // the changed area; an accelerated framebuffer would upload the whole
     // window at every blink of the cursor.
@@ -139,12 +147,11 @@ WindowPlatform::WindowPlatform(const std::string& title) {
     // pupil would face a program that runs where nobody can see it.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, VisibleDrivers());
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplay(NoDisplayReason());
+    video_.started = true;
     // A driver asked for by SDL_VIDEODRIVER may still be one of those.
     const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
-    if (driver != "x11" && driver != "wayland" && driver != "KMSDRM") {
-        SDL_Quit();
+    if (driver != "x11" && driver != "wayland" && driver != "KMSDRM")
         throw NoDisplay("the video driver \"" + driver + "\" (SDL_VIDEODRIVER) shows no window");
-    }
     if (driver == "x11") {
         XSetErrorHandler(NoteXError);
         // The server tells every client that watches a window when it is
@@ -155,21 +162,24 @@ WindowPlatform::WindowPlatform(const std::string& title) {
     fonts_ = std::make_unique<FontBook>();
     SDL_Rect usable{0, 0, 1344, 756};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
-    window_ = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
-                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
+    window_.reset(SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI));
     if (!window_) throw NoDisplay(SDL_GetError());
     Resize();
     SDL_StartTextInput();
 }
 
-WindowPlatform::~WindowPlatform() {
-    if (canvasPixels_) SDL_FreeSurface(canvasPixels_);
-    canvas_.reset();
-    if (window_) SDL_DestroyWindow(window_);
-    SDL_Quit();
+// The surface goes before the canvas whose pixels it shows; the window and
+// the video subsystem follow as the members go.
+WindowPlatform::~WindowPlatform() { canvasPixels_.reset(); }
+
+void WindowPlatform::ReportFailure(const char* call) {
+    if (!failedCalls_.insert(call).second) return;
+    std::fprintf(stderr, "%s: %s failed: %s; the window may show an older picture (reported once)\n", title_.c_str(),
+                 call, SDL_GetError());
 }
 
-void WindowPlatform::MaximizeWindow() { SDL_MaximizeWindow(window_); }
+void WindowPlatform::MaximizeWindow() { SDL_MaximizeWindow(window_.get()); }
 
 std::string WindowPlatform::Time() {
     std::time_t now = std::time(nullptr);
@@ -186,35 +196,39 @@ void WindowPlatform::Emit(const DrawCall& call) {
 }
 
 void WindowPlatform::Resize() {
-    SDL_Surface* window = SDL_GetWindowSurface(window_);
-    if (!window) return;
-    if (canvas_ && window->w == canvas_->Width() && window->h == canvas_->Height()) return;
-    if (canvasPixels_) SDL_FreeSurface(canvasPixels_);
+    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
+    if (!window) return ReportFailure("SDL_GetWindowSurface");
+    if (canvas_ && canvasPixels_ && window->w == canvas_->Width() && window->h == canvas_->Height()) return;
+    canvasPixels_.reset();
+    // The display list holds everything drawn so far, also what was drawn
+    // while there was no canvas yet.
     canvas_ = std::make_unique<Canvas>(*fonts_, window->w, window->h);
     canvas_->Replay(display_.Calls());
     cairo_surface_t* pixels = canvas_->Surface();
-    canvasPixels_ = SDL_CreateRGBSurfaceWithFormatFrom(
+    canvasPixels_.reset(SDL_CreateRGBSurfaceWithFormatFrom(
         cairo_image_surface_get_data(pixels), canvas_->Width(), canvas_->Height(), 32,
-        cairo_image_surface_get_stride(pixels), SDL_PIXELFORMAT_RGB888);
+        cairo_image_surface_get_stride(pixels), SDL_PIXELFORMAT_RGB888));
+    if (!canvasPixels_) ReportFailure("SDL_CreateRGBSurfaceWithFormatFrom");
     canvas_->MarkAllDirty();
     dirty_ = true;
 }
 
 void WindowPlatform::Present() {
     dirty_ = false;
-    SDL_Surface* window = SDL_GetWindowSurface(window_);
-    if (!window || !canvasPixels_) return;
-    if (window->w != canvas_->Width() || window->h != canvas_->Height()) {
+    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
+    if (!window) return ReportFailure("SDL_GetWindowSurface");
+    if (!canvasPixels_ || window->w != canvas_->Width() || window->h != canvas_->Height()) {
         Resize();
-        window = SDL_GetWindowSurface(window_);
+        window = SDL_GetWindowSurface(window_.get());
         dirty_ = false;
+        if (!window || !canvasPixels_) return;
     }
     Canvas::Area area = canvas_->TakeDirty();
     if (area.w == 0) return;
     canvas_->Flush();
     SDL_Rect rect{area.x, area.y, area.w, area.h};
-    SDL_BlitSurface(canvasPixels_, &rect, window, &rect);
-    SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+    if (SDL_BlitSurface(canvasPixels_.get(), &rect, window, &rect) != 0) return ReportFailure("SDL_BlitSurface");
+    if (SDL_UpdateWindowSurfaceRects(window_.get(), &rect, 1) != 0) ReportFailure("SDL_UpdateWindowSurfaceRects");
 }
 
 void WindowPlatform::QueueText(const std::string& utf8) {
@@ -244,7 +258,7 @@ void WindowPlatform::Handle(const SDL_Event& event) {
             // nothing can be shown any more, so the program ends as at a close.
             const SDL_SysWMmsg* message = event.syswm.msg;
             if (message && message->subsystem == SDL_SYSWM_X11 && message->msg.x11.event.type == DestroyNotify &&
-                message->msg.x11.event.xdestroywindow.window == XWindowOf(window_))
+                message->msg.x11.event.xdestroywindow.window == XWindowOf(window_.get()))
                 throw WindowClosed();
             break;
         }
@@ -290,7 +304,7 @@ void WindowPlatform::Handle(const SDL_Event& event) {
 }
 
 void WindowPlatform::Pump(int waitMs) {
-    ourXWindow = XWindowOf(window_);
+    ourXWindow = XWindowOf(window_.get());
     SDL_Event event;
     if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
     while (SDL_PollEvent(&event)) Handle(event);

@@ -17,9 +17,10 @@ int RunInWindow(const std::string& title, const std::function<void(platform::Pla
         // else back with the process; the toolkit's own shutdown only sends
         // more requests about windows that are going, and puts back an
         // error handler that ends the program with a failure if one of
-        // them is refused. So the process ends here.
+        // them is refused. So the process ends here: with a failure when
+        // it ended on the error screen.
         std::fflush(nullptr);
-        std::_Exit(0);
+        std::_Exit(window.ErrorShown() ? 1 : 0);
     } catch (const platform::NoDisplay& e) {
         std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), e.what());
     } catch (const platform::MissingFont& e) {

@@ -1,5 +1,6 @@
 // What both programs' main() do: open the window, run, report start-up
-// problems plainly.
+// problems plainly; the exit status is 1 after a start-up problem or the
+// error screen.
 #pragma once
 
 #include <functional>

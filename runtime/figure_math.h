@@ -30,7 +30,7 @@ inline float Distance(float dx, float dy) { return std::sqrt(dx * dx + dy * dy);
 
 // The unit vector along (dx, dy); a zero offset has no direction and is a
 // division-by-zero runtime error.
-inline Point Unit(float dx, float dy, std::source_location where = std::source_location::current()) {
+inline Point Unit(float dx, float dy, basic::Where where = basic::Where::Here()) {
     const float length = Distance(dx, dy);
     return {basic::Div(dx, length, where), basic::Div(dy, length, where)};
 }

@@ -15,6 +15,11 @@ void Runtime::DrawGrid() {
     // The background colour asks only for the origin.
     if (boxColour == 15) return;
 
+    // From 2^24 on a single no longer grows by 1, so a loop up to such a
+    // count would never end: a bad argument, before anything is drawn.
+    constexpr float kEndlessCount = 16777216;
+    if (gridColumns >= kEndlessCount || boxHeight >= kEndlessCount) basic::Fail(basic::kBadArgument);
+
     boxFill = 14;
     // Every fifth line from the left and from the bottom edge is heavy.
     auto gridLine = [&](float x1, float y1, float x2, float y2) {

@@ -127,7 +127,7 @@ public:
     // starts at penX in the row 25 below penY.
     void DrawSignMark();
 
-    // ---- figure routines: marks, vertex labels, dimension arcs, grids, polygons ----
+    // ---- figure routines: vertex labels, dimension arcs, grids, polygons ----
     void ComputeSegmentAngle();
     void ComputeRayAngles();
     void PlaceVertexLabel();
@@ -136,13 +136,16 @@ public:
     void DrawPolygon();
     void LabelPolygonLetters();
     void LabelPolygonNames();
+
+    // ---- library routines: marks, bold labels, coordinate grid and graphs,
+    // arrows, geometry, whole numbers. No page calls them (the figure sheet
+    // and the tests do), so a change here reaches no lesson; the few other
+    // such routines are listed in docs/ARCHITECTURE.md. ----
     void DrawChevronMarks();
     void DrawTickMarks();
     void DrawAngleMark();
     void FormatAngleDegrees();
     void DrawRightAngleMark();
-
-    // ---- bold labels, coordinate grid and graphs, arrows, geometry, whole numbers ----
     void DrawBoldLabel();
     void MeasureBoldText();
     void DrawBoldTextCell();

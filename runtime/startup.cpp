@@ -1,4 +1,5 @@
 // Start-up, the main menu, the error screen, and reseeding and flushing.
+#include <cstdio>
 #include <exception>
 
 #include "runtime/runtime.h"
@@ -24,6 +25,18 @@ private:
     MarkupState& state_;
 };
 
+// The screen shows a line number and a code for the pupil; whoever looks
+// after the machine gets the whole place on standard error, one line a
+// fault, written before the screen is drawn.
+void TraceFault(const std::string& program, int code, const basic::Where* where, const char* message) {
+    if (where)
+        std::fprintf(stderr, "%s: error %d at %s:%d in %s: %s\n", program.c_str(), code, where->file, where->line,
+                     where->function, message);
+    else
+        std::fprintf(stderr, "%s: error %d at an unknown place: %s\n", program.c_str(), code, message);
+    std::fflush(stderr);
+}
+
 }  // namespace
 
 void Runtime::Run() {
@@ -31,10 +44,12 @@ void Runtime::Run() {
         StartProgram();
         ShowMainMenu();
     } catch (const basic::RuntimeError& error) {
+        TraceFault(program.title, error.code, &error.where, error.what());
         ReportRuntimeError(error.line, error.code);
     } catch (const platform::WindowClosed&) {
         throw;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        TraceFault(program.title, kInternalError, nullptr, error.what());
         ReportRuntimeError(0, kInternalError);
     }
 }

@@ -3,7 +3,9 @@
 // braced system through the multiplied equations and their column sum to
 // the value found first, its substitution, the other value and the answer.
 //
-// Contract (shared fields of runtime::LinearSystem and the page cursor):
+// Pages hand a system over through Solve, the typed entry below, which
+// sets the shared fields and calls SolveByElimination. Its contract
+// (shared fields of runtime::LinearSystem and the page cursor):
 // - in: solverCoef(1..4) = a1, b1, a2, b2, solverConst(1..2) = c1, c2;
 //   eq1Label, eq2Label (empty: "①", "②"); solverContinue (exactly 1: a key
 //   wait after every step); answerHidden (exactly 1: no answer line);
@@ -27,11 +29,34 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "runtime/runtime.h"
 #include "solver/exact_numbers.h"
 
 namespace solver {
+
+// a1*x + b1*y = c1 (①) and a2*x + b2*y = c2 (②).
+struct System {
+    float a1, b1, c1, a2, b2, c2;
+};
+
+// How a page wants a system worked: by default whole, with its answer
+// line, the equations named ① and ②.
+struct SolveOptions {
+    bool stepByStep = false;    // a key wait after every step
+    bool answerHidden = false;  // no answer line: the page answers in words
+    std::string firstLabel;     // the labels of the two equations; empty:
+    std::string secondLabel;    // "①" and "②"
+
+    SolveOptions& StepByStep() { return stepByStep = true, *this; }
+    SolveOptions& HideAnswer() { return answerHidden = true, *this; }
+    SolveOptions& Labels(std::string first, std::string second) {
+        firstLabel = std::move(first);
+        secondLabel = std::move(second);
+        return *this;
+    }
+};
 
 class EliminationSolver {
 public:
@@ -41,6 +66,14 @@ public:
     static constexpr int64_t kLargestWhole = 9999;
 
     explicit EliminationSolver(runtime::Runtime& runtime) : rt(runtime) {}
+
+    // The entry of every page: the system and the options into the shared
+    // fields, SolveByElimination, and the options (solverContinue,
+    // answerHidden, the labels) as they were before once it returns. The
+    // page cursor, penX and columnX are the caller's to set, as above.
+    void Solve(const System& system, const SolveOptions& options = {});
+    // The system a page's generator left in solverCoef and solverConst.
+    System SystemInSlots() const;
 
     void SolveByElimination();
     // The branch in which the y terms cancel: x is found first.

@@ -1,5 +1,6 @@
 // The numbers and texts of a branch: the receiving equation, the exact
 // values of x and y, and every coefficient as the rows write it.
+#include "runtime/coefficient_text.h"
 #include "solver/elimination_solver.h"
 
 namespace solver {
@@ -55,29 +56,22 @@ void EliminationSolver::MakeSolutionTexts(const Branch& branch) {
     rt.*branch.otherParen = Bracketed(ValueText(other), other);
 }
 
-// Coefficients as a pupil writes them: 1 left out, -1 a bare "-", "+" in
-// front of a positive term that follows another, "*" before a multiplier.
+// Coefficients as a pupil writes them: x terms lead their rows, y terms
+// follow them, multipliers stand after the labels.
 void EliminationSolver::MakeTermTexts(const Branch& branch) {
-    auto coefficient = [&](int i) {
-        if (rt.workNum(i) == 1) rt.workText(i) = "";
-        else if (rt.workNum(i) == -1) rt.workText(i) = "-";
-    };
-    auto plus = [&](int i) {
-        if (rt.workNum(i) > 0) rt.workText(i) = "+" + rt.workText(i);
-    };
-    for (int i = 1; i <= 6; ++i) {
-        coefficient(i);
-        coefficient(i + 20);
-    }
-    for (int i : {25, 26}) rt.workText(i) = rt.workNum(i) == 1 ? "" : "*" + rt.workText(i);
+    using runtime::CoefficientForm;
+    using runtime::WriteCoefficient;
+    for (int i : {1, 3, 5, 6, 21, 23}) WriteCoefficient(rt, i, CoefficientForm::Leading);
+    for (int i : {2, 4, 22, 24}) WriteCoefficient(rt, i, CoefficientForm::Following);
+    for (int i : {25, 26}) WriteCoefficient(rt, i, CoefficientForm::Multiplier);
     // In the substitution row the coefficient of the value still to be
     // found is written as a coefficient, the factor of the known value
     // stays a number; the y slot follows the x slot and takes its "+".
-    coefficient(branch.unknownSlot);
-    plus(28);
-    for (int i : {2, 4}) {
-        plus(i);
-        plus(i + 20);
+    if (branch.unknownSlot == 28) {
+        WriteCoefficient(rt, 28, CoefficientForm::Following);
+    } else {
+        WriteCoefficient(rt, 27, CoefficientForm::Leading);
+        WriteCoefficient(rt, 28, CoefficientForm::Signed);
     }
 
     rt.auxText(1) = rt.auxNum(1) == 1 ? "+" : "-";

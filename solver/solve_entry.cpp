@@ -1,10 +1,36 @@
-// The solver's entry: default labels, the guard against systems it cannot
-// work, the multipliers, the dispatch to one branch, and the exit.
+// The solver's entries: the typed hand-over of a page, and under it the
+// default labels, the guard against systems it cannot work, the
+// multipliers, the dispatch to one branch, and the exit.
 #include <cstdint>
 
 #include "solver/elimination_solver.h"
 
 namespace solver {
+
+void EliminationSolver::Solve(const System& system, const SolveOptions& options) {
+    const float keptContinue = rt.solverContinue, keptHidden = rt.answerHidden;
+    const std::string keptFirst = rt.eq1Label, keptSecond = rt.eq2Label;
+    rt.solverCoef(1) = system.a1;
+    rt.solverCoef(2) = system.b1;
+    rt.solverConst(1) = system.c1;
+    rt.solverCoef(3) = system.a2;
+    rt.solverCoef(4) = system.b2;
+    rt.solverConst(2) = system.c2;
+    rt.eq1Label = options.firstLabel;
+    rt.eq2Label = options.secondLabel;
+    rt.solverContinue = options.stepByStep ? 1 : 0;
+    rt.answerHidden = options.answerHidden ? 1 : 0;
+    SolveByElimination();
+    rt.solverContinue = keptContinue;
+    rt.answerHidden = keptHidden;
+    rt.eq1Label = keptFirst;
+    rt.eq2Label = keptSecond;
+}
+
+System EliminationSolver::SystemInSlots() const {
+    return {rt.solverCoef(1), rt.solverCoef(2), rt.solverConst(1), rt.solverCoef(3), rt.solverCoef(4),
+            rt.solverConst(2)};
+}
 
 void EliminationSolver::SolveByElimination() {
     if (rt.eq1Label.empty()) rt.eq1Label = "①";

@@ -80,6 +80,8 @@ TEST(Basic, ArraysHaveInclusiveBounds) {
     EXPECT_EQ(p(10, 2), 5);
     EXPECT_THROW(p(11, 0), RuntimeError);
     EXPECT_THROW(p(0, 3), RuntimeError);
+    // A row far out whose place i * 3 + j would overflow to an element.
+    EXPECT_THROW(p(0x55555556, 0), RuntimeError);
 }
 
 TEST(Basic, CharacterFunctionsNeverSplitACharacter) {

@@ -1,6 +1,9 @@
-// The display list repaints the view exactly as it was drawn, and does not
-// grow while the program waits at a blinking cursor.
+// The display list repaints the view exactly as it was drawn, does not
+// grow while the program waits at a blinking cursor, and is kept while a
+// window has no surface yet; the fonts of a window resized again and again
+// stay few.
 #include <cstring>
+#include <limits>
 
 #include "lessons/kanovel/kanovel.h"
 #include "platform/canvas.h"
@@ -73,6 +76,59 @@ TEST(DisplayList, ReplayPaintsTheSameView) {
     EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(live.Surface()), cairo_image_surface_get_data(replayed.Surface()),
                           static_cast<size_t>(bytes)),
               0);
+}
+
+// A line that runs far off the view still marks the canvas up to its edge
+// as drawn on, so the window shows the part of it that is in view.
+TEST(DisplayList, FarCoordinatesMarkTheCanvasUpToItsEdge) {
+    platform::FontBook fonts;
+    platform::Canvas canvas(fonts, 1344, 756);
+    canvas.TakeDirty();
+    DrawCall line;
+    line.kind = DrawKind::Line;
+    line.points = {{100, 100}, {1e30f, 100}};
+    line.width = 3;
+    canvas.Render(line);
+    const platform::Canvas::Area area = canvas.TakeDirty();
+    EXPECT_LT(area.x, 100);
+    EXPECT_EQ(area.x + area.w, 1344);
+    line.points = {{std::numeric_limits<float>::quiet_NaN(), 100}, {-1e30f, -1e30f}};
+    canvas.Render(line);
+    const platform::Canvas::Area none = canvas.TakeDirty();
+    EXPECT_EQ(none.w, 0);
+}
+
+// A platform that draws but has no canvas yet, as a window before its
+// surface exists.
+class WithoutCanvasYet : public platform::HeadlessPlatform {
+public:
+    WithoutCanvasYet() : HeadlessPlatform(Rendering()) { canvas_.reset(); }
+
+private:
+    static platform::HeadlessOptions Rendering() {
+        platform::HeadlessOptions options;
+        options.render = true;
+        return options;
+    }
+};
+
+TEST(DisplayList, IsKeptWhileThereIsNoCanvasYet) {
+    WithoutCanvasYet pf;
+    platform::Platform& drawing = pf;
+    drawing.Box({0, 50}, {300, 200}, 3, 15);
+    drawing.Symbol({100, 100}, "7", 1, 1, 0);
+    EXPECT_EQ(pf.Display().Calls().size(), 2u);
+}
+
+TEST(ScaledFonts, OnlyTheLatestDeviceScalesAreKept) {
+    platform::FontBook fonts;
+    const platform::FaceSpec& gothic = platform::FaceFor("ゴシック");
+    for (int resize = 0; resize < 100; ++resize) {
+        const double scale = 1 + resize / 64.0;
+        fonts.Scaled(gothic, false, false, 24, 48, scale);
+        fonts.Scaled(gothic, true, false, 24, 48, scale);
+    }
+    EXPECT_EQ(fonts.ScaledFonts(), 2 * platform::FontBook::kKeptScales);
 }
 
 }  // namespace

@@ -79,13 +79,6 @@ TEST_F(FractionExamples, FractionFormOfTheSecondEquation) {
         EXPECT_TRUE(TimesIs(F(2), rt.workNum(5), c.b2));
         EXPECT_TRUE(TimesIs(F(3), rt.workNum(5), rt.solverConst(2)));
     }
-    // ①'s texts: b1 > 0 gets "+", a1 and c1 never do.
-    SetSystem(2, 7, 5, 3, 2, -1);
-    lessons.BuildFractionFormTexts();
-    EXPECT_EQ(W(11) + "x" + W(12) + "y=" + W(13) + "…①", "2x+7y=-3…①");
-    SetSystem(3, -7, 5, 3, 1, 2);
-    lessons.BuildFractionFormTexts();
-    EXPECT_EQ(W(11) + "x" + W(12) + "y=" + W(13) + "…①", "3x-7y=-11…①");
 }
 
 TEST_F(FractionExamples, EveryExampleOfEverySeedIsClearedByItsLeastCommonDenominator) {

@@ -246,7 +246,8 @@ TEST_F(FractionTest, SumMovesTheSignToTheNumerator) {
 
 TEST_F(FractionTest, SumWithAZeroDenominatorIsARuntimeError) {
     for (auto [d1, d2] : {std::pair{0.0f, 6.0f}, {4.0f, 0.0f}, {0.0f, 0.0f}, {0.0f, 1.0f}}) {
-        EXPECT_EQ(testing_support::FailureCode([&] { Add(1, d1, 1, d2); }), basic::kDivisionByZero) << d1 << " " << d2;
+        EXPECT_EQ(testing_support::FailureCode([&, d1 = d1, d2 = d2] { Add(1, d1, 1, d2); }), basic::kDivisionByZero)
+            << d1 << " " << d2;
     }
 }
 

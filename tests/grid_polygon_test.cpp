@@ -62,6 +62,17 @@ TEST_F(GridPolygonTest, EveryFifthLineFromTheOriginIsHeavy) {
     EXPECT_EQ(rt.gridOriginY, 540);
 }
 
+// A count of lines that a single cannot step through would never end.
+TEST_F(GridPolygonTest, CountsWithoutEndAreBadArgumentsBeforeAnythingIsDrawn) {
+    for (auto [columns, rows] : {std::pair{16777216.0f, 11.0f}, {10.0f, 3e9f}}) {
+        pf.ClearRecord();
+        rt.gridLeft = 72, rt.gridTop = 100, rt.gridCell = 40, rt.gridColumns = columns, rt.boxHeight = rows;
+        rt.boxColour = 7;
+        EXPECT_EQ(FailureCode([this] { rt.DrawGrid(); }), basic::kBadArgument) << columns << " " << rows;
+        EXPECT_TRUE(pf.Calls().empty());
+    }
+}
+
 TEST_F(GridPolygonTest, OutlineRunsEdgeByEdgeBackToTheFirstCorner) {
     rt.SetDrawWidth(2);
     Corners({{100, 300}, {300, 300}, {200, 100}});

@@ -1,4 +1,7 @@
 // Start-up, the main menu and the error screen, driven by typed keys.
+#include <functional>
+#include <stdexcept>
+
 #include "lessons/kanovel/kanovel.h"
 #include "lessons/tirosam/tirosam.h"
 #include "tests/page_checks.h"
@@ -137,6 +140,45 @@ TEST(MainMenu, RuntimeErrorShowsTheErrorScreenAndIgnoresKeys) {
     EXPECT_EQ(shown[0], ' ');
     EXPECT_NE(shown.find(", 11エラーが発生しました。マウスで×をクリックして下さい。"), std::string::npos) << shown;
     EXPECT_EQ(log.back().rfind("error ", 0), 0u);
+}
+
+// The place a division by zero names: this function, on the line below.
+constexpr int kFaultLine = __LINE__ + 1;
+void DivideByZero() { basic::Div(1, 0); }
+
+// Besides the screen, a fault leaves one line on standard error with the
+// whole place, and the platform knows that the program failed (its exit
+// status is 1 in the window and in lesson-replay).
+TEST(MainMenu, FaultLeavesATraceOnStandardErrorAndFailsTheProgram) {
+    struct Case {
+        std::function<void()> lesson;
+        std::string trace;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {DivideByZero,
+         "Tirosam: error 11 at tests/main_menu_test.cpp:" + std::to_string(kFaultLine) +
+             " in DivideByZero: division by zero\n",
+         basic::Str(kFaultLine) + ", 11"},
+        // A fault the runtime did not foresee keeps its message.
+        {[] { throw std::out_of_range("no row 7"); }, "Tirosam: error 51 at an unknown place: no row 7\n", " 0, 51"},
+    };
+    for (const Case& c : cases) {
+        platform::HeadlessPlatform pf(Keys("1\r"));
+        runtime::ProgramData data = tirosam::ProgramData();
+        data.lessons[0] = c.lesson;
+        runtime::Runtime rt(pf, data);
+        testing::internal::CaptureStderr();
+        EXPECT_THROW(rt.Run(), platform::WindowClosed);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.trace);
+        EXPECT_TRUE(pf.ErrorShown());
+        const std::string& screen = pf.Log()[pf.Log().size() - 2];
+        EXPECT_NE(screen.find(c.shown + "エラーが発生しました。"), std::string::npos) << screen;
+    }
+    platform::HeadlessPlatform pf(Keys("8\r"));
+    runtime::Runtime rt(pf, tirosam::ProgramData());
+    rt.Run();
+    EXPECT_FALSE(pf.ErrorShown());
 }
 
 TEST(MainMenu, SeedIsTheSumOfTheClockFields) {

@@ -223,6 +223,36 @@ TEST_F(SolverPageTest, HiddenAnswerLeavesOutOnlyTheAnswerLine) {
     }
 }
 
+// The typed entry draws what the shared fields ask for, and leaves no
+// option behind: answerHidden, which the solver itself keeps, is back too.
+TEST_F(SolverPageTest, TypedEntryWorksTheSystemAsTheSharedFieldsAndPutsTheOptionsBack) {
+    const solver::System system{1, 1, 500, 8, 3, 3000};
+    pf.AddKeys(std::string(30, ' '));
+    rt.eq2Label = "③";
+    rt.solverContinue = 1;
+    rt.answerHidden = 1;
+    Solve(system);
+    const std::vector<std::string> shared = Drawn();
+    const int sharedKeys = pf.KeysTaken();
+    EXPECT_EQ(rt.answerHidden, 1);
+
+    pf.ClearRecord();
+    rt.answerHidden = 0;
+    rt.penX = rt.cursorX = 182;
+    rt.penY = rt.cursorY = 30;
+    rt.columnX = 40;
+    solver.Solve(system, solver::SolveOptions().StepByStep().HideAnswer().Labels("", "③"));
+    EXPECT_EQ(Drawn(), shared);
+    EXPECT_EQ(pf.KeysTaken() - sharedKeys, sharedKeys);
+    EXPECT_EQ(rt.xText, "300");
+    EXPECT_EQ(rt.yText, "200");
+    EXPECT_EQ(rt.solverContinue, 0);
+    EXPECT_EQ(rt.answerHidden, 0);
+    EXPECT_EQ(rt.eq1Label, "");
+    EXPECT_EQ(rt.eq2Label, "");
+    EXPECT_EQ(solver.SystemInSlots().c2, 3000);
+}
+
 TEST_F(SolverPageTest, CallerLabelsStandInTheRowsCaptionAndSubstitution) {
     rt.eq1Label = "③";
     rt.eq2Label = "④";

@@ -19,9 +19,7 @@
 
 namespace solver_testing {
 
-struct System {
-    float a1, b1, c1, a2, b2, c2;
-};
+using solver::System;
 
 // Sets the system and the page position of a caller that has drawn its
 // label and copied the pen into the cursor.
@@ -120,17 +118,23 @@ private:
 };
 
 // Where `part` starts in `whole` as one unbroken run of calls at or after
-// index `from`; -1 when it does not.
+// index `from`; -1 when it does not. An empty `part` is a fault of the
+// check (it would be found anywhere): it fails the test.
 inline long FindRun(const std::vector<std::string>& whole, const std::vector<std::string>& part, long from = 0) {
+    if (part.empty()) {
+        ADD_FAILURE() << "an empty run of calls was looked for";
+        return -1;
+    }
     for (size_t i = static_cast<size_t>(std::max(from, 0L)); i + part.size() <= whole.size(); ++i)
         if (std::equal(part.begin(), part.end(), whole.begin() + static_cast<std::ptrdiff_t>(i)))
             return static_cast<long>(i);
     return -1;
 }
 
-// Whether `part` stands in `whole` as one unbroken run of calls.
+// Whether `part` stands in `whole` as one unbroken run of calls; an empty
+// `part` fails the test.
 inline bool ContainsRun(const std::vector<std::string>& whole, const std::vector<std::string>& part) {
-    return part.empty() || FindRun(whole, part) >= 0;
+    return FindRun(whole, part) >= 0;
 }
 
 // A runtime on the headless platform with a solver on it.

@@ -63,6 +63,40 @@ TEST_F(SolverWorkingTest, MultipliersOperationAndCombinedEquation) {
     }
 }
 
+// When both pairs of coefficients would cancel, the y pair decides: adding
+// or subtracting is chosen so that y cancels, and x is found first.
+TEST_F(SolverWorkingTest, BothPairsCancellingTheYPairDecidesTheOperation) {
+    struct Case {
+        System system;
+        float s;
+    };
+    for (const Case& c : {Case{{1, 1, -3, 1, -1, 7}, 1},    // x pairs equal, y pairs opposite: add
+                          Case{{1, 1, 5, -1, 1, 1}, -1}}) {  // x pairs opposite, y pairs equal: subtract
+        Solve(c.system);
+        EXPECT_EQ(rt.auxNum(1), c.s) << c.system.c1;
+        EXPECT_EQ(rt.workNum(6), 0) << c.system.c1;
+        EXPECT_EQ(rt.xText, "2") << c.system.c1;
+    }
+}
+
+// The value found first goes into the equation whose coefficient of the
+// other unknown is smaller; equal sizes choose ①. (With x found first the
+// sizes of a1 and a2 decide. The sizes of b1 and b2, which decide when y is
+// found first, are never equal there: equal sizes of b1 and b2 make y
+// cancel, as the second loop shows.)
+TEST_F(SolverWorkingTest, EqualSizesPutTheValueFoundFirstIntoTheFirstEquation) {
+    for (const System& tie : {System{1, 1, -3, 1, -1, 7}, System{1, 1, 5, -1, 1, 1}, System{-3, 2, 1, 3, 2, 11}}) {
+        Solve(tie);
+        EXPECT_EQ(rt.workNum(6), 0) << tie.c1;
+        EXPECT_EQ(rt.solverSubstEq, 1) << tie.c1;
+        EXPECT_EQ(rt.workNum(27), tie.a1) << tie.c1;
+    }
+    for (const System& s : {System{3, 2, 1, 5, -2, 7}, System{2, -7, 1, 9, -7, 3}, System{4, 5, 1, 6, 5, 3}}) {
+        Solve(s);
+        EXPECT_EQ(rt.workNum(6), 0) << s.a1 << " " << s.a2;
+    }
+}
+
 // Magnitudes without a 32-bit whole number cannot be tested for being a
 // multiple: the rule does not hold, and nothing fails.
 TEST_F(SolverWorkingTest, MultipleTestsNeverFailOnHugeMagnitudes) {

@@ -3,6 +3,7 @@
 #include <numeric>
 
 #include "lessons/tirosam/line_diagram.h"
+#include "runtime/coefficient_text.h"
 #include "tests/page_checks.h"
 
 namespace {
@@ -28,8 +29,7 @@ void SetSpeedExample(runtime::Runtime& rt, const SpeedExample& e) {
     rt.solverConst(1) = distance;
     rt.solverConst(2) = lcm * minutes;
     rt.MakeValueTexts();
-    for (int i = 8; i <= 9; ++i)
-        if (rt.workNum(i) == 1) rt.workText(i) = "";
+    for (int i = 8; i <= 9; ++i) runtime::WriteCoefficient(rt, i, runtime::CoefficientForm::OneOmitted);
 }
 
 // A pass as the page's entry starts it: panes set, pen width 5.

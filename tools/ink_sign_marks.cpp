@@ -54,7 +54,10 @@ void InkScene::LookAtSignMarks(const Note& note) const {
         return !item.glyph && !item.shape.segment && item.penWidth == 5 && thickness <= 5.5 && length >= 12 &&
                length <= 20;
     };
-    for (const auto& [piece, mark] : marks) {
+    for (const auto& [piece, markBox] : marks) {
+        // A plain reference: clang 14 lets no lambda capture a structured
+        // binding.
+        const Rect& mark = markBox;
         const Piece& p = pieces_[piece];
         const std::string name = "sign mark \"" + p.source + "\" (" + Number(p.x) + "," + Number(p.y) + ")";
         const double centre = (mark.x0 + mark.x1) / 2;

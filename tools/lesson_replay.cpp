@@ -6,7 +6,8 @@
 //
 // KEYS is typed as it stands; \r is Enter, \b Backspace, \f the clearing
 // key (code 12), \\ a backslash, \xNN the key of code NN. The run ends at
-// menu entry 8 or where the script runs out at a wait.
+// menu entry 8 or where the script runs out at a wait; it exits 1 when it
+// ended on the error screen.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "lesson-replay: cannot write %s\n", pngFile.c_str());
             return 1;
         }
+        if (headless.ErrorShown()) return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lesson-replay: %s\n", e.what());
         return 1;

@@ -84,10 +84,8 @@ int main(int argc, char** argv) {
         rt.DrawMarkupText();
         rt.cursorX = rt.penX;
         rt.cursorY = rt.penY;
-        rt.solverCoef(1) = numbers[0], rt.solverCoef(2) = numbers[1], rt.solverConst(1) = numbers[2];
-        rt.solverCoef(3) = numbers[3], rt.solverCoef(4) = numbers[4], rt.solverConst(2) = numbers[5];
-        rt.solverContinue = 1;
-        solver.SolveByElimination();
+        solver.Solve({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]},
+                     solver::SolveOptions().StepByStep());
     } catch (const basic::RuntimeError& error) {
         std::fprintf(stderr, "solve-sheet: runtime error %d\n", error.code);
         return 1;

@@ -69,13 +69,6 @@ std::string TourPlatform::Inkey() {
     return key;
 }
 
-void TourPlatform::NoteError(int line, int code) {
-    errorShown_ = true;
-    errorLine_ = line;
-    errorCode_ = code;
-    HeadlessPlatform::NoteError(line, code);
-}
-
 void TourPlatform::Emit(const DrawCall& call) {
     CheckDeadline();
     inField_ = IsFieldCursor(call);

@@ -38,7 +38,6 @@ public:
     TourPlatform(platform::HeadlessOptions options, Driver driver);
 
     std::string Inkey() override;
-    void NoteError(int line, int code) override;
 
     void SetDeadline(Clock::time_point deadline) { deadline_ = deadline; }
     void ObserveWork(WorkObserver observer) { observer_ = std::move(observer); }
@@ -49,9 +48,6 @@ public:
     const std::string& Typed() const { return typed_; }
     void ResetTyped() { typed_.clear(); }
     int KeysTyped() const { return keysTyped_; }
-    bool ErrorShown() const { return errorShown_; }
-    int ErrorLine() const { return errorLine_; }
-    int ErrorCode() const { return errorCode_; }
 
 protected:
     void Emit(const platform::DrawCall& call) override;
@@ -74,8 +70,6 @@ private:
     std::string takenKey_;
     std::string typed_;
     int keysTyped_ = 0;
-    bool errorShown_ = false;
-    int errorLine_ = 0, errorCode_ = 0;
 };
 
 }  // namespace tour

@@ -10,6 +10,12 @@
 
 namespace lessons {
 
+// The entry that a number typed at a sub-menu of `entries` entries opens:
+// its whole part when the number lies from 1 to `entries` ("2.5", "5/2"
+// and "2.9" open 2), else 0, and the sub-menu asks again ("0.5", "N.5",
+// and a value that is no number at all).
+int SubmenuEntry(float typed, int entries);
+
 class LessonBase {
 public:
     explicit LessonBase(runtime::Runtime& runtime) : rt(runtime) {}

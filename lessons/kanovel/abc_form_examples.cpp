@@ -3,10 +3,12 @@
 // and worked by the solver step by step.
 // workNum rows: 1 a1, 2 b1, 3 C, 11 a2, 12 b2, 13 C.
 #include "lessons/kanovel/kanovel_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace kanovel {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 namespace {
 
@@ -65,12 +67,8 @@ void KanovelLessons::MakeAbcFormExample() {
     rt.workNum(12) = rt.solverCoef(4);
     rt.workNum(13) = row.c;
     rt.MakeValueTexts();
-    for (int term : {1, 2, 11, 12}) {
-        if (rt.workNum(term) == 1) rt.workText(term) = "";
-        if (rt.workNum(term) == -1) rt.workText(term) = "-";
-    }
-    for (int term : {2, 12})
-        if (rt.workNum(term) > 0) rt.workText(term) = "+" + rt.workText(term);
+    for (int term : {1, 11}) runtime::WriteCoefficient(rt, term, CoefficientForm::Leading);
+    for (int term : {2, 12}) runtime::WriteCoefficient(rt, term, CoefficientForm::Following);
 }
 
 }  // namespace kanovel

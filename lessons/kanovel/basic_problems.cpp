@@ -53,18 +53,6 @@ void KanovelLessons::ShowBasicCandidateChecks() {
     page.text(C + 48, 530, 5, "答　ウ");
 }
 
-void KanovelLessons::SolveBasicSystem(float a1, float b1, float c1, float a2, float b2, float c2) {
-    // The labels, the step waits and the answer line stay at their resting
-    // values: empty, none, shown.
-    rt.solverCoef(1) = a1;
-    rt.solverCoef(2) = b1;
-    rt.solverCoef(3) = a2;
-    rt.solverCoef(4) = b2;
-    rt.solverConst(1) = c1;
-    rt.solverConst(2) = c2;
-    solver.SolveByElimination();
-}
-
 void KanovelLessons::ShowBasicEliminationProblems() {
     // Left column: the plates, then the label 58 below them (so that the
     // answer, 520 further down, keeps clear of the key-wait plate); the
@@ -85,17 +73,17 @@ void KanovelLessons::ShowBasicEliminationProblems() {
     };
     Page page(rt, Clear{0, 0, 1760, 1800}, 76, 30);
     leftColumn(page, "(1)");
-    SolveBasicSystem(2, 1, 1, 3, -1, 9);
+    solver.Solve({2, 1, 1, 3, -1, 9});
     rightColumn(page, "(2)");
-    SolveBasicSystem(5, -2, -1, 7, -6, 5);
+    solver.Solve({5, -2, -1, 7, -6, 5});
     page.key();
     page.erase(0, 0, 684, 1800);
     leftColumn(page, "(3)");
-    SolveBasicSystem(5, -4, 9, 2, -3, 5);
+    solver.Solve({5, -4, 9, 2, -3, 5});
     page.key();
     page.erase(684, 0, 1760, 1800);
     rightColumn(page, "(4)");
-    SolveBasicSystem(3, -2, -20, 4, 3, 13);
+    solver.Solve({3, -2, -20, 4, 3, 13});
 }
 
 void KanovelLessons::ShowBasicSubstitutionProblems() {

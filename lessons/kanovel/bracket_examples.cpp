@@ -3,10 +3,12 @@
 // expands ② back into ③ and the solver works ① and ③ step by step.
 // workNum rows: 1 a2-k·b2, 2 b2, 3 k, 4 k·b2, 5 a2, 6 c2, 11 a1, 12 b1, 13 c1.
 #include "lessons/kanovel/kanovel_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace kanovel {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void KanovelLessons::ShowBracketExamples() {
     Page page(rt, Clear{0, 0, 1600, 1800}, 40, 30);
@@ -47,10 +49,8 @@ void KanovelLessons::BuildBracketFormTexts() {
     rt.workNum(13) = rt.solverConst(1);
     rt.MakeValueTexts();
     // Only a coefficient 1 loses its digit: -1 and 0 before x stay written.
-    if (rt.workNum(1) == 1) rt.workText(1) = "";
-    if (rt.workNum(3) == 1) rt.workText(3) = "";
-    for (int row : {2, 4, 12})
-        if (rt.workNum(row) > 0) rt.workText(row) = "+" + rt.workText(row);
+    for (int row : {1, 3}) runtime::WriteCoefficient(rt, row, CoefficientForm::OneOmitted);
+    for (int row : {2, 4, 12}) runtime::WriteCoefficient(rt, row, CoefficientForm::Signed);
 }
 
 }  // namespace kanovel

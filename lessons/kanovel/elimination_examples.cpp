@@ -18,11 +18,7 @@ void KanovelLessons::SolveStepByStep(float column, const std::string& label, con
     rt.columnX = column;
     Page page(rt, column + 81, 30);
     page.text(column, Same, 3, label);
-    rt.solverContinue = 1;
-    rt.eq1Label = "";
-    rt.eq2Label = secondLabel;
-    solver.SolveByElimination();
-    rt.solverContinue = 0;
+    solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().Labels("", secondLabel));
 }
 
 void KanovelLessons::RunExample1Page() {

@@ -7,30 +7,20 @@ namespace kanovel {
 
 using namespace lessons;
 
-void KanovelLessons::SolveFixedSystem(const FixedSystem& system) {
-    // The label just drawn leaves penX and cursorX right after it, where
-    // the solver puts its brace, and cursorY on its row.
-    rt.solverCoef(1) = system.a1;
-    rt.solverCoef(2) = system.b1;
-    rt.solverCoef(3) = system.a2;
-    rt.solverCoef(4) = system.b2;
-    rt.solverConst(1) = system.c1;
-    rt.solverConst(2) = system.c2;
-    solver.SolveByElimination();
-}
-
-void KanovelLessons::WorkExercisesInTwoColumns(const char* heading, const FixedSystem (&systems)[3]) {
+// Each label just drawn leaves penX and cursorX right after it, where the
+// solver puts its brace, and cursorY on its row.
+void KanovelLessons::WorkExercisesInTwoColumns(const char* heading, const solver::System (&systems)[3]) {
     rt.columnX = 40;
     Page page(rt, Clear{0, 0, 1600, 1800}, /*leftMargin*/ 121, /*cursorY*/ 30);
     page.text(40, Same, 7, heading);
     page.text(C, Same, 3, "(1)");
-    SolveFixedSystem(systems[0]);
+    solver.Solve(systems[0]);
     page.key();
     rt.columnX = 640;
     rt.leftMargin = 721;
     rt.cursorY = 30;
     page.text(640, Same, 3, "(2)");
-    SolveFixedSystem(systems[1]);
+    solver.Solve(systems[1]);
     page.key();
     // The left half alone: (2) stays at the right, from x 640.
     page.erase(0, 0, 640, 1800);
@@ -38,7 +28,7 @@ void KanovelLessons::WorkExercisesInTwoColumns(const char* heading, const FixedS
     rt.leftMargin = 121;
     rt.cursorY = 30;
     page.text(40, Same, 3, "(3)");
-    SolveFixedSystem(systems[2]);
+    solver.Solve(systems[2]);
 }
 
 void KanovelLessons::ShowExercise1Page() {
@@ -46,20 +36,20 @@ void KanovelLessons::ShowExercise1Page() {
     Page page(rt, Clear{0, 0, 1600, 1800}, /*leftMargin*/ 121, /*cursorY*/ 30);
     page.text(40, Same, 7, "問1");
     page.text(C, Same, 3, "(1)");
-    SolveFixedSystem({4, -3, 11, 5, 3, 7});
+    solver.Solve({4, -3, 11, 5, 3, 7});
     page.key();
     // leftMargin stays as the solver left it: it only places "解けません",
     // which none of these systems shows.
     rt.columnX = 600;
     rt.cursorY = 30;
     page.text(600, Same, 3, "(2)");
-    SolveFixedSystem({2, 4, 18, 2, -3, 4});
+    solver.Solve({2, 4, 18, 2, -3, 4});
     page.key().key();
     page.erase(0, 0, 1600, 1800);
     rt.columnX = 80;
     rt.cursorY = 30;
     page.text(80, Same, 3, "(3)");
-    SolveFixedSystem({1, 1, -3, 1, -1, 7});
+    solver.Solve({1, 1, -3, 1, -1, 7});
 }
 
 void KanovelLessons::ShowExercise2Page() {
@@ -83,9 +73,7 @@ void KanovelLessons::ShowEliminationExercise4Page() {
     rt.leftMargin = 640;
     rt.cursorY = 30;
     page.text(640, Same, 3, "  ");
-    rt.eq1Label = "③";
-    rt.eq2Label = "④";
-    SolveFixedSystem({3, -7, 1, 2, 3, -7});
+    solver.Solve({3, -7, 1, 2, 3, -7}, SolveOptions().Labels("③", "④"));
 }
 
 }  // namespace kanovel

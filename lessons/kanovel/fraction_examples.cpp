@@ -9,10 +9,12 @@
 #include <cmath>
 
 #include "lessons/kanovel/kanovel_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace kanovel {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void KanovelLessons::ShowFractionExamples() {
     Page page(rt, Clear{0, 0, 1600, 1800}, 40, 30);
@@ -59,8 +61,7 @@ void KanovelLessons::BuildFractionFormTexts() {
     rt.workNum(12) = rt.solverCoef(2);
     rt.workNum(13) = rt.solverConst(1);
     rt.MakeValueTexts();
-    for (int row : {2, 12})
-        if (rt.workNum(row) > 0) rt.workText(row) = "+" + rt.workText(row);
+    for (int row : {2, 12}) runtime::WriteCoefficient(rt, row, CoefficientForm::Signed);
 }
 
 void KanovelLessons::DrawFractionFormExample() {

@@ -10,6 +10,8 @@
 
 namespace kanovel {
 
+using solver::SolveOptions;
+
 class KanovelLessons : public lessons::LessonBase {
 public:
     explicit KanovelLessons(runtime::Runtime& runtime) : LessonBase(runtime), solver(runtime) {}
@@ -137,21 +139,13 @@ private:
     // Lesson 6's title plate at (x, 30) and the page's number plate `gap`
     // to its right; the cursor ends at the number plate's top-right corner.
     void DrawBasicProblemPlates(lessons::Page& page, float x, float gap, const char* number);
-    // The system a1x+b1y=c1, a2x+b2y=c2 worked by the solver without waits.
-    void SolveBasicSystem(float a1, float b1, float c1, float a2, float b2, float c2);
-
     // One example of the elimination example pages.
     void ShowEliminationExample(float titleColour, float column, const char* label);
 
-    // a1x+b1y=c1, a2x+b2y=c2 of an exercise.
-    struct FixedSystem {
-        float a1, b1, c1, a2, b2, c2;
-    };
-    // The system worked whole by the solver, placed after the label just drawn.
-    void SolveFixedSystem(const FixedSystem& system);
     // Exercises (1) at the left and (2) at the right, a key, then (3) at the
-    // left on the erased left half; (1) carries the heading.
-    void WorkExercisesInTwoColumns(const char* heading, const FixedSystem (&systems)[3]);
+    // left on the erased left half; (1) carries the heading. Each system is
+    // worked whole by the solver after its label.
+    void WorkExercisesInTwoColumns(const char* heading, const solver::System (&systems)[3]);
     // A table of solutions of one equation, 76 right of leftMargin and 70
     // below the cursor: the x row with `columns` values from 0, then the y
     // row revealed a cell a key. The cells of its column x = 3 are kept in

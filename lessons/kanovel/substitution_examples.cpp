@@ -9,10 +9,12 @@
 // rows 3, 10, 11 for the plain texts of the quotient and the product.
 #include "lessons/kanovel/kanovel_lessons.h"
 #include "runtime/number_text.h"
+#include "runtime/coefficient_text.h"
 
 namespace kanovel {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void KanovelLessons::RunSubstitutionExamplesPage() {
     Page page(rt, Clear{0, 0, 1600, 1800}, 114, 30);
@@ -87,15 +89,11 @@ void KanovelLessons::MakeSubstitutionExample(bool yForm) {
     rt.yText = runtime::NumberText(rt, solutionY);
     rt.xTextParen = solutionX < 0 ? "(" + rt.xText + ")" : rt.xText;
     rt.yTextParen = solutionY < 0 ? "(" + rt.yText + ")" : rt.yText;
-    for (int row : {1, 2, 3, 7, 10}) {
-        if (rt.workNum(row) == 1) rt.workText(row) = "";
-        if (rt.workNum(row) == -1) rt.workText(row) = "-";
-    }
+    for (int row : {1, 3, 10}) runtime::WriteCoefficient(rt, row, CoefficientForm::Leading);
+    runtime::WriteCoefficient(rt, 2, CoefficientForm::Following);
     // Row 7 starts its row in the x-form and follows x in the y-form.
-    for (int row : {2, 6, 7, 8, 9}) {
-        if (row == 7 && !yForm) continue;
-        if (rt.workNum(row) > 0) rt.workText(row) = "+" + rt.workText(row);
-    }
+    runtime::WriteCoefficient(rt, 7, yForm ? CoefficientForm::Following : CoefficientForm::Leading);
+    for (int row : {6, 8, 9}) runtime::WriteCoefficient(rt, row, CoefficientForm::Signed);
 }
 
 void KanovelLessons::ShowSubstitutionSteps(bool yForm) {

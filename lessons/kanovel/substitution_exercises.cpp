@@ -95,13 +95,7 @@ void KanovelLessons::ShowSubstitutionExercise6Page() {
         Page page(rt, 722, 30);
         rt.columnX = 684;
         page.text(rt.columnX, Same, 3, "(2)");
-        rt.solverCoef(1) = -3;
-        rt.solverCoef(2) = 4;
-        rt.solverConst(1) = 6;
-        rt.solverCoef(3) = 9;
-        rt.solverCoef(4) = -8;
-        rt.solverConst(2) = -18;
-        solver.SolveByElimination();
+        solver.Solve({-3, 4, 6, 9, -8, -18});
         page.key();
     }
     {

@@ -3,10 +3,12 @@
 // one adult and of one pupil. The problem is stated on the right, set up
 // on the left, worked by the solver on the right and answered on the left.
 #include "lessons/tirosam/tirosam_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace tirosam {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void TirosamLessons::GenerateAdmissionFeeData() {
     // Six draws in a fixed order, none repeated: a clock seed fixes the
@@ -25,7 +27,8 @@ void TirosamLessons::GenerateAdmissionFeeData() {
     rt.solverConst(2) = rt.auxNum(2);
     rt.MakeValueTexts();
     // A count of 1 is written in the sentences but leaves no coefficient.
-    for (int i = 1; i <= 4; ++i) rt.workText(10 + i) = rt.workNum(i) == 1 ? "" : rt.workText(i);
+    for (int i = 1; i <= 4; ++i)
+        rt.workText(10 + i) = runtime::CoefficientText(rt.workNum(i), rt.workText(i), CoefficientForm::OneOmitted);
 }
 
 void TirosamLessons::RunAdmissionFeeExamples() {
@@ -71,11 +74,7 @@ void TirosamLessons::RunAdmissionFeeExamples() {
         rt.cursorY = 30;
         page.erase(exampleColumnX, 0, 1320, 1300);
         page.text(exampleColumnX, Same, 3, "式　");
-        rt.solverContinue = 1;
-        rt.answerHidden = 1;
-        solver.SolveByElimination();
-        rt.solverContinue = 0;
-        rt.answerHidden = 0;
+        solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().HideAnswer());
 
         // The answer, on the left under the set-up.
         rt.leftMargin = setupColumnX;

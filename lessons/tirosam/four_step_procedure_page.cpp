@@ -22,7 +22,7 @@ float RowY(int row) { return kTableTop + kRowH * static_cast<float>(row); }
 
 void TirosamLessons::ShowFourStepProcedure() {
     // A value cell of the table, drawn whole: frame 3, fill 15, text 0.
-    auto value = [this](Page& page, int column, int row, const char* text) -> Page& {
+    auto value = [](Page& page, int column, int row, const char* text) -> Page& {
         return page.cell(ValueX(column), RowY(row), kValueW, kRowH, 3, 15, 0, text);
     };
 

@@ -7,10 +7,12 @@
 
 #include "lessons/tirosam/problem_table.h"
 #include "lessons/tirosam/tirosam_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace tirosam {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void TirosamLessons::ShowPercentExamplePage() {
     exampleColumnX = 680;
@@ -81,8 +83,7 @@ void TirosamLessons::GeneratePercentExampleData() {
     rt.solverConst(2) = rt.workNum(14);
     rt.MakeValueTexts();
     // ③ shows no coefficient 1.
-    for (int i = 12; i <= 13; ++i)
-        if (rt.workNum(i) == 1) rt.workText(i) = "";
+    for (int i = 12; i <= 13; ++i) runtime::WriteCoefficient(rt, i, CoefficientForm::OneOmitted);
 }
 
 void TirosamLessons::DrawPercentExample() {
@@ -160,13 +161,7 @@ void TirosamLessons::DrawPercentExample() {
     rt.cursorY = 30;
     rt.Erase(40, 0, 680, 1300);
     page.text(rt.columnX, Same, 3, "式　");
-    rt.eq1Label = "";
-    rt.eq2Label = "③";
-    rt.solverContinue = 1;
-    rt.answerHidden = 1;
-    solver.SolveByElimination();
-    rt.solverContinue = 0;
-    rt.answerHidden = 0;
+    solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().HideAnswer().Labels("", "③"));
     page.key();
 
     // The check 40 below the solver's last row of working (it stops on an

@@ -64,20 +64,8 @@ void TirosamLessons::ShowSaltWaterPage() {
     rt.columnX = 722;
     rt.leftMargin = rt.columnX + 81;
     rt.cursorY = 30;
-    rt.solverCoef(1) = 1;
-    rt.solverCoef(2) = 1;
-    rt.solverConst(1) = 500;
-    rt.solverCoef(3) = 8;
-    rt.solverCoef(4) = 3;
-    rt.solverConst(2) = 3000;
     page.text(rt.columnX, Same, 3, "式　");
-    rt.solverContinue = 1;
-    rt.answerHidden = 1;
-    rt.eq1Label.clear();
-    rt.eq2Label = "③";
-    solver.SolveByElimination();
-    rt.solverContinue = 0;
-    rt.answerHidden = 0;
+    solver.Solve({1, 1, 500, 8, 3, 3000}, SolveOptions().StepByStep().HideAnswer().Labels("", "③"));
     page.text(L, Same, 3, "x=300,y=200");
 }
 

@@ -141,13 +141,7 @@ void TirosamLessons::DrawSpeedExample() {
     rt.cursorY = 30;
     rt.Erase(680, 0, 2000, 1300);
     page.text(rt.columnX, Same, 3, "式　");
-    rt.solverContinue = 1;
-    rt.answerHidden = 1;
-    rt.eq1Label = "";
-    rt.eq2Label = "③";
-    solver.SolveByElimination();
-    rt.solverContinue = 0;
-    rt.answerHidden = 0;
+    solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().HideAnswer().Labels("", "③"));
     page.key();
 
     // The check on the solver's empty last row, the answer

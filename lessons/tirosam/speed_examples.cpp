@@ -4,10 +4,12 @@
 // after 10 o'clock: x + y = D (①) and x/a + y/b = T (②), which times L, the
 // least common multiple of a and b, gives (L/a)x + (L/b)y = L·T (③).
 #include "lessons/tirosam/tirosam_lessons.h"
+#include "runtime/coefficient_text.h"
 
 namespace tirosam {
 
 using namespace lessons;
+using runtime::CoefficientForm;
 
 void TirosamLessons::RunSpeedExamples() {
     exampleColumnX = 680;
@@ -61,8 +63,7 @@ void TirosamLessons::GenerateSpeedExampleData() {
     rt.solverConst(2) = rt.workNum(10);
     rt.MakeValueTexts();
     // ③ shows no coefficient 1.
-    for (int i = 8; i <= 9; ++i)
-        if (rt.workNum(i) == 1) rt.workText(i) = "";
+    for (int i = 8; i <= 9; ++i) runtime::WriteCoefficient(rt, i, CoefficientForm::OneOmitted);
 }
 
 }  // namespace tirosam

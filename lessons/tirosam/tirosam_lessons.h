@@ -10,6 +10,8 @@
 
 namespace tirosam {
 
+using solver::SolveOptions;
+
 class TirosamLessons : public lessons::LessonBase {
 public:
     explicit TirosamLessons(runtime::Runtime& runtime) : LessonBase(runtime), solver(runtime) {}

@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -326,54 +327,85 @@ TEST(Window, EndsWhenAnotherProgramDestroysItsWindow) {
     std::remove(errors.c_str());
 }
 
-TEST(Window, NoDisplayIsReportedAndFails) {
-    // The program's exit status and standard error, run with each of
-    // `variables` set ("NAME=value") or unset ("NAME"). XDG_RUNTIME_DIR is
-    // unset, so a look for a Wayland display would complain.
-    struct Outcome {
-        int status;
-        std::string errors;
-    };
-    auto run = [](std::initializer_list<const char*> variables) {
-        const std::string errors = "/tmp/no-display-" + std::to_string(getpid()) + ".err";
-        pid_t pid = fork();
-        if (pid == 0) {
-            unsetenv("XDG_RUNTIME_DIR");
-            for (const char* variable : variables) {
-                if (std::strchr(variable, '='))
-                    putenv(const_cast<char*>(variable));
-                else
-                    unsetenv(variable);
-            }
-            freopen(errors.c_str(), "w", stderr);
-            execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
-            _exit(127);
+// The exit status and standard error of a program that ends by itself at
+// start-up, run with each of `variables` set ("NAME=value") or unset
+// ("NAME"). XDG_RUNTIME_DIR is unset, so a look for a Wayland display
+// would complain.
+struct Outcome {
+    int status;
+    std::string errors;
+};
+Outcome RunToItsEnd(std::initializer_list<const char*> variables) {
+    const std::string errors = "/tmp/start-up-" + std::to_string(getpid()) + ".err";
+    pid_t pid = fork();
+    if (pid == 0) {
+        unsetenv("XDG_RUNTIME_DIR");
+        for (const char* variable : variables) {
+            if (std::strchr(variable, '='))
+                putenv(const_cast<char*>(variable));
+            else
+                unsetenv(variable);
         }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        std::ifstream file(errors);
-        Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                        std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>())};
-        std::remove(errors.c_str());
-        return outcome;
-    };
+        freopen(errors.c_str(), "w", stderr);
+        execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    std::ifstream file(errors);
+    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                    std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>())};
+    std::remove(errors.c_str());
+    return outcome;
+}
+
+TEST(Window, NoDisplayIsReportedAndFails) {
     const auto npos = std::string::npos;
 
-    const Outcome none = run({"DISPLAY", "WAYLAND_DISPLAY"});
+    const Outcome none = RunToItsEnd({"DISPLAY", "WAYLAND_DISPLAY"});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.errors.find("DISPLAY and WAYLAND_DISPLAY are not set"), npos) << none.errors;
 
     // The display that failed is named, in the one line said.
-    const Outcome absent = run({"DISPLAY=:4093", "WAYLAND_DISPLAY"});
+    const Outcome absent = RunToItsEnd({"DISPLAY=:4093", "WAYLAND_DISPLAY"});
     EXPECT_EQ(absent.status, 1);
     EXPECT_NE(absent.errors.find("\":4093\" (DISPLAY)"), npos) << absent.errors;
     EXPECT_NE(absent.errors.find("WAYLAND_DISPLAY is not set"), npos) << absent.errors;
     EXPECT_EQ(std::count(absent.errors.begin(), absent.errors.end(), '\n'), 1) << absent.errors;
 
     // A driver that shows nothing is refused even where there is a display.
-    const Outcome invisible = run({"SDL_VIDEODRIVER=offscreen"});
+    const Outcome invisible = RunToItsEnd({"SDL_VIDEODRIVER=offscreen"});
     EXPECT_EQ(invisible.status, 1);
     EXPECT_NE(invisible.errors.find("\"offscreen\""), npos) << invisible.errors;
+}
+
+// A font the program needs is missing: the start-up message names its
+// package, and the program fails before it shows a window. Every face is
+// looked up at start-up, so none is found missing later in a lesson.
+TEST(Window, MissingFontIsReportedAtStartUpAndFails) {
+    const std::string stem = "/tmp/fonts-" + std::to_string(getpid());
+    auto configuration = [&](const std::string& name, const std::string& body) {
+        std::ofstream(stem + name) << "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n"
+                                   << "<fontconfig>" << body << "</fontconfig>\n";
+        return "FONTCONFIG_FILE=" + stem + name;
+    };
+    // No font at all: the Gothic face is the first looked for.
+    const std::string none = configuration("-none.conf", "");
+    const Outcome noFonts = RunToItsEnd({none.c_str()});
+    EXPECT_EQ(noFonts.status, 1);
+    EXPECT_NE(noFonts.errors.find("Kanovel: the font \"IPAGothic\" is not installed (Debian package "
+                                  "fonts-ipafont-gothic)"),
+              std::string::npos)
+        << noFonts.errors;
+    // Only the Gothic face: the serif of the letters is missing.
+    const std::string gothic = configuration(
+        "-gothic.conf", "<dir>/usr/share/fonts/opentype/ipafont-gothic</dir><cachedir>" + stem + "-cache</cachedir>");
+    const Outcome gothicOnly = RunToItsEnd({gothic.c_str()});
+    EXPECT_EQ(gothicOnly.status, 1);
+    EXPECT_NE(gothicOnly.errors.find("(Debian package fonts-liberation2)"), std::string::npos) << gothicOnly.errors;
+    std::remove((stem + "-none.conf").c_str());
+    std::remove((stem + "-gothic.conf").c_str());
+    std::filesystem::remove_all(stem + "-cache");
 }
 
 }  // namespace

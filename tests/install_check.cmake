@@ -1,0 +1,30 @@
+# Installs the build into a prefix of its own and checks what lands there:
+# both programs in bin/, a desktop entry each in share/applications/ that
+# desktop-file-validate accepts (when it is there to ask).
+#   cmake -DBUILD=dir -DPREFIX=dir [-DVALIDATE=path] -P install_check.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE status
+                OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+foreach(program kanovel tirosam)
+  if(NOT EXISTS "${PREFIX}/bin/${program}")
+    message(FATAL_ERROR "bin/${program} is not installed")
+  endif()
+  set(entry "${PREFIX}/share/applications/${program}.desktop")
+  if(NOT EXISTS "${entry}")
+    message(FATAL_ERROR "share/applications/${program}.desktop is not installed")
+  endif()
+  file(STRINGS "${entry}" exec REGEX "^Exec=")
+  if(NOT exec STREQUAL "Exec=${program}")
+    message(FATAL_ERROR "${program}.desktop starts \"${exec}\"")
+  endif()
+  if(VALIDATE)
+    execute_process(COMMAND "${VALIDATE}" "${entry}" RESULT_VARIABLE valid)
+    if(NOT valid EQUAL 0)
+      message(FATAL_ERROR "${program}.desktop is not a valid desktop entry")
+    endif()
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")
