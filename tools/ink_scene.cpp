@@ -63,8 +63,7 @@ void InkScene::Reset() {
     lastDot_ = -1;
     items_.clear();
     plates_.clear();
-    collisions_.clear();
-    crowded_.clear();
+    near_.clear();
     looked_ = 0;
 }
 
@@ -329,9 +328,9 @@ std::vector<Finding> InkScene::Look() {
                 continue;
             const std::pair<int, int> pair{static_cast<int>(m), static_cast<int>(n)};
             if (Gap(a.shape, b.shape) < kMinimumGap) {
-                collisions_[pair] = true;
+                near_[pair] = "";
             } else if (std::string how = Crowding(b, a); !how.empty()) {
-                crowded_[pair] = how;
+                near_[pair] = how;
             }
         }
     }
@@ -341,29 +340,22 @@ std::vector<Finding> InkScene::Look() {
     auto note = [&](Kind kind, const std::string& what, const std::string& detail) {
         found.try_emplace({static_cast<int>(kind), what}, detail);
     };
-    for (auto it = collisions_.begin(); it != collisions_.end();) {
+    for (auto it = near_.begin(); it != near_.end();) {
         const auto [m, n] = it->first;
         if (!items_[m].alive || !items_[n].alive) {
-            it = collisions_.erase(it);
+            it = near_.erase(it);
             continue;
         }
         char gap[32];
         std::snprintf(gap, sizeof gap, ", %.1f apart", Gap(items_[m].shape, items_[n].shape));
-        note(Kind::Collision, Party(m) + " touches " + Party(n), Ink(m) + " and " + Ink(n) + gap);
-        ++it;
-    }
-    for (auto it = crowded_.begin(); it != crowded_.end();) {
-        const auto [m, n] = it->first;
-        if (!items_[m].alive || !items_[n].alive) {
-            it = crowded_.erase(it);
-            continue;
+        if (it->second.empty()) {
+            note(Kind::Collision, Party(m) + " touches " + Party(n), Ink(m) + " and " + Ink(n) + gap);
+        } else {
+            // Text first, and what it comes too close to after.
+            const int text = items_[m].piece != 0 ? m : n, other = text == m ? n : m;
+            note(Kind::Crowding, Party(text) + " " + it->second + " " + Party(other),
+                 Ink(text) + " and " + Ink(other) + gap);
         }
-        char gap[32];
-        std::snprintf(gap, sizeof gap, ", %.1f apart", Gap(items_[m].shape, items_[n].shape));
-        // Text first, and what it comes too close to after.
-        const int text = items_[m].piece != 0 ? m : n, other = text == m ? n : m;
-        note(Kind::Crowding, Party(text) + " " + it->second + " " + Party(other),
-             Ink(text) + " and " + Ink(other) + gap);
         ++it;
     }
     for (size_t i = 0; i < items_.size(); ++i) {

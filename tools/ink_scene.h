@@ -138,8 +138,8 @@ private:
     int figureDepth_ = 0, openFigure_ = 0;
     int lastDot_ = -1;  // the dot drawn by the last call, if it drew one
     size_t looked_ = 0;  // items before this one were compared at a look
-    std::map<std::pair<int, int>, bool> collisions_;  // item pairs found touching
-    std::map<std::pair<int, int>, std::string> crowded_;  // item pairs found too close, and how
+    // Item pairs found touching (""), or too close and how.
+    std::map<std::pair<int, int>, std::string> near_;
 };
 
 }  // namespace layout
