@@ -2,7 +2,7 @@
 // saves what the pupil would have seen.
 //
 //   lesson-replay --program kanovel|tirosam --keys KEYS [--time hh:mm:ss]
-//                 [--log FILE] [--png FILE] [--shots DIR]
+//                 [--log FILE] [--png FILE] [--shots DIR] [--size WxH]
 //
 // KEYS is typed as it stands; \r is Enter, \b Backspace, \f the clearing
 // key (code 12), \\ a backslash, \xNN the key of code NN. The run ends at
@@ -24,7 +24,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: lesson-replay --program kanovel|tirosam --keys KEYS [--time hh:mm:ss]\n"
-                 "                     [--log FILE] [--png FILE] [--shots DIR]\n");
+                 "                     [--log FILE] [--png FILE] [--shots DIR] [--size WxH]\n");
     return 2;
 }
 
@@ -44,7 +44,11 @@ int main(int argc, char** argv) {
         else if (arg == "--log") logFile = value;
         else if (arg == "--png") pngFile = value;
         else if (arg == "--shots") options.shotsDir = value;
-        else return Usage();
+        else if (arg == "--size") {
+            if (std::sscanf(value.c_str(), "%dx%d", &options.width, &options.height) != 2 || options.width < 1 ||
+                options.height < 1 || options.width > 8192 || options.height > 8192)
+                return Usage();
+        } else return Usage();
     }
     if (program != "kanovel" && program != "tirosam") return Usage();
     if (!haveTime) options.time = tools::ClockNow();
