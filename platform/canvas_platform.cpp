@@ -69,7 +69,36 @@ void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int mag
     call.italic = italic_;
     call.magX = magX;
     call.magY = magY;
+    PlaceDigit(call);
     Emit(call);
+}
+
+void CanvasPlatform::BeginTextPiece(const std::string& source, Point, PieceKind) {
+    pieces_.push_back({basic::Chars(source)});
+}
+
+void CanvasPlatform::EndTextPiece(Point) {
+    if (!pieces_.empty()) pieces_.pop_back();
+}
+
+void CanvasPlatform::PlaceDigit(DrawCall& call) {
+    if (pieces_.empty()) return;
+    // The glyphs come in the order of the piece's characters; what draws
+    // no glyph (a blank, a sign drawn as strokes, a control character) or
+    // a glyph of its own (× for *) is passed over.
+    OpenPiece& piece = pieces_.back();
+    const std::vector<std::string>& chars = piece.characters;
+    size_t at = piece.next;
+    while (at < chars.size() && chars[at] != call.text) ++at;
+    if (at == chars.size()) return;
+    piece.next = at + 1;
+    auto isDigit = [&](size_t i) { return chars[i].size() == 1 && chars[i][0] >= '0' && chars[i][0] <= '9'; };
+    if (!isDigit(at)) return;
+    size_t first = at, end = at + 1;
+    while (first > 0 && isDigit(first - 1)) --first;
+    while (end < chars.size() && isDigit(end)) ++end;
+    call.digitPlace = static_cast<int>(at - first);
+    call.digits = static_cast<int>(end - first);
 }
 
 void CanvasPlatform::Cls() {

@@ -78,9 +78,9 @@ TEST(ChapterBPages, RatioCoefficientInThreeColumns) {
     EXPECT_EQ(Count(log, BracePoly(76, 430, 100)), 1);
     // The sign row "+-  +  -" 25 above the lower row.
     EXPECT_EQ(Count(log, PlusMark(494, 155, 3)), 1);
-    EXPECT_EQ(Count(log, MinusMark(548, 155, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMarkBefore(548, 155, 3)), 1);
     EXPECT_EQ(Count(log, PlusMark(602, 155, 3)), 1);
-    EXPECT_EQ(Count(log, MinusMark(715, 155, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMarkBefore(715, 155, 3)), 1);
     ExpectEqualsAligned(log, 494, 1e9f, {130, 180, 230, 280});
 }
 

@@ -168,10 +168,11 @@ TEST(DiscountQuestionPage, ThirtyThreeKeysFromTableToAnswerAndBackToTheSubmenu) 
     for (const auto& [cell, waits] : values) EXPECT_EQ(WaitsBefore(log, FindLine(log, cell, 1)), waits) << cell;
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 833 295")), 22);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 760 1800 15 15")), 24);
-    // The signs of the subtraction: over the operator, the first term, the
-    // "+" and the known term (the row once put its last one over the "y").
+    // The signs of the subtraction: over the operator, before the first
+    // term, over the "+" and before the known term (the row once put its
+    // last one over the "y").
     for (const std::string& sign :
-         {PlusMark(38, 105, 3), MinusMark(92, 105, 3), MinusMark(146, 105, 3), MinusMark(259, 105, 3)})
+         {PlusMark(38, 105, 3), MinusMarkBefore(92, 105, 3), MinusMark(146, 105, 3), MinusMarkBefore(259, 105, 3)})
         EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 26) << sign;
 }
 

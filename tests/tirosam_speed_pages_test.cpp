@@ -218,9 +218,10 @@ TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
     // Brace, rule, sign row and the erase of the left part.
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 757 335")), 26);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 646 1800 15 15")), 32);
-    // The signs over the operator, the first term, the "+" and the known term.
+    // The signs over the operator, before the first term, over the "+" and
+    // before the known term.
     for (const std::string& sign :
-         {PlusMark(722, 505, 3), MinusMark(776, 505, 3), MinusMark(857, 505, 3), MinusMark(997, 505, 3)})
+         {PlusMark(722, 505, 3), MinusMarkBefore(776, 505, 3), MinusMark(857, 505, 3), MinusMarkBefore(997, 505, 3)})
         EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 29) << sign;
 }
 

@@ -120,8 +120,23 @@ private:
     std::string Ink(int item) const;
 
     // Sign-change marks (ink_sign_marks.cpp): each near the row below and
-    // over what it turns there.
+    // over the sign it turns there, or just before a term without one.
     void LookAtSignMarks(const Note& note) const;
+    // Each mark's ink as one box, by its piece.
+    std::map<int, Rect> MarkBoxes() const;
+    // The ink around a mark: under its middle, the glyph that begins just
+    // right of it in the row below, and the nearest ink above it (-1: none).
+    struct AroundMark {
+        int under = -1, next = -1, above = -1;
+    };
+    AroundMark Around(const Rect& mark) const;
+    // The top (or the foot) of the line of the row that `member` is part of.
+    double RowEdge(int member, const Rect& mark, bool top) const;
+    bool StartsTerm(int glyph) const;
+    bool IsSignStroke(const Item& item) const;
+    // What the mark stands over that it should not ("" when it reads);
+    // `shown` is set to the ink to show.
+    std::string MarkStandsFor(const AroundMark& around, const std::string& of, int& shown) const;
     // Room around text (ink_room.cpp): what is wrong between two inks that
     // do not touch, or "" when they leave room enough.
     std::string Crowding(const Item& a, const Item& b) const;
