@@ -132,6 +132,43 @@ TEST(LayoutCheck, SeesTextCrowdingWhatItDoesNotBelongTo) {
     EXPECT_EQ(found, (std::vector<std::string>{"\"34\"", "\"78\""}));
 }
 
+// Room between columns: texts on one line that are not one line written in
+// several calls stand a full-width character (34) apart, just inside and
+// just outside it; a line written in two calls, or two cells with a rule
+// between them, may stand closer.
+TEST(LayoutCheck, SeesColumnsThatStandLessThanACharacterApart) {
+    platform::FontBook fonts;
+    // Where "12" drawn at x 100 ends its ink, and how far right of its pen
+    // the ink of "34" begins.
+    const double end = platform::InkOfGlyphs(fonts, Text(100, 100, "12")).back().x1;
+    const double lead = platform::InkOfGlyphs(fonts, Text(0, 100, "34")).front().x0;
+    enum class Between { OtherLine, Nothing, Rule };
+    auto findings = [&](double gap, Between between) {
+        layout::InkScene scene(fonts);
+        auto piece = [&](float x, float y, const std::string& text) {
+            scene.BeginPiece(text, {x, y});
+            scene.Add(Text(x, y, text));
+            scene.EndPiece({x + 200, y});
+        };
+        piece(100, 100, "12");
+        if (between != Between::Nothing) piece(100, 300, "56");  // another line drawn in between
+        if (between == Between::Rule) {
+            DrawCall rule;
+            rule.points = {{static_cast<float>(end + gap / 2), 80}, {static_cast<float>(end + gap / 2), 160}};
+            rule.width = 1;
+            scene.Add(rule);
+        }
+        piece(static_cast<float>(end + gap - lead), 100, "34");
+        std::string what;
+        for (const layout::Finding& f : scene.Look()) what += f.what.substr(f.what.find(") ") + 2) + "; ";
+        return what;
+    };
+    EXPECT_EQ(findings(33.5, Between::OtherLine).rfind("stands beside another column (33.5) \"34\"", 0), 0u);
+    EXPECT_EQ(findings(34.5, Between::OtherLine), "");
+    EXPECT_EQ(findings(20, Between::Nothing), "");
+    EXPECT_EQ(findings(20, Between::Rule), "");
+}
+
 // A headless platform that reads its column sums as the layout check does.
 class SumsPlatform : public platform::HeadlessPlatform {
 public:
