@@ -74,7 +74,7 @@ void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int mag
 }
 
 void CanvasPlatform::BeginTextPiece(const std::string& source, Point, PieceKind) {
-    pieces_.push_back({basic::Chars(source)});
+    pieces_.push_back({source});
 }
 
 void CanvasPlatform::EndTextPiece(Point) {
@@ -82,21 +82,21 @@ void CanvasPlatform::EndTextPiece(Point) {
 }
 
 void CanvasPlatform::PlaceDigit(DrawCall& call) {
-    if (pieces_.empty()) return;
+    if (pieces_.empty() || call.text.empty()) return;
     // The glyphs come in the order of the piece's characters; what draws
     // no glyph (a blank, a sign drawn as strokes, a control character) or
-    // a glyph of its own (× for *) is passed over.
+    // a glyph of its own (× for *) is passed over. A character is found
+    // whole: no UTF-8 sequence starts inside another.
     OpenPiece& piece = pieces_.back();
-    const std::vector<std::string>& chars = piece.characters;
-    size_t at = piece.next;
-    while (at < chars.size() && chars[at] != call.text) ++at;
-    if (at == chars.size()) return;
-    piece.next = at + 1;
-    auto isDigit = [&](size_t i) { return chars[i].size() == 1 && chars[i][0] >= '0' && chars[i][0] <= '9'; };
-    if (!isDigit(at)) return;
+    const std::string& text = piece.source;
+    const size_t at = text.find(call.text, piece.next);
+    if (at == std::string::npos) return;
+    piece.next = at + call.text.size();
+    auto isDigit = [&](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (call.text.size() != 1 || !isDigit(at)) return;
     size_t first = at, end = at + 1;
     while (first > 0 && isDigit(first - 1)) --first;
-    while (end < chars.size() && isDigit(end)) ++end;
+    while (end < text.size() && isDigit(end)) ++end;
     call.digitPlace = static_cast<int>(at - first);
     call.digits = static_cast<int>(end - first);
 }

@@ -56,10 +56,12 @@ private:
     // The digit's place in its number, read off the innermost open piece.
     void PlaceDigit(DrawCall& call);
 
-    // The open pieces of text, innermost last: their characters, and the
-    // first one not yet met among the glyphs drawn.
+    // The open pieces of text, innermost last: their text, and where the
+    // glyphs drawn have got to in it. Every platform keeps them, so that a
+    // call carries its place for whoever reads its ink later (a repaint, the
+    // layout check).
     struct OpenPiece {
-        std::vector<std::string> characters;
+        std::string source;
         size_t next = 0;
     };
     std::vector<OpenPiece> pieces_;
