@@ -69,7 +69,36 @@ void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int mag
     call.italic = italic_;
     call.magX = magX;
     call.magY = magY;
+    PlaceDigit(call);
     Emit(call);
+}
+
+void CanvasPlatform::BeginTextPiece(const std::string& source, Point, PieceKind) {
+    pieces_.push_back({source});
+}
+
+void CanvasPlatform::EndTextPiece(Point) {
+    if (!pieces_.empty()) pieces_.pop_back();
+}
+
+void CanvasPlatform::PlaceDigit(DrawCall& call) {
+    if (pieces_.empty() || call.text.empty()) return;
+    // The glyphs come in the order of the piece's characters; what draws
+    // no glyph (a blank, a sign drawn as strokes, a control character) or
+    // a glyph of its own (× for *) is passed over. A character is found
+    // whole: no UTF-8 sequence starts inside another.
+    OpenPiece& piece = pieces_.back();
+    const std::string& text = piece.source;
+    const size_t at = text.find(call.text, piece.next);
+    if (at == std::string::npos) return;
+    piece.next = at + call.text.size();
+    auto isDigit = [&](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (call.text.size() != 1 || !isDigit(at)) return;
+    size_t first = at, end = at + 1;
+    while (first > 0 && isDigit(first - 1)) --first;
+    while (end < text.size() && isDigit(end)) ++end;
+    call.digitPlace = static_cast<int>(at - first);
+    call.digits = static_cast<int>(end - first);
 }
 
 void CanvasPlatform::Cls() {

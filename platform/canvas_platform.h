@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/draw_call.h"
@@ -27,6 +29,10 @@ public:
     int GetDrawWidth() const override { return width_; }
     void SetMapMode(int mode) override;
     void NoteError(int line, int code) override;
+    // The pieces of text tell which glyphs drawn one by one are the digits
+    // of one number.
+    void BeginTextPiece(const std::string& source, Point at, PieceKind kind) override;
+    void EndTextPiece(Point penEnd) override;
 
     const DisplayList& Display() const { return display_; }
     // Whether the error screen was shown, and what it showed; the program
@@ -47,6 +53,18 @@ protected:
 
 private:
     DrawCall Start(DrawKind kind, int colour);
+    // The digit's place in its number, read off the innermost open piece.
+    void PlaceDigit(DrawCall& call);
+
+    // The open pieces of text, innermost last: their text, and where the
+    // glyphs drawn have got to in it. Every platform keeps them, so that a
+    // call carries its place for whoever reads its ink later (a repaint, the
+    // layout check).
+    struct OpenPiece {
+        std::string source;
+        size_t next = 0;
+    };
+    std::vector<OpenPiece> pieces_;
 
     std::string fontName_ = "ゴシック";
     int fontSize_ = 16;

@@ -26,6 +26,10 @@ struct DrawCall {
     int size = 16;
     int magX = 1, magY = 1;
     bool bold = false, italic = false;
+    // A digit drawn by itself that is one of the `digits` digits of a
+    // number, at `digitPlace` from 0 (the backend reads it off the piece of
+    // text it belongs to); how close they stand is the face's matter.
+    int digitPlace = 0, digits = 1;
 };
 
 // A box that covers the whole view, or a Cls, makes everything before it

@@ -29,7 +29,7 @@ namespace {
 // sister in the same package draws a plain zero of the same design: at the
 // same height and about three quarters of the width it matches the weight
 // and width of the other bold digits.
-const FaceSpec kPlainZero{"IPAPGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {1, 1, 0, 0}, {}, {}};
+const FaceSpec kPlainZero{"IPAPGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {1, 1, 0, 0}, {}, {}, {}};
 const StandIn kGothicStandIns[] = {{"0", &kPlainZero, 0.771, 0.995}};
 
 // Fraction parts have cells magnified 4 by 2 (the serif's letters 12 by 5),
@@ -41,14 +41,30 @@ const StandIn kGothicStandIns[] = {{"0", &kPlainZero, 0.771, 0.995}};
 // cell down) comes to the cell's middle, 6.7 units clear of the bar on
 // either side. The serif letters, scaled alike, stand on the line of the
 // digits beside them.
-const CellInk kGothicCells[] = {{4, 2, {0.60, 0.82, 0.458, 0.5}}};
+//
+// Those cells stand 32 apart where the ink is 17 wide: the digits of "100"
+// would stand 15 apart, twice the body's 7 to 8 between digits 1.4 times as
+// tall, and read as three numbers. So the digits of one number come 0.31 of a cell
+// nearer each other per place, about the number's middle, which leaves
+// about 5 between them and keeps the part centred on its bar.
+const CellInk kGothicCells[] = {{4, 2, {0.60, 0.82, 0.458, 0.5, 0.31}}};
 const CellInk kSerifCells[] = {{12, 5, {0.652, 0.766, 1.12, 1.0565}}};
 
-const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {0.92, 0.76, 0.386, 0.386},
-                       kGothicCells, kGothicStandIns};
 const FaceSpec kSerif{"Liberation Serif", "fonts-liberation2", 0.5, 1.12, false, {0.9, 0.76, 0.724, 0.724},
-                      kSerifCells, {}};
-const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true, {0.9, 0.76, 0.386, 0.386}, {}, {}};
+                      kSerifCells, {}, {}};
+
+// A decimal point of running text has a cell 3 by 2 (24 by 32) whose top
+// stands 14 below the digits' cells and whose left 3 before the pen, which
+// it moves on by 8. The Gothic face's point is square; stretched by that
+// cell it came out a flat dash on the foot of the line. So it is the
+// serif's round point, 5.5 across, about as heavy as the digits' strokes
+// (4.6 to 4.9), standing on the digits' foot (20.8 into the cell) in the
+// middle of the gap between the digits on either side (6.6 into it).
+const RoundPoint kGothicPoints[] = {{3, 2, &kSerif, 1.09, 0.275, 0.65}};
+
+const FaceSpec kGothic{"IPAGothic", "fonts-ipafont-gothic", 1.0, 0.88, false, {0.92, 0.76, 0.386, 0.386},
+                       kGothicCells, kGothicStandIns, kGothicPoints};
+const FaceSpec kScript{"Liberation Serif", "fonts-liberation2", 0.5, 0.88, true, {0.9, 0.76, 0.386, 0.386}, {}, {}, {}};
 
 struct Alias {
     const char* name;

@@ -23,8 +23,12 @@ struct MissingFont : std::runtime_error {
 // across by x about the middle of the glyph's advance, and down by y so
 // that the point `from` of the cell's height (a share, from its top) comes
 // to `to`.
+// The digits of one number, drawn a call each, come `closeUp` of their
+// cell's width nearer each other per place, about the number's middle: a
+// cell much wider than its ink would otherwise set "100" as "1 0 0".
 struct InkShape {
     double x, y, from, to;
+    double closeUp = 0;
 };
 
 // Cells of one magnification whose ink has a shape of its own.
@@ -44,6 +48,18 @@ struct StandIn {
     double x, y;
 };
 
+// The decimal point in cells of one magnification, drawn as the round
+// point of another face: the face's own point is square, and a cell wider
+// than tall stretches it into a dash on the foot of the line. Its em is
+// `size` of the cell's height both ways; its ink is centred across on
+// `middle` of the cell's width and stands on `foot` of its height, both
+// from the cell's top-left corner.
+struct RoundPoint {
+    int magX, magY;
+    const FaceSpec* face;
+    double size, middle, foot;
+};
+
 // How a program's font name is drawn.
 struct FaceSpec {
     const char* family;     // the real family
@@ -54,6 +70,7 @@ struct FaceSpec {
     InkShape ink;           // in magnified cells, but for those of cellInks
     std::span<const CellInk> cellInks;
     std::span<const StandIn> standIns;
+    std::span<const RoundPoint> points;
 };
 
 // The face for a program's font name; unknown names use the Gothic face.

@@ -32,26 +32,45 @@ cairo_text_extents_t ExtentsOf(const PlacedGlyph& placed) {
     return extents;
 }
 
+// One character in a scaled font, with its origin at (0, 0); false when
+// the font does not make it one glyph.
+bool GlyphOf(cairo_scaled_font_t* font, const char* character, PlacedGlyph& placed) {
+    cairo_glyph_t* glyphs = nullptr;
+    int count = 0;
+    const bool one = cairo_scaled_font_text_to_glyphs(font, 0, 0, character,
+                                                      static_cast<int>(std::char_traits<char>::length(character)),
+                                                      &glyphs, &count, nullptr, nullptr,
+                                                      nullptr) == CAIRO_STATUS_SUCCESS &&
+                     count == 1;
+    if (one) placed = {font, glyphs[0]};
+    cairo_glyph_free(glyphs);
+    return one;
+}
+
 // The face's own glyph `own` drawn by a stand-in face instead: its ink
 // centred on the ink of the glyph it replaces.
 PlacedGlyph StandInFor(FontBook& fonts, const StandIn& standIn, const DrawCall& call, const PlacedGlyph& own,
                        double emX, double emY, double deviceScale) {
     PlacedGlyph placed;
-    placed.font = fonts.Scaled(*standIn.face, call.bold, call.italic, emX * standIn.x, emY * standIn.y, deviceScale);
-    cairo_glyph_t* glyphs = nullptr;
-    int count = 0;
-    if (cairo_scaled_font_text_to_glyphs(placed.font, 0, 0, standIn.character,
-                                         static_cast<int>(std::char_traits<char>::length(standIn.character)),
-                                         &glyphs, &count, nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS ||
-        count != 1) {
-        cairo_glyph_free(glyphs);
+    if (!GlyphOf(fonts.Scaled(*standIn.face, call.bold, call.italic, emX * standIn.x, emY * standIn.y, deviceScale),
+                 standIn.character, placed))
         return own;
-    }
-    placed.glyph = glyphs[0];
-    cairo_glyph_free(glyphs);
     const cairo_text_extents_t mine = ExtentsOf(own), theirs = ExtentsOf(placed);
     placed.glyph.x = own.glyph.x + mine.x_bearing + mine.width / 2 - theirs.x_bearing - theirs.width / 2;
     placed.glyph.y = own.glyph.y + mine.y_bearing + mine.height / 2 - theirs.y_bearing - theirs.height / 2;
+    return placed;
+}
+
+// The round point of a cell whose top-left corner is (left, top): its ink
+// centred on the point's place across and standing on its foot.
+PlacedGlyph RoundPointAt(FontBook& fonts, const RoundPoint& point, const DrawCall& call, const PlacedGlyph& own,
+                         double left, double top, double cellX, double height, double deviceScale) {
+    PlacedGlyph placed;
+    const double em = point.size * height;
+    if (!GlyphOf(fonts.Scaled(*point.face, call.bold, false, em, em, deviceScale), ".", placed)) return own;
+    const cairo_text_extents_t ink = ExtentsOf(placed);
+    placed.glyph.x = left + point.middle * cellX - ink.x_bearing - ink.width / 2;
+    placed.glyph.y = top + point.foot * height - ink.y_bearing - ink.height;
     return placed;
 }
 
@@ -78,6 +97,8 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
     placed.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) placed.push_back({cellFont, glyphs[i]});
     cairo_glyph_free(glyphs);
+    std::vector<double> cellLefts;
+    for (const PlacedGlyph& glyph : placed) cellLefts.push_back(glyph.glyph.x);
 
     // Magnified: the ink smaller, centred across each cell and scaled down
     // about the anchor. Unmagnified text (the prompts) fills its small
@@ -90,7 +111,10 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
         cairo_scaled_font_t* inkFont = fonts.Scaled(face, call.bold, call.italic, emX, emY, deviceScale);
         const double from = top + ink.from * height, to = top + ink.to * height;
         for (PlacedGlyph& glyph : placed) {
-            glyph.glyph.x += ExtentsOf(glyph).x_advance * (1 - ink.x) / 2;
+            const double advance = ExtentsOf(glyph).x_advance;
+            glyph.glyph.x += advance * (1 - ink.x) / 2;
+            if (placed.size() == 1 && call.digits > 1)
+                glyph.glyph.x += ((call.digits - 1) / 2.0 - call.digitPlace) * ink.closeUp * advance;
             glyph.glyph.y = to + (glyph.glyph.y - from) * ink.y;
             glyph.font = inkFont;
         }
@@ -103,6 +127,15 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
         for (size_t i = 0; i < placed.size(); ++i)
             if (characters[i] == standIn.character)
                 placed[i] = StandInFor(fonts, standIn, call, placed[i], emX, emY, deviceScale);
+    }
+    for (const RoundPoint& point : face.points) {
+        if (point.magX != magX || point.magY != magY || call.text.find('.') == std::string::npos) continue;
+        const std::vector<std::string> characters = Characters(call.text);
+        if (characters.size() != placed.size()) break;
+        for (size_t i = 0; i < placed.size(); ++i)
+            if (characters[i] == ".")
+                placed[i] = RoundPointAt(fonts, point, call, placed[i], cellLefts[i], top, cellX / 2, height,
+                                         deviceScale);
     }
     return placed;
 }

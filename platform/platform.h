@@ -85,8 +85,9 @@ public:
     // Brackets the calls that draw one piece of text: its glyphs and the
     // strokes of its signs, fraction bars and radicals. `source` is the text
     // as the program wrote it, `at` the top-left of its first cell. A bracket
-    // inside another belongs to the outer one. Nothing is drawn differently:
-    // only the layout check listens.
+    // inside another belongs to the outer one. A backend that draws learns
+    // from the innermost piece which glyphs drawn one by one are the digits
+    // of one number; the layout check groups ink by the outermost.
     virtual void BeginTextPiece(const std::string& source, Point at, PieceKind kind = PieceKind::Text) {
         (void)source;
         (void)at;

@@ -10,14 +10,12 @@
 
 #include "platform/basic.h"
 #include "platform/platform.h"
+#include "runtime/layout_metrics.h"
 #include "runtime/state.h"
 
 namespace runtime {
 
 using platform::Point;
-
-// How far below its row's y a stacked fraction's bar lies.
-inline constexpr float kFractionBarDrop = 25;
 
 // What makes one program differ from the other at the main menu.
 struct ProgramData {
@@ -120,11 +118,12 @@ public:
     void DrawLeftBrace();
     void DrawColumnSum();
     // The row of sign-change marks of a column subtraction: textArg's marks
-    // at penX + 27 per character, each drawn over the lower row's glyph it
+    // at penX + 27 per character, each drawn for the lower row's term it
     // flips (lowerRow at resultX, as DrawColumnSum left them).
     void DrawSignRow();
-    // One sign-change mark (textArg "+" or "-") over the glyph cell that
-    // starts at penX in the row 25 below penY.
+    // One sign-change mark (textArg "+" or "-") for the term strArg whose
+    // first glyph cell starts at penX in the row 25 below penY: over the
+    // term's sign, or just before its first glyph when it has none.
     void DrawSignMark();
 
     // ---- figure routines: vertex labels, dimension arcs, grids, polygons ----

@@ -1,23 +1,28 @@
 // The sign-change marks of a written subtraction: the lower row taken away
 // is the lower row added with its signs turned, and each turned sign is
-// noted in small above the lower row, over the term it belongs to.
+// noted in small above the lower row, with the term it belongs to.
 #include "runtime/runtime.h"
 
 namespace runtime {
 
 namespace {
 
-// The walker's advance of a mark or blank of a sign row.
-constexpr float kSlot = 27;
-
 struct Cell {
     float x;
-    std::string ch;
+    std::string rest;  // the row from this cell on
 };
 
 // What belongs to no term: a mark whose slot falls there goes on to the
 // term that follows.
-bool BelongsToNoTerm(const std::string& ch) { return ch == ")" || ch == "=" || ch == " "; }
+bool BelongsToNoTerm(const std::string& rest) {
+    const std::string first = basic::KLeft(rest, 1);
+    return first == ")" || first == "=" || first == " ";
+}
+
+bool StartsWithSign(const std::string& term) {
+    const std::string first = basic::KLeft(term, 1);
+    return first == "+" || first == "-";
+}
 
 }  // namespace
 
@@ -28,13 +33,14 @@ void Runtime::DrawSignRow() {
     // The lower row's cells from the left: the operator and its bracket
     // (DrawColumnSum puts them in the two slots before the row), then one
     // per character, up to where the row ends.
-    std::vector<Cell> cells = {{resultX - 2 * kSlot, "op"}, {resultX - kSlot, ")"}};
+    std::vector<Cell> cells = {{resultX - 2 * kSignMarkSlot, rowOperator}, {resultX - kSignMarkSlot, ")" + lowerRow}};
+    const std::vector<std::string> row = basic::Chars(lowerRow);
     std::string prefix;
-    for (const std::string& ch : basic::Chars(lowerRow)) {
+    for (size_t i = 0; i < row.size(); ++i) {
         strArg = prefix;
         MeasureText();
-        cells.push_back({resultX + textWidth, ch});
-        prefix += ch;
+        cells.push_back({resultX + textWidth, lowerRow.substr(prefix.size())});
+        prefix += row[i];
     }
     strArg = prefix;
     MeasureText();
@@ -42,19 +48,24 @@ void Runtime::DrawSignRow() {
 
     for (size_t i = 0; i < marks.size(); ++i) {
         if (marks[i] == " ") continue;
-        const float slotX = rowX + kSlot * static_cast<float>(i), centre = slotX + kSlot / 2;
+        const float slotX = rowX + kSignMarkSlot * static_cast<float>(i), centre = slotX + kSignMarkSlot / 2;
+        // A mark beyond the row stands in its own slot.
         penX = slotX;
+        strArg.clear();
         if (centre >= cells.front().x && centre < rowEnd) {
             size_t k = 0;
             while (k + 1 < cells.size() && cells[k + 1].x <= centre) ++k;
-            while (k + 1 < cells.size() && BelongsToNoTerm(cells[k].ch)) ++k;
-            if (!BelongsToNoTerm(cells[k].ch)) penX = cells[k].x;
+            while (k + 1 < cells.size() && BelongsToNoTerm(cells[k].rest)) ++k;
+            if (!BelongsToNoTerm(cells[k].rest)) {
+                penX = cells[k].x;
+                strArg = cells[k].rest;
+            }
         }
         penY = rowY;
         textArg = marks[i];
         DrawSignMark();
     }
-    penX = rowX + kSlot * static_cast<float>(marks.size());
+    penX = rowX + kSignMarkSlot * static_cast<float>(marks.size());
     penY = rowY;
     textArg.clear();
 }
@@ -63,9 +74,13 @@ void Runtime::DrawSignMark() {
     // Three quarters of the body's signs, at the foot of the band between
     // the two rows: near the row whose sign it turns and clear of the row
     // above, so that it reads as a note on the lower row, never as a sign
-    // of the upper one or a bar between them.
+    // of the upper one or a bar between them. Over a digit or a letter it
+    // would read as a bar drawn on the glyph (a mean, a repeating digit),
+    // so a term without a sign has it where its sign would be, raised just
+    // before its first glyph.
     const TextPiece piece(*this, textArg, platform::PieceKind::SignMark);
-    const float x = penX, y = penY;
+    const float cellX = penX, y = penY;
+    const float x = strArg.empty() || StartsWithSign(strArg) ? cellX : cellX - kSignMarkBeforeGlyph;
     const float width = GetDrawWidth();
     SetDrawWidth(4);
     if (textArg == "+") {
@@ -75,7 +90,7 @@ void Runtime::DrawSignMark() {
         Line(x + 7.5f, y + 25, x + 19.5f, y + 25, textColour);
     }
     SetDrawWidth(width);
-    penX = x + kSlot;
+    penX = cellX + kSignMarkSlot;
     textArg.clear();
 }
 

@@ -3,7 +3,6 @@
 // found first, substituted into the receiving equation, and the other one
 // follows from it.
 #include <string>
-#include <utility>
 
 #include "solver/elimination_solver.h"
 
@@ -13,9 +12,6 @@ namespace {
 
 using runtime::LinearSystem;
 using Branch = EliminationSolver::Branch;
-
-// The renderer's advance of "=", which starts a row's known term.
-constexpr float kEqualsAdvance = 32;
 
 // y cancels: x is found first, its term ends on the x column's edge, and
 // the receiving equation's a multiplies the known x.
@@ -78,18 +74,22 @@ void EliminationSolver::DrawElimination(const Branch& branch) {
 
     if (rt.auxText(1) == "-") {
         // The subtraction as the addition of the lower row with its signs
-        // turned: a mark over the operator, over the first glyph of each
-        // term (its sign, where it has one), and over the known term after
-        // "=". The x and y terms end on their columns' edges.
+        // turned: a mark for the operator and for each term of the lower
+        // row, the known term after "=" included. The x and y terms end on
+        // their columns' edges.
         rt.textColour = 3;
-        const std::pair<float, std::string> signs[] = {{rt.leftMargin, "+"},
-                                                       {rt.colX(6) - rt.colX(3), rt.auxText(2)},
-                                                       {rt.colX(7) - rt.colX(4), rt.auxText(3)},
-                                                       {rt.colX(7) + kEqualsAdvance, rt.auxText(4)}};
-        for (const auto& [x, sign] : signs) {
-            rt.penX = x;
+        const struct {
+            float x;
+            std::string mark, term;
+        } marks[] = {{rt.leftMargin, "+", rt.auxText(1)},
+                     {rt.colX(6) - rt.colX(3), rt.auxText(2), rt.rowText(3)},
+                     {rt.colX(7) - rt.colX(4), rt.auxText(3), rt.rowText(4)},
+                     {rt.colX(7) + runtime::kEqualsAdvance, rt.auxText(4), rt.rowText(6).substr(1)}};
+        for (const auto& mark : marks) {
+            rt.penX = mark.x;
             rt.penY = rt.cursorY - 25;
-            rt.textArg = sign;
+            rt.textArg = mark.mark;
+            rt.strArg = mark.term;
             rt.DrawSignMark();
         }
     }

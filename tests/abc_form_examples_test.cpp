@@ -31,7 +31,7 @@ TEST_F(AbcFormExamples, EveryStoredSystemInEveryArrangementHasItsWholeSolution) 
             ASSERT_EQ(rt.solverConst(1), rt.solverConst(2));
             const bool traded = choice == 1 || choice == 3;
             rt.columnX = 560, rt.leftMargin = 641;
-            rt.penX = rt.cursorX = 594, rt.cursorY = 30;
+            rt.penX = rt.cursorX = 618, rt.cursorY = 30;
             lessons.solver.SolveByElimination();
             const int x = static_cast<int>(solutions[index][0]), y = static_cast<int>(solutions[index][1]);
             EXPECT_EQ(rt.xText, std::to_string(traded ? y : x));
@@ -77,15 +77,15 @@ TEST_F(AbcFormExamples, PageShowsTheRowsInTurnThenItsRule) {
     EXPECT_TRUE(Shows(3, 120, 90, "-4x+3y=4x-y=2"));
     EXPECT_TRUE(Shows(0, 40, 150, "2を2回使って"));
     EXPECT_TRUE(Shows(0, 40, 210, "連立方程式をつくると"));
-    EXPECT_TRUE(Shows(3, 560, 30, "　"));
-    EXPECT_EQ(CountDrawn("poly 0 5 629 35"), 2);  // the solver's brace, once an example
+    EXPECT_TRUE(Shows(3, 584, 30, "　"));
+    EXPECT_EQ(CountDrawn("poly 0 5 653 35"), 2);  // the solver's brace, once an example
     EXPECT_EQ(rt.xText, "1");
     EXPECT_EQ(rt.yText, "2");
     // The rule 150, 100 and 50 above the solver's last row; the textbook line.
     EXPECT_TRUE(Shows(5, 40, 400, "A=B=C の形の連立方程式"));
     EXPECT_TRUE(Shows(5, 40, 450, "は、A,B,Cのうち"));
     EXPECT_TRUE(Shows(5, 40, 500, "一番簡単な式を2回使う。"));
-    EXPECT_TRUE(Shows(3, 44, 570, "教科書P47 問3　をしなさい。"));
+    EXPECT_TRUE(Shows(3, 42, 570, "教科書P47 問3　をしなさい。"));
     EXPECT_EQ(pf.Log().back().rfind("text ", 0), 0u);  // no wait after it
 }
 
@@ -100,7 +100,7 @@ TEST_F(AbcFormExamples, ScriptedRunGoesRoundTheListAndLeavesWithOne) {
     EXPECT_EQ(Count(run.log, kKeyWait), 11 * (2 + kSolverWaits) + 2);
     // Each example says how often C is used: 7 for the first and the eleventh.
     EXPECT_EQ(Count(run.log, "text 40 150 3 3 0 \"ゴシック\" 16 1 0 \"7\""), 3);  // rows 1, 4 and 11
-    EXPECT_EQ(Count(run.log, "text 44 570 2 3 3"), 1);
+    EXPECT_EQ(Count(run.log, "text 42 570 2 3 3"), 1);
 }
 
 }  // namespace

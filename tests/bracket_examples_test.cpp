@@ -36,9 +36,9 @@ TEST_F(BracketExamples, WorkedExampleShowsTheBracketItsExpansionAndTheSolver) {
     EXPECT_TRUE(Shows(0, 40, 280, "2x-5y=9…③"));
     EXPECT_TRUE(Shows(3, 40, 330, "③を使って"));
     EXPECT_TRUE(Shows(3, 40, 380, "連立方程式をつくると"));
-    // The solver's column: the blank label, its brace at 594, ① and ③.
-    EXPECT_TRUE(Shows(3, 560, 30, "　"));
-    EXPECT_EQ(CountDrawn("poly 0 5 629 35"), 1);
+    // The solver's column: the blank label, its brace at 618, ① and ③.
+    EXPECT_TRUE(Shows(3, 584, 30, "　"));
+    EXPECT_EQ(CountDrawn("poly 0 5 653 35"), 1);
     EXPECT_EQ(rt.xText, "2");
     EXPECT_EQ(rt.yText, "-1");
     EXPECT_EQ(CountDrawn(kKeyWait), 5 + kSolverWaits + 2);

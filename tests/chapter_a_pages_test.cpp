@@ -51,12 +51,13 @@ TEST(ChapterAPages, DrillSystemsShowTwoSystemsAScreen) {
     EXPECT_EQ(Count(log, BracePoly(765, 30, 100)), 3);
     // Only the subtractions (2) and (3) have a sign row: "+-   +   +" and
     // "+-   -    +", 25 above their lower rows.
-    // Each mark stands over the lower row's sign of its term, or over the
-    // first glyph of a term without one.
+    // Each mark stands over the lower row's sign of its term, or just
+    // before the first glyph of a term without one.
     for (float x : {722.f, 857.f, 970.f}) EXPECT_EQ(Count(log, PlusMark(x, 205, 3)), 1) << x;
-    EXPECT_EQ(Count(log, MinusMark(803, 205, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMarkBefore(803, 205, 3)), 1);
     for (float x : {76.f, 351.f}) EXPECT_EQ(Count(log, PlusMark(x, 255, 3)), 1) << x;
-    for (float x : {130.f, 211.f}) EXPECT_EQ(Count(log, MinusMark(x, 255, 3)), 1) << x;
+    EXPECT_EQ(Count(log, MinusMarkBefore(130, 255, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMark(211, 255, 3)), 1);
     EXPECT_EQ(Count(log, PlusMark(76, 155, 3)) + Count(log, PlusMark(722, 105, 3)), 0);  // none for (1), (6)
 }
 
@@ -97,7 +98,8 @@ TEST(ChapterAPages, CoinSavingsSubtractsAndAnswersLeftOfItsColumn) {
     EXPECT_EQ(Count(log, BracePoly(40, 380, 100)), 1);
     // The sign row "+-    -    -" at (684, 105).
     EXPECT_EQ(Count(log, PlusMark(684, 105, 3)), 1);
-    for (float x : {738.f, 846.f, 1013.f}) EXPECT_EQ(Count(log, MinusMark(x, 105, 3)), 1) << x;
+    for (float x : {738.f, 1013.f}) EXPECT_EQ(Count(log, MinusMarkBefore(x, 105, 3)), 1) << x;
+    EXPECT_EQ(Count(log, MinusMark(846, 105, 3)), 1);
     // "-400x" starts 27 left of resultX; all four "=" line up.
     EXPECT_EQ(Count(log, MinusBar(711, 180, 0)), 1);
     ExpectEqualsAligned(log, 684, 1e9f, {80, 130, 180, 230});

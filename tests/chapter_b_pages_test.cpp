@@ -78,9 +78,9 @@ TEST(ChapterBPages, RatioCoefficientInThreeColumns) {
     EXPECT_EQ(Count(log, BracePoly(76, 430, 100)), 1);
     // The sign row "+-  +  -" 25 above the lower row.
     EXPECT_EQ(Count(log, PlusMark(494, 155, 3)), 1);
-    EXPECT_EQ(Count(log, MinusMark(548, 155, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMarkBefore(548, 155, 3)), 1);
     EXPECT_EQ(Count(log, PlusMark(602, 155, 3)), 1);
-    EXPECT_EQ(Count(log, MinusMark(715, 155, 3)), 1);
+    EXPECT_EQ(Count(log, MinusMarkBefore(715, 155, 3)), 1);
     ExpectEqualsAligned(log, 494, 1e9f, {130, 180, 230, 280});
 }
 
@@ -151,12 +151,12 @@ TEST(ChapterBPages, SaltWaterFillsTheSaltRowThenHandsTheSystemToTheSolver) {
     ExpectCellRows(log, {
                         {40, 283, 0, "8", 1}, {40, 340, 0, "食", 5}, {339, 340, 3, "x", 6},
                         {40, 400, 0, "食", 7}, {40, 450, 0, "②", 9}, {40, 510, 0, "1", 10},
-                        {40, 580, 3, "8", 10}, {722, 30, 3, "式", 11},
+                        {40, 580, 3, "8", 10}, {732, 30, 3, "式", 11},
                         // after the solver, on its fresh row at its left margin
-                        {722, 550, 3, "x", 11 + kSolverWaits},
+                        {732, 550, 3, "x", 11 + kSolverWaits},
                     });
     // The solver's braced system starts right after "式　".
-    EXPECT_EQ(Count(log, BracePoly(790, 30, 100)), 1);
+    EXPECT_EQ(Count(log, BracePoly(800, 30, 100)), 1);
     // The page writes the solution in colour 3 and no answer line.
     for (const Glyph& g : Glyphs(log)) EXPECT_FALSE(g.text == "答" && g.colour == 5);
 }

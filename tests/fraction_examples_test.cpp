@@ -129,8 +129,8 @@ TEST_F(FractionExamples, OneExampleClearsTheFractionsThenTheSolverWorks) {
     EXPECT_TRUE(Shows(0, 40, 286, "ﾀ1/3ﾀx*15+ﾀ1/5ﾀy*15=ﾀ7/15ﾀ*15"));
     EXPECT_TRUE(Shows(0, 40, 356, "5x+3y=7…③"));
     EXPECT_TRUE(Shows(3, 40, 406, "①,③を使うと"));
-    EXPECT_TRUE(Shows(3, 560, 30, "　"));
-    EXPECT_EQ(CountDrawn("poly 0 5 629 35"), 1);  // the solver's brace
+    EXPECT_TRUE(Shows(3, 584, 30, "　"));
+    EXPECT_EQ(CountDrawn("poly 0 5 653 35"), 1);  // the solver's brace
     EXPECT_EQ(CountDrawn(kKeyWait), 5 + kSolverWaits);
     EXPECT_EQ(rt.xText, "2");
     EXPECT_EQ(rt.yText, "-1");

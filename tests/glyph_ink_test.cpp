@@ -4,6 +4,7 @@
 
 #include "platform/canvas.h"
 #include "platform/glyph_placement.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -127,6 +128,69 @@ TEST(GlyphInk, FractionPartsKeepNearTheBodysProportionsCentredInTheirCells) {
     EXPECT_GE(Ratio(part), 0.75 * Ratio(body));
     // ...standing on the line of the digits beside it.
     EXPECT_NEAR(part.y1, InkOf(fonts, Text("8", 4, 2)).y1, 0.5);
+}
+
+// A decimal point as the walker draws it in "2.4": the "2" at 100, the
+// point in a cell 3 by 2 at 124 (3 before the pen) and 14 lower, the "4"
+// at 135. It is a round dot on the digits' foot, about as heavy as their
+// strokes, with room on both sides: never a dash on the foot of the line.
+TEST(GlyphInk, DecimalPointIsARoundDotOnTheDigitsFoot) {
+    platform::FontBook fonts;
+    const DrawCall point = Text(".", 3, 2, 16, "ゴシック", 114);
+    DrawCall placed = point;
+    placed.points = {{124, 114}};
+    const platform::GlyphInk two = InkOf(fonts, Text("2", 3, 3)), dot = InkOf(fonts, placed);
+    DrawCall four = Text("4", 3, 3);
+    four.points = {{135, 100}};
+    const platform::GlyphInk fourInk = InkOf(fonts, four);
+    EXPECT_NEAR(dot.x1 - dot.x0, dot.y1 - dot.y0, 0.1 * (dot.y1 - dot.y0));
+    EXPECT_GE(dot.y1 - dot.y0, 4.6);
+    EXPECT_LE(dot.y1 - dot.y0, 6.5);
+    EXPECT_NEAR(dot.y1, two.y1, 0.75);
+    EXPECT_GE(dot.x0 - two.x1, 3);
+    EXPECT_GE(fourInk.x0 - dot.x1, 3);
+    // The canvas draws it round where the layout check sees it.
+    Drawn drawn(fonts, point);
+    const platform::GlyphInk seen = drawn.InkedBox();
+    const platform::GlyphInk reported = InkOf(fonts, point);
+    EXPECT_NEAR(seen.x1 - seen.x0, seen.y1 - seen.y0, 1);
+    EXPECT_NEAR((seen.x0 + seen.x1) / 2, (reported.x0 + reported.x1) / 2, 0.5);
+    EXPECT_NEAR((seen.y0 + seen.y1) / 2, (reported.y0 + reported.y1) / 2, 0.5);
+}
+
+class NumberInkTest : public testing_support::RuntimeTest {};
+
+// Numerators of three digits drawn by the runtime, a digit a call in cells
+// 32 apart: set as one number, its digits about as close as the body's
+// (scaled to the part's smaller ink), the number still centred on its bar;
+// a lone digit stays in the middle of its cell.
+TEST_F(NumberInkTest, FractionPartDigitsStandCloseAsOneNumber) {
+    platform::FontBook fonts;
+    for (const char* numerator : {"250", "100"}) {
+        SCOPED_TRACE(numerator);
+        pf.ClearRecord();
+        rt.penX = 100;
+        rt.penY = 300;
+        rt.textArg = std::string("ﾀ") + numerator + "/7ﾀ";
+        rt.DrawMarkupText();
+        std::vector<platform::GlyphInk> upper, lower;
+        for (const DrawCall& call : CallsOf(DrawKind::Text))
+            for (const platform::GlyphInk& ink : platform::InkOfGlyphs(fonts, call))
+                (ink.y1 < 325 ? upper : lower).push_back(ink);
+        ASSERT_EQ(upper.size(), 3u);
+        ASSERT_EQ(lower.size(), 1u);
+        // (A "1" is narrower than its cell, as in running text.)
+        for (size_t i = upper[0].character == "1" ? 2 : 1; i < upper.size(); ++i) {
+            EXPECT_GE(upper[i].x0 - upper[i - 1].x1, 3) << i;
+            EXPECT_LE(upper[i].x0 - upper[i - 1].x1, 6) << i;
+        }
+        const DrawCall bar = CallsOf(DrawKind::Line).front();
+        const double barMiddle = (bar.points[0].x + bar.points[1].x) / 2;
+        if (upper[0].character != "1") {
+            EXPECT_NEAR((upper.front().x0 + upper.back().x1) / 2, barMiddle, 1);
+        }
+        EXPECT_NEAR((lower[0].x0 + lower[0].x1) / 2, barMiddle, 1);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // list; and the check itself seeing each kind of fault when it is there.
 #include "tools/layout_check.h"
 
+#include <gmock/gmock.h>
+
 #include "lessons/kanovel/kanovel.h"
 #include "platform/glyph_placement.h"
 #include "tests/test_support.h"
@@ -59,14 +61,16 @@ TEST(LayoutCheck, SeesTouchingInkCutTextAndFaintText) {
 }
 
 // Sign-change marks over a lower row "56=78" (one glyph each 24 from
-// x 100), 50 below "12=34": over a first glyph and just above the row reads;
-// over "=", inside a term or high in the band does not.
+// x 100), 50 below "12=34": just before the first glyph of a term and just
+// above the row reads; over a first glyph (a bar on the digit), over "=",
+// inside a term, too far before a term or high in the band does not.
 TEST(LayoutCheck, SeesSignMarksThatDoNotReadWithTheirTerm) {
     platform::FontBook fonts;
-    layout::InkScene scene(fonts);
-    scene.Add(Text(100, 100, "12=34"));
-    scene.Add(Text(100, 150, "56=78"));
-    auto mark = [&](float cellX, float lift) {
+    // The findings of a scene of the two rows and one mark.
+    auto look = [&](float cellX, float lift) {
+        layout::InkScene scene(fonts);
+        scene.Add(Text(100, 100, "12=34"));
+        scene.Add(Text(100, 150, "56=78"));
         scene.BeginPiece("-", {cellX, 125 - lift}, platform::PieceKind::SignMark);
         DrawCall bar;
         bar.points = {{cellX + 6, 150 - lift}, {cellX + 18, 150 - lift}};
@@ -74,25 +78,20 @@ TEST(LayoutCheck, SeesSignMarksThatDoNotReadWithTheirTerm) {
         bar.width = 4;
         scene.Add(bar);
         scene.EndPiece();
+        std::string found;
+        for (const layout::Finding& f : scene.Look()) {
+            EXPECT_EQ(f.kind, layout::Kind::SignMark) << f.what;
+            found += f.what;
+        }
+        return found;
     };
-    mark(100, 0);   // over "5": reads
-    mark(148, 0);   // over "="
-    mark(124, 0);   // over "6", inside "56"
-    mark(172, 8);   // over "7", but high in the band
-    std::vector<std::string> found;
-    for (const layout::Finding& f : scene.Look()) {
-        EXPECT_EQ(f.kind, layout::Kind::SignMark) << f.what;
-        found.push_back(f.what);
-    }
-    auto has = [&](const std::string& at, const std::string& words) {
-        return std::any_of(found.begin(), found.end(), [&](const std::string& w) {
-            return w.find(at) != std::string::npos && w.find(words) != std::string::npos;
-        });
-    };
-    EXPECT_TRUE(has("(148,125)", "over \"=\""));
-    EXPECT_TRUE(has("(124,125)", "inside a term"));
-    EXPECT_TRUE(has("(172,117)", "above the row it annotates"));
-    EXPECT_FALSE(has("(100,125)", ""));
+    EXPECT_EQ(look(84, 0), "");   // ends 1.2 before "5"
+    EXPECT_EQ(look(156, 0), "");  // ends 1.2 before "7", over the end of "="
+    EXPECT_THAT(look(100, 0), testing::HasSubstr("over \"5\", the first glyph of its term"));
+    EXPECT_THAT(look(148, 0), testing::HasSubstr("over \"=\""));
+    EXPECT_THAT(look(124, 0), testing::HasSubstr("inside a term"));
+    EXPECT_THAT(look(78, 0), testing::HasSubstr("over a blank"));  // ends 7.2 before "5"
+    EXPECT_THAT(look(84, 8), testing::HasSubstr("above the row it annotates"));
 }
 
 // Room around text: half a character beside another text of its band
@@ -133,14 +132,55 @@ TEST(LayoutCheck, SeesTextCrowdingWhatItDoesNotBelongTo) {
     EXPECT_EQ(found, (std::vector<std::string>{"\"34\"", "\"78\""}));
 }
 
+// Room between columns: texts on one line that are not one line written in
+// several calls stand a full-width character (34) apart, just inside and
+// just outside it; a line written in two calls, or two cells with a rule
+// between them, may stand closer.
+TEST(LayoutCheck, SeesColumnsThatStandLessThanACharacterApart) {
+    platform::FontBook fonts;
+    // Where "12" drawn at x 100 ends its ink, and how far right of its pen
+    // the ink of "34" begins.
+    const double end = platform::InkOfGlyphs(fonts, Text(100, 100, "12")).back().x1;
+    const double lead = platform::InkOfGlyphs(fonts, Text(0, 100, "34")).front().x0;
+    enum class Between { OtherLine, Nothing, Rule };
+    auto findings = [&](double gap, Between between) {
+        layout::InkScene scene(fonts);
+        auto piece = [&](float x, float y, const std::string& text) {
+            scene.BeginPiece(text, {x, y});
+            scene.Add(Text(x, y, text));
+            scene.EndPiece({x + 200, y});
+        };
+        piece(100, 100, "12");
+        if (between != Between::Nothing) piece(100, 300, "56");  // another line drawn in between
+        if (between == Between::Rule) {
+            DrawCall rule;
+            rule.points = {{static_cast<float>(end + gap / 2), 80}, {static_cast<float>(end + gap / 2), 160}};
+            rule.width = 1;
+            scene.Add(rule);
+        }
+        piece(static_cast<float>(end + gap - lead), 100, "34");
+        std::string what;
+        for (const layout::Finding& f : scene.Look()) what += f.what.substr(f.what.find(") ") + 2) + "; ";
+        return what;
+    };
+    EXPECT_EQ(findings(33.5, Between::OtherLine).rfind("stands beside another column (33.5) \"34\"", 0), 0u);
+    EXPECT_EQ(findings(34.5, Between::OtherLine), "");
+    EXPECT_EQ(findings(20, Between::Nothing), "");
+    EXPECT_EQ(findings(20, Between::Rule), "");
+}
+
 // A headless platform that reads its column sums as the layout check does.
 class SumsPlatform : public platform::HeadlessPlatform {
 public:
     SumsPlatform() : HeadlessPlatform({}) {}
-    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind) override {
+    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
+        HeadlessPlatform::BeginTextPiece(source, at, kind);
         sums.BeginPiece(source, at);
     }
-    void EndTextPiece(platform::Point) override { sums.EndPiece(); }
+    void EndTextPiece(platform::Point penEnd) override {
+        HeadlessPlatform::EndTextPiece(penEnd);
+        sums.EndPiece();
+    }
     layout::ColumnSums sums;
 
 protected:

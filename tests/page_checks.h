@@ -327,6 +327,14 @@ inline std::string MarkBar(float x, float y, int colour) {
 }
 inline std::string PlusMark(float x, float y, int colour) { return MarkBar(x, y + 23, colour); }
 inline std::string MinusMark(float x, float y, int colour) { return MarkBar(x, y + 25, colour); }
+// The mark of a term without a sign whose first glyph cell starts at x:
+// where its sign would be, just before that glyph.
+inline std::string PlusMarkBefore(float x, float y, int colour) {
+    return PlusMark(x - runtime::kSignMarkBeforeGlyph, y, colour);
+}
+inline std::string MinusMarkBefore(float x, float y, int colour) {
+    return MinusMark(x - runtime::kSignMarkBeforeGlyph, y, colour);
+}
 
 // A box with its corners, frame and fill, as the log writes it.
 inline std::string Box(float x1, float y1, float x2, float y2, int frame, int fill) {

@@ -81,7 +81,7 @@ TEST_F(SolverPageTest, SubtractingCancelsXAndYGoesIntoTheSecondEquation) {
         .Text(0, 40, 236, "-").Then(0, ")")
         .Rule(67, 280, 348)
         .Wait()
-        .Mark(3, 40, 205, "+").Mark(3, 94, 205, "-").Mark(3, 148, 205, "+").Mark(3, 261, 205, "-")
+        .Mark(3, 40, 205, "+", "-").Mark(3, 94, 205, "-", "2x").Mark(3, 148, 205, "+", "-3y").Mark(3, 261, 205, "-", "4")
         .Wait()
         .Text(0, 175, 280, "7y").Text(0, 229, 280, "=14").Wait()
         .Text(3, 358, 280, "y=2").Wait()
@@ -113,7 +113,7 @@ TEST_F(SolverPageTest, EliminationRowsFollowTheColumnsOfTheMultipliedRows) {
         .Text(0, 694, 230, "35x").Text(0, 775, 230, "+14y").Then(0, "=28")
         .Text(0, 640, 236, "-").Then(0, ")")
         .Rule(667, 280, 1002)
-        .Mark(3, 640, 205, "+").Mark(3, 694, 205, "-").Mark(3, 775, 205, "-").Mark(3, 915, 205, "-")
+        .Mark(3, 640, 205, "+", "-").Mark(3, 694, 205, "-", "35x").Mark(3, 775, 205, "-", "+14y").Mark(3, 915, 205, "-", "28")
         .Text(0, 667, 280, "-27x").Text(0, 883, 280, "=-54")
         .Text(3, 1012, 280, "x=2")
         .Text(7, 640, 340, "この値を①に代入して")
@@ -126,22 +126,27 @@ TEST_F(SolverPageTest, EliminationRowsFollowTheColumnsOfTheMultipliedRows) {
     EXPECT_EQ(rt.colX(8), 667);
 }
 
-// The marks of a subtraction stand over the lower row's own terms, also
-// where a lower term is narrower than the one above it: over "x" of "x"
-// under "12x", over the "+" of "+7y" under "+10y", and over the known term
-// after "=".
-TEST_F(SolverPageTest, SignMarksStandOverTheLowerRowsOwnTerms) {
+// The marks of a subtraction stand with the lower row's own terms, also
+// where a lower term is narrower than the one above it: just before "x" of
+// "x" under "12x", over the "+" of "+7y" under "+10y", and just before the
+// known term after "=".
+TEST_F(SolverPageTest, SignMarksStandWithTheLowerRowsOwnTerms) {
     using page_checks::MinusMark;
+    using page_checks::MinusMarkBefore;
     using page_checks::PlusMark;
     Solve({10, 10, 12600, 10, 7, 10500});
-    for (const std::string& mark :
-         {PlusMark(40, 205, 3), MinusMark(94, 205, 3), MinusMark(202, 205, 3), MinusMark(315, 205, 3)})
+    for (const std::string& mark : {PlusMark(40, 205, 3), MinusMarkBefore(94, 205, 3), MinusMark(202, 205, 3),
+                                    MinusMarkBefore(315, 205, 3)})
         EXPECT_EQ(page_checks::Count(Drawn(), mark), 1) << mark;
     pf.ClearRecord();
     Solve({12, 1, 13, 1, 1, 2});
-    for (const std::string& mark :
-         {PlusMark(40, 205, 3), MinusMark(148, 205, 3), MinusMark(175, 205, 3), MinusMark(261, 205, 3)})
+    for (const std::string& mark : {PlusMark(40, 205, 3), MinusMarkBefore(148, 205, 3), MinusMark(175, 205, 3),
+                                    MinusMarkBefore(261, 205, 3)})
         EXPECT_EQ(page_checks::Count(Drawn(), mark), 1) << mark;
+    // A negative known term has its own sign: the mark stands over it.
+    pf.ClearRecord();
+    Solve({1, 2, 1, 1, 1, -1});
+    EXPECT_EQ(page_checks::Count(Drawn(), PlusMark(234, 205, 3)), 1);
 }
 
 // A coefficient 1 on the combined equation and on the unknown of the
@@ -158,7 +163,7 @@ TEST_F(SolverPageTest, CoefficientOneStatesTheValueInItsRow) {
         .Text(0, 40, 236, "-").Then(0, ")")
         .Rule(67, 280, 348)
         .Wait()
-        .Mark(3, 40, 205, "+").Mark(3, 94, 205, "-").Mark(3, 148, 205, "-").Mark(3, 261, 205, "-")
+        .Mark(3, 40, 205, "+", "-").Mark(3, 94, 205, "-", "2x").Mark(3, 148, 205, "-", "+3y").Mark(3, 261, 205, "-", "8")
         .Wait()
         .Text(3, 202, 280, "y").Text(3, 229, 280, "=2").Wait()
         .Wait()  // nothing beside y=2

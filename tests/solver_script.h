@@ -57,12 +57,14 @@ public:
         rt_.penY = endY_;
         return Draw(colour, text);
     }
-    // A sign-change mark over the glyph cell at x of the row 25 below y.
-    PageScript& Mark(float colour, float x, float y, const std::string& sign) {
+    // A sign-change mark for the term that starts in the glyph cell at x of
+    // the row 25 below y.
+    PageScript& Mark(float colour, float x, float y, const std::string& sign, const std::string& term) {
         rt_.textColour = colour;
         rt_.penX = x;
         rt_.penY = y;
         rt_.textArg = sign;
+        rt_.strArg = term;
         rt_.DrawSignMark();
         return *this;
     }

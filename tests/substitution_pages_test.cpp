@@ -111,7 +111,7 @@ TEST(SubstitutionPages, EqualValuesShowsBothMethodsAndTheConclusions) {
     EXPECT_GE(FindPlainGlyph(run.log, 103, 286, 0, ")"), 0);
     EXPECT_EQ(Count(run.log, "line 103 330 "), 1);
     for (const std::string& mark :
-         {PlusMark(76, 255, 3), MinusMark(130, 255, 3), PlusMark(189, 255, 3), MinusMark(270, 255, 3)})
+         {PlusMark(76, 255, 3), MinusMarkBefore(130, 255, 3), PlusMark(189, 255, 3), MinusMark(270, 255, 3)})
         EXPECT_EQ(Count(run.log, mark), 1) << mark;
 }
 

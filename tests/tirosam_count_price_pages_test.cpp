@@ -122,7 +122,7 @@ TEST(BreadAndDoughnuts, RevealsTheWorkedAnswer) {
                         });
     EXPECT_EQ(WaitsBefore(run.log, FindLine(run.log, "poly 0 5 73 385 ")), 6);
     for (const std::string& bar :
-         {PlusMark(684, 105, 3), MinusMark(738, 105, 3), MinusMark(819, 105, 3), MinusMark(959, 105, 3)})
+         {PlusMark(684, 105, 3), MinusMarkBefore(738, 105, 3), MinusMark(819, 105, 3), MinusMarkBefore(959, 105, 3)})
         EXPECT_EQ(WaitsBefore(run.log, FindLine(run.log, bar)), 9) << bar;
     // The equals signs of the subtraction and of the substitution rows.
     for (float y : {80.f, 130.f, 180.f, 230.f}) EXPECT_GE(FindGlyph(run.log, 931, y, 0, "="), 0) << y;

@@ -77,7 +77,7 @@ TEST(TirosamIntroPages, FourStepProcedureFillsTheTableAndSolves) {
                             {44, 30, 3, "連", 26, 1},   {44, 230, 0, "個", 26},  {429, 230, 0, "1", 26},
                             {44, 330, 5, "<", 26},   {84, 430, 0, "3", 26},   {184, 480, 3, "y", 26},
                             {44, 530, 5, "<", 27},   {722, 80, 0, "ケ", 28},  {760, 130, 0, "7", 29},
-                            {760, 180, 0, "代", 30}, {787, 230, 0, "3", 31},  {792, 280, 0, "2", 32},
+                            {779, 180, 0, "代", 30}, {787, 230, 0, "3", 31},  {792, 280, 0, "2", 32},
                             {760, 330, 0, "こ", 33}, {760, 380, 5, "答", 34}, {688, 460, 7, "合", 35},
                         });
     // The braces of both screens, and the column subtraction's equals
@@ -85,10 +85,10 @@ TEST(TirosamIntroPages, FourStepProcedureFillsTheTableAndSolves) {
     EXPECT_EQ(Count(run.log, "poly 0 5 795 85 "), 1);
     EXPECT_EQ(Count(run.log, "poly 0 5 79 385 "), 1);
     for (float y : {230.f, 280.f, 330.f, 380.f}) EXPECT_GE(FindGlyph(run.log, 1099, y, 0, "="), 0) << y;
-    // The sign row: "+" over the operator, "-" over each term of the lower
+    // The sign row: "+" over the operator, "-" for each term of the lower
     // row, after the subtraction and before its result.
-    for (const std::string& bar : {PlusMark(798, 255, 3), MinusMark(852, 255, 3), MinusMark(960, 255, 3),
-                                   MinusMark(1127, 255, 3)})
+    for (const std::string& bar : {PlusMark(798, 255, 3), MinusMarkBefore(852, 255, 3), MinusMark(960, 255, 3),
+                                   MinusMarkBefore(1127, 255, 3)})
         EXPECT_EQ(WaitsBefore(run.log, FindLine(run.log, bar)), 18) << bar;
 }
 
@@ -107,7 +107,7 @@ TEST(TirosamIntroPages, UnsuitableSolutionEndsWithoutAnAnswerThatFits) {
     EXPECT_EQ(WaitsBefore(run.log, FindLine(run.log, "poly 0 5 79 255 ")), 5);
     for (float y : {400.f, 450.f, 500.f, 550.f}) EXPECT_GE(FindGlyph(run.log, 345, y, 0, "="), 0) << y;
     for (const std::string& bar :
-         {PlusMark(44, 425, 3), MinusMark(98, 425, 3), MinusMark(206, 425, 3), MinusMark(373, 425, 3)})
+         {PlusMark(44, 425, 3), MinusMarkBefore(98, 425, 3), MinusMark(206, 425, 3), MinusMarkBefore(373, 425, 3)})
         EXPECT_EQ(WaitsBefore(run.log, FindLine(run.log, bar)), 7) << bar;
 }
 

@@ -218,9 +218,10 @@ TEST(WalkRunQuestionPage, FortyTwoKeysFromDiagramToAnswerAndBackToTheSubmenu) {
     // Brace, rule, sign row and the erase of the left part.
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 757 335")), 26);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 646 1800 15 15")), 32);
-    // The signs over the operator, the first term, the "+" and the known term.
+    // The signs over the operator, before the first term, over the "+" and
+    // before the known term.
     for (const std::string& sign :
-         {PlusMark(722, 505, 3), MinusMark(776, 505, 3), MinusMark(857, 505, 3), MinusMark(997, 505, 3)})
+         {PlusMark(722, 505, 3), MinusMarkBefore(776, 505, 3), MinusMark(857, 505, 3), MinusMarkBefore(997, 505, 3)})
         EXPECT_EQ(WaitsBefore(log, FindLine(log, sign)), 29) << sign;
 }
 
@@ -234,8 +235,8 @@ TEST(ExpresswayQuestionPage, ThirtyNineKeysFromDiagramToAnswerAndBackToTheSubmen
         // right-hand column
         {722, 30, 0, "高", 20}, {722, 80, 0, "ふ", 20}, {722, 130, 0, "道", 21},
         {726, 158, 3, "x", 22}, {722, 230, 0, "時", 23}, {722, 340, 0, "②", 25},
-        {722, 390, 0, "8", 26}, {726, 438, 3, "x", 27}, {766, 488, 0, "x", 28},
-        {766, 538, 0, "x", 28},
+        {722, 390, 0, "8", 26}, {726, 438, 3, "x", 27}, {785, 488, 0, "x", 28},
+        {785, 538, 0, "x", 28},
         // after the left part has gone
         {38, 30, 3, "①", 30}, {96, 58, 0, "x", 31}, {96, 108, 0, "x", 31},
         {173, 180, 0, "y", 33}, {173, 230, 0, "y", 34}, {38, 280, 3, "y", 35},
@@ -249,7 +250,7 @@ TEST(ExpresswayQuestionPage, ThirtyNineKeysFromDiagramToAnswerAndBackToTheSubmen
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 38 550 304 620 3 14 5")), 9);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 304 450 418 500 3 15 5", 1)), 11);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 532 550 646 620 3 15 5", 1)), 19);
-    EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 757 515")), 28);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, "poly 0 5 776 515")), 28);
     EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 0 0 646 1800 15 15")), 30);
 }
 

@@ -107,19 +107,19 @@ TEST(VariousExercises, AbcFormExercisesShowBothParts) {
 TEST(VariousExercises, UnknownCoefficientExampleWaitsAfterEachStepThenStatesTheRule) {
     auto run = RunLesson5Page(7, 12);
     const Log& log = run.log;
-    // The rewritten system stands 10 right of where "b+2a=4…②" ends.
+    // The rewritten system stands 26 right of where "b+2a=4…②" ends.
     const float end = RowEnd(116, "b+2a=4…②");
-    EXPECT_GE(FindRun(log, Brace(end + 10, 280)), 0);
+    EXPECT_GE(FindRun(log, Brace(end + 26, 280)), 0);
     ExpectTextRows(log, {
                         {3, 38, 30, "例4　次の連立方程式の解がx=1,y=2"},
                         {3, 114, 80, "であるとき、a,bの値を求めなさい。"},
-                        {0, end + 50, 280, "a+2b=5…③"},
-                        {0, end + 50, 330, "2a+b=4…④"},
+                        {0, end + 66, 280, "a+2b=5…③"},
+                        {0, end + 66, 330, "2a+b=4…④"},
                     });
     // One key after each step, from the given system to the answer.
     std::vector<long> steps = {
         FindRow(log, 0, 116, 180, "bx+ay=4…②"),  FindRow(log, 3, 76, 230, "①,②にx=1,y=2を代入すると"),
-        FindRow(log, 0, 116, 330, "b+2a=4…②"),   FindRow(log, 0, end + 50, 330, "2a+b=4…④"),
+        FindRow(log, 0, 116, 330, "b+2a=4…②"),   FindRow(log, 0, end + 66, 330, "2a+b=4…④"),
         FindSignRow(log, 3, 722, 155, "+-  -   -", "4a+2b=8", 776),
         FindRow(log, 0, 749, 230, "-3a   =-3"),
         FindRow(log, 0, 776, 280, " a   =1"),     FindRow(log, 3, 722, 330, "a=1 を③に代入して"),

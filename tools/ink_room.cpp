@@ -1,7 +1,17 @@
 // The room print leaves around a piece of text: two texts side by side in
 // one line band stand half a character apart unless one continues the
-// other's row; text keeps clear of lines, rules, braces, frames and plates
-// that are not its own, and inside a cell or plate keeps off its frame.
+// other's row; on one line, texts of different columns, or labels of
+// different figures, stand a full-width character apart, and so does text
+// before a brace that opens another column; text keeps clear of lines,
+// rules, braces, frames and plates that are not its own, and inside a cell
+// or plate keeps off its frame.
+//
+// Columns are told apart by how the page was written, not by where it
+// stands: pieces drawn one after another, each on the baseline of the one
+// before, are one line written in several calls (a sum's bracket and its
+// row, a result and the value beside it, a prompt and its field); two
+// pieces on one line that were not written so belong to different columns.
+// A table's rule between two texts parts them as a gap would.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -13,7 +23,9 @@ namespace layout {
 namespace {
 
 // Line bands that share less height than this (a quarter of a row) are
-// different lines.
+// different lines. Texts whose bands share less than half the narrower
+// band stand a line apart, one higher than the other, and read as two
+// lines however close across.
 constexpr double kSharedBand = 12;
 // A brace embraces the text that starts this close right of it; a rule
 // belongs to the rows this close above and below it.
@@ -75,6 +87,43 @@ bool InkScene::OneRow(int pieceA, int pieceB) const {
     return root(pieceA) == root(pieceB);
 }
 
+bool InkScene::Labels(int piece, int brace) const {
+    const Figure& figure = figures_[brace];
+    // Written just before the brace, on the line its first row goes on.
+    if (pieces_[piece].line == figure.line) return true;
+    // Written just after the system's rows.
+    const int row = pieces_[piece].after;
+    if (row == 0) return false;
+    const Piece& p = pieces_[row];
+    const Rect& f = figure.bounds;
+    return p.x >= f.x1 - 2 && p.x <= f.x1 + kBraced && p.y + p.band > f.y0 && p.y < f.y1;
+}
+
+bool InkScene::Parted(const Rect& a, const Rect& b) const {
+    const Rect& left = a.x0 <= b.x0 ? a : b;
+    const Rect& right = a.x0 <= b.x0 ? b : a;
+    // All along the height they share, or across the height between them.
+    const double top = std::min(std::max(a.y0, b.y0), std::min(a.y1, b.y1));
+    const double bottom = std::max(std::max(a.y0, b.y0), std::min(a.y1, b.y1));
+    for (const Item& item : items_) {
+        if (!item.alive || item.piece != 0) continue;
+        const Rect r = item.shape.Bounds();
+        if (r.x0 >= left.x1 && r.x1 <= right.x0 && r.y0 <= top && r.y1 >= bottom) return true;
+    }
+    return false;
+}
+
+std::string InkScene::BesideColumn(const Item& a, const Item& b, double beside) const {
+    // A table's rule between two cells parts them as a gap would.
+    if (Parted(a.shape.Bounds(), b.shape.Bounds())) return "";
+    auto label = [&](const Item& item) {
+        return item.figure != 0 && figures_[item.figure].kind == platform::FigureKind::Labelled;
+    };
+    if (label(a) && label(b) && a.figure != b.figure) return Apart("stands beside another label", beside);
+    if (pieces_[a.piece].line == pieces_[b.piece].line) return "";
+    return Apart(label(a) || label(b) ? "stands beside another label" : "stands beside another column", beside);
+}
+
 std::string InkScene::Crowding(const Item& a, const Item& b) const {
     const Rect ra = a.shape.Bounds(), rb = b.shape.Bounds();
     if (a.piece != 0 && b.piece != 0) {
@@ -86,12 +135,22 @@ std::string InkScene::Crowding(const Item& a, const Item& b) const {
         // over the other, which the rows' own spacing looks after.
         const double beside = std::max(ra.x0 - rb.x1, rb.x0 - ra.x1);
         const bool stacked = -beside > std::min(ra.Width(), rb.Width()) / 3;
-        if (shared >= kSharedBand && beside < kBesideText && !stacked) return Apart("stands beside", beside);
+        if (stacked) return "";
+        if (shared >= kSharedBand && beside < kBesideText) return Apart("stands beside", beside);
+        if (beside < kBesideColumn && shared >= std::min(pa.band, pb.band) / 2) return BesideColumn(a, b, beside);
         return "";
     }
     const Item& text = a.piece != 0 ? a : b;
     const Item& other = a.piece != 0 ? b : a;
     const double gap = Gap(text.shape, other.shape);
+    // A brace opens the column of the rows it embraces: text before it in
+    // its band belongs to another column, but for the system's own label.
+    if (other.figure != 0 && figures_[other.figure].kind == platform::FigureKind::Brace && !IsMark(text)) {
+        const Rect t = text.shape.Bounds(), f = figures_[other.figure].bounds;
+        const bool before = t.x1 <= f.x0 && t.y1 > f.y0 && t.y0 < f.y1;
+        if (before && f.x0 - t.x1 < kBesideColumn && !Labels(text.piece, other.figure))
+            return Apart("stands beside another column", f.x0 - t.x1);
+    }
     if (gap >= kFromLine) return "";
     if (Own(text, other)) return gap < kFromOwn ? Apart("is close to its own", gap) : "";
     return Apart("is close to", gap);

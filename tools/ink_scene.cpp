@@ -18,6 +18,10 @@ constexpr double kTurn = 2 * 3.14159265358979323846;
 // An opaque box reaching no further than this into a glyph's ink (an
 // erase's border ending beside a text, say) leaves it readable.
 constexpr double kFringe = 2.0;
+// A piece begun this close to the baseline of the text before it goes on
+// that text's line: the bracket before a column sum's lower row stands 6
+// below the row.
+constexpr double kSameBaseline = 6.0;
 
 double Luminance(int colour) {
     const platform::Rgb& c = platform::PaletteColour(colour);
@@ -69,14 +73,29 @@ void InkScene::Reset() {
 
 int InkScene::NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind) {
     Piece piece{source, at.x, at.y, kind};
+    const int index = static_cast<int>(pieces_.size());
     // Started where an earlier piece left the pen: the same row goes on.
     for (size_t i = pieces_.size(); i-- > 1;)
         if (std::fabs(pieces_[i].endX - at.x) < 0.5 && std::fabs(pieces_[i].endY - at.y) < 0.5) {
             piece.continues = pieces_[i].continues ? pieces_[i].continues : static_cast<int>(i);
             break;
         }
+    // Begun on the baseline of the text drawn last (or on the bracket's, a
+    // little lower): the line written on in another call.
+    piece.line = index;
+    piece.after = LastText();
+    if (piece.after != 0 && kind != platform::PieceKind::SignMark &&
+        std::fabs(pieces_[piece.after].y - at.y) <= kSameBaseline)
+        piece.line = pieces_[piece.after].line;
     pieces_.push_back(piece);
-    return static_cast<int>(pieces_.size()) - 1;
+    return index;
+}
+
+int InkScene::LastText() const {
+    // A prompt shown and erased at a key wait in between does not count.
+    for (size_t i = items_.size(); i-- > 0;)
+        if (items_[i].alive && items_[i].piece != 0 && !IsMark(items_[i])) return items_[i].piece;
+    return 0;
 }
 
 void InkScene::BeginPiece(const std::string& source, platform::Point at, platform::PieceKind kind) {
@@ -94,7 +113,8 @@ void InkScene::EndPiece(platform::Point penEnd) {
 
 void InkScene::BeginFigure(platform::FigureKind kind) {
     if (figureDepth_++ == 0) {
-        figures_.push_back(Figure{kind});
+        const int last = LastText();
+        figures_.push_back(Figure{kind, last != 0 ? pieces_[last].line : 0});
         openFigure_ = static_cast<int>(figures_.size()) - 1;
     }
 }
@@ -297,6 +317,10 @@ std::string InkScene::Party(int index) const {
             const Rect first = items_[item.run].shape.Bounds();
             return "dots from " + At((first.x0 + first.x1) / 2, (first.y0 + first.y1) / 2);
         }
+        if (item.figure != 0 && figures_[item.figure].kind == platform::FigureKind::Brace) {
+            const Rect& f = figures_[item.figure].bounds;
+            return "brace " + At(f.x0, f.y0) + "-" + At(f.x1, f.y1);
+        }
         const Rect r = item.shape.Bounds();
         if (item.what.rfind("box", 0) == 0 || item.what.rfind("plate", 0) == 0) return item.what;
         return item.what + " " + At(r.x0, r.y0) + "-" + At(r.x1, r.y1);
@@ -323,7 +347,7 @@ std::vector<Finding> InkScene::Look() {
             if (!b.alive || (a.piece == 0 && b.piece == 0) || a.piece == b.piece) continue;
             const Rect mb = b.shape.Bounds();
             // Texts of one line band may stand far apart in height.
-            if (mb.x0 > na.x1 + kBesideText || na.x0 > mb.x1 + kBesideText || mb.y0 > na.y1 + kLineBand ||
+            if (mb.x0 > na.x1 + kBesideColumn || na.x0 > mb.x1 + kBesideColumn || mb.y0 > na.y1 + kLineBand ||
                 na.y0 > mb.y1 + kLineBand)
                 continue;
             const std::pair<int, int> pair{static_cast<int>(m), static_cast<int>(n)};

@@ -34,10 +34,13 @@ inline constexpr double kMinimumGap = 2.0;
 // Text below this contrast ratio against its background is too faint.
 inline constexpr double kMinimumContrast = 4.5;
 // Room that print leaves around a piece of text: beside another text of its
-// line band (half a character), from a line, rule, brace, frame or plate
-// that is not its own, and from its own (a cell's frame around it, the
-// brace of its system, the rule of its column sum, the arc it labels).
+// line band (half a character), beside the text of another column or
+// another label of a figure on its line (a full-width character), from a
+// line, rule, brace, frame or plate that is not its own, and from its own
+// (a cell's frame around it, the brace of its system, the rule of its
+// column sum, the arc it labels).
 inline constexpr double kBesideText = 10.0;
+inline constexpr double kBesideColumn = 34.0;
 inline constexpr double kFromLine = 6.0;
 inline constexpr double kFromOwn = 3.0;
 inline constexpr double kLineBand = 48.0;  // the height of a row of magnified cells
@@ -98,15 +101,24 @@ private:
         double band = 48;
         bool banded = false;  // set by its first text call
         int continues = 0;  // the piece whose row this one continues
+        // The first piece of the line it was written on: pieces drawn one
+        // after another, each on the baseline of the one before, are one
+        // line written in several calls.
+        int line = 0;
+        int after = 0;  // the text drawn last before it (LastText)
     };
     struct Figure {
         platform::FigureKind kind;
+        int line = 0;  // the line of the text drawn last before it
         Rect bounds{1e300, 1e300, -1e300, -1e300};
     };
     using Note = std::function<void(Kind, const std::string&, const std::string&)>;
 
     void Reset();
     int NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind);
+    // The text piece that drew the last ink still visible (sign-change
+    // marks aside), or 0.
+    int LastText() const;
     void JoinFigure(Item& item);
     void AddItem(Item item);
     void Cover(const Rect& box, const std::string& boxName);
@@ -120,12 +132,35 @@ private:
     std::string Ink(int item) const;
 
     // Sign-change marks (ink_sign_marks.cpp): each near the row below and
-    // over what it turns there.
+    // over the sign it turns there, or just before a term without one.
     void LookAtSignMarks(const Note& note) const;
+    // Each mark's ink as one box, by its piece.
+    std::map<int, Rect> MarkBoxes() const;
+    // The ink around a mark: under its middle, the glyph that begins just
+    // right of it in the row below, and the nearest ink above it (-1: none).
+    struct AroundMark {
+        int under = -1, next = -1, above = -1;
+    };
+    AroundMark Around(const Rect& mark) const;
+    // The top (or the foot) of the line of the row that `member` is part of.
+    double RowEdge(int member, const Rect& mark, bool top) const;
+    bool StartsTerm(int glyph) const;
+    bool IsSignStroke(const Item& item) const;
+    // What the mark stands over that it should not ("" when it reads);
+    // `shown` is set to the ink to show.
+    std::string MarkStandsFor(const AroundMark& around, const std::string& of, int& shown) const;
     // Room around text (ink_room.cpp): what is wrong between two inks that
     // do not touch, or "" when they leave room enough.
     std::string Crowding(const Item& a, const Item& b) const;
     bool OneRow(int pieceA, int pieceB) const;
+    // Texts of one line band that read as one line although they belong
+    // to different columns, or to different labels of a figure.
+    std::string BesideColumn(const Item& a, const Item& b, double beside) const;
+    // Whether a line or frame stands between two inks all along the
+    // height they share (or across the height between them).
+    bool Parted(const Rect& a, const Rect& b) const;
+    // Whether a text before a brace is the label of the system it embraces.
+    bool Labels(int piece, int brace) const;
     bool Own(const Item& text, const Item& other) const;
     bool IsMark(const Item& item) const { return item.piece != 0 && pieces_[item.piece].kind == platform::PieceKind::SignMark; }
 

@@ -26,10 +26,12 @@ public:
         : TourPlatform(std::move(options), std::move(driver)), scene_(fonts) {}
 
     void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
+        TourPlatform::BeginTextPiece(source, at, kind);
         scene_.BeginPiece(source, at, kind);
         sums_.BeginPiece(source, at);
     }
     void EndTextPiece(platform::Point penEnd) override {
+        TourPlatform::EndTextPiece(penEnd);
         scene_.EndPiece(penEnd);
         sums_.EndPiece();
     }

@@ -35,14 +35,16 @@ void KanovelLessons::ShowAbcFormExamples() {
         half.text(L + 80, Down(60), 3, W(1) + "x" + W(2) + "y=" + W(11) + "x" + W(12) + "y=" + W(13)).key();
         half.text(L, Down(60), 0, W(13) + "を2回使って");
         half.text(L, Down(60), 0, "連立方程式をつくると").key();
-        SolveStepByStep(560, "　");
+        SolveBesideExampleTitle();
     });
     // The rule stands above the solver's last row.
     page.key();
     page.text(40, Down(-150), 5, "A=B=C の形の連立方程式");
     page.text(40, Down(50), 5, "は、A,B,Cのうち");
     page.text(40, Down(50), 5, "一番簡単な式を2回使う。").key();
-    page.text(44, 570, 3, "教科書P47 問3　をしなさい。");
+    // 42, not 44: a full-width character clear of the solver's last row,
+    // which starts at 560 on the line above.
+    page.text(42, 570, 3, "教科書P47 問3　をしなさい。");
 }
 
 void KanovelLessons::MakeAbcFormExample() {

@@ -27,7 +27,7 @@ void KanovelLessons::ShowBracketExamples() {
         half.text(L, Down(50), 0, W(5) + "x" + W(2) + "y=" + W(6) + "…③").key();
         half.text(L, Down(50), 3, "③を使って");
         half.text(L, Down(50), 3, "連立方程式をつくると").key();
-        SolveStepByStep(560, "　", "③");
+        SolveBesideExampleTitle("③");
     });
     // The summary follows the solver's last row, wherever it ended.
     page.key();

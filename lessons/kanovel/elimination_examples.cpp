@@ -14,10 +14,22 @@ void KanovelLessons::ShowEliminationExample(float titleColour, float column, con
 }
 
 void KanovelLessons::SolveStepByStep(float column, const std::string& label, const std::string& secondLabel) {
+    SolveAfterLabel(column, column, label, secondLabel);
+}
+
+void KanovelLessons::SolveBesideExampleTitle(const std::string& secondLabel) {
+    // The title "例N　次の連立方程式を解きなさい。" ends its ink at 589 on
+    // the brace's row: the blank label at 584, not 560, keeps the brace a
+    // full-width character clear of it; the working keeps to 560.
+    SolveAfterLabel(560, 584, "　", secondLabel);
+}
+
+void KanovelLessons::SolveAfterLabel(float column, float labelX, const std::string& label,
+                                     const std::string& secondLabel) {
     // The solver's brace stands where the label ends.
     rt.columnX = column;
     Page page(rt, column + 81, 30);
-    page.text(column, Same, 3, label);
+    page.text(labelX, Same, 3, label);
     solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().Labels("", secondLabel));
 }
 

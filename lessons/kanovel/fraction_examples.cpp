@@ -80,7 +80,7 @@ void KanovelLessons::DrawFractionFormExample() {
     page.text(L, Down(86), 0, F(1) + "x*" + W(5) + F(2) + "y*" + W(5) + "=" + F(3) + "*" + W(5)).key();
     page.text(L, Down(70), 0, W(1) + "x" + W(2) + "y=" + W(3) + "…③").key();
     page.text(L, Down(50), 3, "①,③を使うと").key();
-    SolveStepByStep(560, "　", "③");
+    SolveBesideExampleTitle("③");
 }
 
 }  // namespace kanovel

@@ -174,6 +174,10 @@ private:
     // The system in solverCoef and solverConst worked by the solver step by
     // step in the column at `column`, after `label` on row 30.
     void SolveStepByStep(float column, const std::string& label, const std::string& secondLabel = "");
+    // The same beside a titled example of lesson 5: the working at x 560,
+    // the braced system after a blank label on the title's row.
+    void SolveBesideExampleTitle(const std::string& secondLabel = "");
+    void SolveAfterLabel(float column, float labelX, const std::string& label, const std::string& secondLabel);
 
     // The shared steps of the two substitution forms.
     void MakeSubstitutionExample(bool yForm);

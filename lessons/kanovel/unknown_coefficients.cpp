@@ -18,8 +18,9 @@ void KanovelLessons::ShowUnknownCoefficientExample() {
     page.text(76, 230, 3, "①,②にx=1,y=2を代入すると").key();
     page.system(76, 280, 0, "a+2b=5…①", "b+2a=4…②");
     page.key();
-    // The rewritten system stands beside the substituted one.
-    page.system(C + 10, 280, 0, "a+2b=5…③", "2a+b=4…④");
+    // The rewritten system stands beside the substituted one, its brace a
+    // full-width character clear of the rows' ends (26 right, not 10).
+    page.system(C + 26, 280, 0, "a+2b=5…③", "2a+b=4…④");
     page.key();
     rt.leftMargin = 722;
     rt.cursorY = 30;

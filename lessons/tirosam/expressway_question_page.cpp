@@ -29,7 +29,7 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     page.textKeepCursor(diagram.x(1) + 40, diagram.below(), 0, "毎時80㎞").key();
     diagram.dot(0).line(1, 2, 0).line(2, 3, 3);
     page.textKeepCursor(diagram.x(2) + 38, diagram.below(), 3, "毎時40㎞").key();
-    diagram.arc(1, 3, 1, 90, 3, 0, 0, "3時間");   // A
+    diagram.arc(1, 3, 1, 90, 3, 0, 0, "3時間", -8);  // A, 8 left: a full-width character clear of "y/40時間"
     diagram.arc(1, 3, -1, 90, 3, 0, 0, "200km");  // B
     page.key();
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "x㎞");  // C
@@ -70,7 +70,9 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     page.text(L, Down(60), 0, "②の分母をはらって").key();
     page.text(L, Down(50), 0, "80*ﾀx/80ﾀ+80*ﾀy/40ﾀ=80*3").key();
     page.text(L, Down(70), 3, "x+2y=240…③").key();
-    page.system(L, Down(50), 0, "x+y=200…①", "x+2y=240…③").key().key();
+    // 19 right of the column: the answer written later on its row at the
+    // left ends at 712, a full-width character before the brace.
+    page.system(L + 19, Down(50), 0, "x+y=200…①", "x+2y=240…③").key().key();
 
     // The left part goes; the subtraction and the answer take its place.
     page.erase(0, 0, 646, 1800);

@@ -98,7 +98,9 @@ void TirosamLessons::ShowFourStepProcedure() {
     rt.cursorY = 30;
     summary.text(L - 38, Down(50), 0, "ケーキとプリンの個数は合わせて").key();
     summary.text(L, Down(50), 0, "7+3=10(個)").key();
-    summary.text(L, Down(50), 0, "代金の合計は").key();
+    // 19 right of the column: on its row the left column's step ② ends at
+    // 747, and a full-width character keeps the two apart.
+    summary.text(L + 19, Down(50), 0, "代金の合計は").key();
     summary.text(L, Down(50), 0, " 350*7+250*3").key();
     summary.text(L, Down(50), 0, "=2450+750=3200(円)").key();
     summary.text(L, Down(50), 0, "これらは問題に適している。").key();

@@ -3,6 +3,7 @@
 // q %, and the whole group by N persons: x + y = total (①) and
 // p/100·x + q/100·y = N (②), which with the rates reduced and the
 // denominators cleared gives ③; the solver works ① and ③.
+#include <algorithm>
 #include <string>
 
 #include "lessons/tirosam/problem_table.h"
@@ -25,11 +26,11 @@ void TirosamLessons::ShowPercentExamplePage() {
         DrawPercentExample();
     });
     page.key();
-    // The pointer stands at x 484 beside the last answer, 20 below it. An
-    // answer of 100 boys and 100 girls ends past that x, and the pointer
-    // would be written over its last character: it then starts 30 right of
-    // the answer instead.
-    const float hintX = rt.cursorX > 484 ? rt.cursorX + 30 : 484;
+    // The pointer stands at x 484 beside the last answer, 20 below it. A
+    // long answer (100 boys or 100 girls) ends less than a full-width
+    // character before that x, or past it: the pointer then starts 30 right
+    // of the answer instead.
+    const float hintX = std::max(484.0f, rt.cursorX + 30);
     page.text(hintX, 600, 7, "教科書P53 問4　をしなさい。");
 }
 

@@ -60,8 +60,10 @@ void TirosamLessons::ShowSaltWaterPage() {
     page.text(L, Down(70), 3, "8x+3y=3000…③").key();
 
     // x+y=500 and 8x+3y=3000 to the solver, its braced system right after
-    // the label, its working from x 722; no answer line of its own.
-    rt.columnX = 722;
+    // the label, its working from x 732 (not 722: its back-substitution row
+    // keeps a full-width character clear of ② at the left, which ends at
+    // 702); no answer line of its own.
+    rt.columnX = 732;
     rt.leftMargin = rt.columnX + 81;
     rt.cursorY = 30;
     page.text(rt.columnX, Same, 3, "式　");

@@ -72,7 +72,8 @@ void TirosamLessons::DrawSpeedExample() {
     diagram.arc(1, 2, -1, 20, 5, 0, 5, "xm");  // B
     diagram.arc(2, 3, -1, 20, 5, 0, 5, "ym");  // C
     page.key();
-    diagram.arc(1, 3, 1, 108, 3, 0, 0, minutes + "分");  // D
+    // 3 left: a full-width character clear of the running time "y/100分".
+    diagram.arc(1, 3, 1, 108, 3, 0, 0, minutes + "分", -3);  // D
     page.key();
     // The arcs below reach 108, 86 and 76 deep: the walking speed fills
     // its part of the line, and the outer arc and the walking part's arc

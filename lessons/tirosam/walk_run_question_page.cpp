@@ -38,7 +38,7 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     // pass 6 clear of its ends. The inner arcs' labels stand on one row
     // below the outer arc.
     diagram.arc(1, 2, 1, 86, 5, 7, 5, "x分", 0, 11);  // C
-    diagram.arc(2, 3, 1, 76, 5, 7, 5, "y分", 0, 21);  // D
+    diagram.arc(2, 3, 1, 76, 5, 7, 5, "y分", 7, 21);  // D, 7 right: a full-width character clear of "18分"
     page.key();
     diagram.arc(1, 2, -1, 20, 5, 5, 5, "");  // E
     diagram.arc(2, 3, -1, 20, 5, 5, 5, "");  // F
