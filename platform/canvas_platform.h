@@ -25,6 +25,7 @@ public:
     void SetFontSize(int size) override;
     void SetFontBold(bool on) override { bold_ = on; }
     void SetFontItalic(bool on) override { italic_ = on; }
+    Font GetFont() const override { return {fontName_, fontSize_, bold_, italic_}; }
     void SetDrawWidth(int width) override;
     int GetDrawWidth() const override { return width_; }
     void SetMapMode(int mode) override;

@@ -61,6 +61,14 @@ struct WindowClosed : std::exception {
 
 inline constexpr int kNoFill = -1;
 
+// The font in force: one of the programs' font names, its size, bold and
+// italic.
+struct Font {
+    std::string name;
+    int size = 16;
+    bool bold = false, italic = false;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -107,6 +115,7 @@ public:
     virtual void SetFontSize(int size) = 0;
     virtual void SetFontBold(bool on) = 0;
     virtual void SetFontItalic(bool on) = 0;
+    virtual Font GetFont() const = 0;
     // Pen width 1..5; anything else is a bad-argument runtime error.
     virtual void SetDrawWidth(int width) = 0;
     virtual int GetDrawWidth() const = 0;

@@ -7,7 +7,7 @@ namespace runtime {
 
 void Runtime::DrawColumnSum() {
     const float left = penX, top = penY;
-    const float width = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
 
     strArg = upperRow;
     MeasureText();
@@ -40,7 +40,7 @@ void Runtime::DrawColumnSum() {
     const FigurePart rule(*this, platform::FigureKind::Rule);
     SetDrawWidth(3);
     Line(left + 27, ruleY, left + 27 + wider + 30, ruleY, boxColour);
-    SetDrawWidth(width);
+    keepWidth.Restore();
 
     cursorY = top + rowGap;
     resultX = left + 54;

@@ -66,4 +66,11 @@ Runtime::FigurePart::~FigurePart() {
 
 void Runtime::SetDrawWidth(float width) { pf.SetDrawWidth(basic::Cint(width)); }
 
+Runtime::FontScope::~FontScope() {
+    rt_.pf.SetFontName(font_.name);
+    rt_.pf.SetFontSize(font_.size);
+    rt_.pf.SetFontBold(font_.bold);
+    rt_.pf.SetFontItalic(font_.italic);
+}
+
 }  // namespace runtime

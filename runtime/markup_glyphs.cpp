@@ -157,7 +157,7 @@ void Runtime::DrawMarkupGlyphs() {
     const TextPiece piece(*this, strArg);
     glyphX = penX;
     glyphY = penY;
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     const std::vector<std::string> run = basic::Chars(strArg);
     const float count = static_cast<float>(run.size());
     pf.SetFontName(kGothic);
@@ -180,16 +180,19 @@ void Runtime::DrawMarkupGlyphs() {
             advance = rule->strokes(*this, x, y, signBeforeFraction);
         } else {
             const Cell& cell = rule->cell;
-            if (cell.face) pf.SetFontName(cell.face);
-            if (cell.size) pf.SetFontSize(cell.size);
-            if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
-            if (cell.italic) pf.SetFontItalic(true);
-            // An empty character (an empty text) draws nothing.
-            if (cell.magX > 0 && !curChar.empty())
-                Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
-            if (cell.face && std::string(cell.face) != kGothic) pf.SetFontName(kGothic);
-            if (cell.size) pf.SetFontSize(16);
-            if (cell.italic) pf.SetFontItalic(false);
+            {
+                const FontScope keepFont(*this);
+                if (cell.face) pf.SetFontName(cell.face);
+                if (cell.size) pf.SetFontSize(cell.size);
+                if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
+                if (cell.italic) pf.SetFontItalic(true);
+                // An empty character (an empty text) draws nothing.
+                if (cell.magX > 0 && !curChar.empty())
+                    Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
+            }
+            // Bold, once a rule sets it, stays for the rest of the run; the
+            // script l leaves it off.
+            if (cell.bold == Bold::On) pf.SetFontBold(true);
             if (cell.bold == Bold::OnThenOff) pf.SetFontBold(false);
             advance = cell.advance;
         }
@@ -202,7 +205,6 @@ void Runtime::DrawMarkupGlyphs() {
             const float lift = radicalMode == 1 ? 4 : radicalMode == 11 ? 6 : 14;
             SetDrawWidth(3);
             Line(radicalStartX, y - lift, glyphX, y - lift, textColour);
-            SetDrawWidth(3);
         } else {
             radicalStartX = glyphX;
         }
@@ -211,7 +213,6 @@ void Runtime::DrawMarkupGlyphs() {
     penX = glyphX;
     penY = glyphY;
     pf.SetFontBold(false);
-    SetDrawWidth(savedPenWidth);
 }
 
 }  // namespace runtime

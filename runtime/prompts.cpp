@@ -94,7 +94,7 @@ void Runtime::ParseTypedNumber() {
 }
 
 void Runtime::AskNextStep() {
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     SetDrawWidth(2);
     BoxFromTo(96, 639, 400, 675, 13, 12);
     textColour = 9;
@@ -106,7 +106,6 @@ void Runtime::AskNextStep() {
     ParseTypedNumber();
     BoxAt(promptX - 48, promptY - 9, 160, 27, 15, 15);
     Erase(96, 639, 400, 675);
-    SetDrawWidth(savedPenWidth);
 }
 
 void Runtime::WaitAnyKey() {
@@ -118,7 +117,7 @@ void Runtime::ShowPromptWaitKey() { WaitKeyOnPlate(16, 496, 48, 992, 720); }
 
 void Runtime::WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom) {
     savedTextColour = textColour;
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     SetDrawWidth(3);
     BoxFromTo(left, 657, right, 693, 13, 4);
     textColour = 9;
@@ -130,7 +129,6 @@ void Runtime::WaitKeyOnPlate(float left, float right, float textX, float eraseRi
     } while (keyChar.empty());
     Erase(0, 657, eraseRight, eraseBottom);
     textColour = savedTextColour;
-    SetDrawWidth(savedPenWidth);
 }
 
 }  // namespace runtime

@@ -200,6 +200,36 @@ public:
         bool open_;
     };
 
+    // Keeps the pen width in force at its start and puts it back at its end
+    // (or at Restore): for a routine that changes the width for its own
+    // strokes and leaves it as it found it.
+    class PenWidthScope {
+    public:
+        explicit PenWidthScope(Runtime& rt) : rt_(rt), width_(rt.GetDrawWidth()) {}
+        ~PenWidthScope() { Restore(); }
+        void Restore() const { rt_.SetDrawWidth(width_); }
+        PenWidthScope(const PenWidthScope&) = delete;
+        PenWidthScope& operator=(const PenWidthScope&) = delete;
+
+    private:
+        Runtime& rt_;
+        float width_;
+    };
+
+    // Keeps the font in force at its start (name, size, bold, italic) and
+    // puts it back at its end: for a glyph drawn in a face or size of its own.
+    class FontScope {
+    public:
+        explicit FontScope(Runtime& rt) : rt_(rt), font_(rt.pf.GetFont()) {}
+        ~FontScope();
+        FontScope(const FontScope&) = delete;
+        FontScope& operator=(const FontScope&) = delete;
+
+    private:
+        Runtime& rt_;
+        platform::Font font_;
+    };
+
     // Tells the platform that the calls of its lifetime draw one figure
     // (Platform::BeginFigure); nothing while measuring.
     class FigurePart {

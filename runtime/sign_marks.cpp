@@ -81,7 +81,7 @@ void Runtime::DrawSignMark() {
     const TextPiece piece(*this, textArg, platform::PieceKind::SignMark);
     const float cellX = penX, y = penY;
     const float x = strArg.empty() || StartsWithSign(strArg) ? cellX : cellX - kSignMarkBeforeGlyph;
-    const float width = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     SetDrawWidth(4);
     if (textArg == "+") {
         Line(x + 7.5f, y + 23, x + 19.5f, y + 23, textColour);
@@ -89,7 +89,7 @@ void Runtime::DrawSignMark() {
     } else if (textArg == "-") {
         Line(x + 7.5f, y + 25, x + 19.5f, y + 25, textColour);
     }
-    SetDrawWidth(width);
+    keepWidth.Restore();
     penX = cellX + kSignMarkSlot;
     textArg.clear();
 }

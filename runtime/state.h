@@ -242,7 +242,6 @@ struct SharedScratch {
     float textLen = 0;
     float loopIndex = 0;
     float formatIndex = 0;
-    float savedPenWidth = 0;
     float savedTextColour = 0;
     float seedValue = 0;
     std::string programTitle;

@@ -6,7 +6,7 @@ namespace solver {
 
 void EliminationSolver::DrawSolverColumnSum() {
     const float left = rt.penX, top = rt.penY;
-    const float entryWidth = rt.GetDrawWidth();
+    const runtime::Runtime::PenWidthScope keepWidth(rt);
 
     // The rule runs under the wider whole row, however its pieces are spread.
     rt.upperRow = rt.rowText(1) + rt.rowText(2) + rt.rowText(5);
@@ -39,7 +39,7 @@ void EliminationSolver::DrawSolverColumnSum() {
     rt.SetDrawWidth(3);
     const float ruleY = top + 2 * rt.rowGap;
     rt.Line(left + 27, ruleY, left + 27 + widest + 60, ruleY, rt.boxColour);
-    rt.SetDrawWidth(entryWidth);
+    keepWidth.Restore();
 
     rt.cursorY = top + rt.rowGap;
     rt.sumResultX = left + 27 + widest + 40 + 30;
