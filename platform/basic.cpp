@@ -101,8 +101,6 @@ float CheckFinite(float value, Where where) {
     return value;
 }
 
-float Atn(float value) { return std::atan(value); }
-
 float Power(float a, float b, Where where) {
     if (a == 0 && b < 0) Fail(kDivisionByZero, where);
     float result = std::pow(a, b);

@@ -74,7 +74,6 @@ float Mod(float a, float b, Where where = Where::Here());
 float Div(float a, float b, Where where = Where::Here());
 // A result that is not a finite float is an overflow.
 float CheckFinite(float value, Where where = Where::Here());
-float Atn(float value);
 // a ^ b; overflow and 0 to a negative power are runtime errors.
 float Power(float a, float b, Where where = Where::Here());
 float Sqr(float value, Where where = Where::Here());

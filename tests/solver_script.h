@@ -49,13 +49,13 @@ public:
     PageScript& Text(float colour, float x, float y, const std::string& text) {
         rt_.penX = x;
         rt_.penY = y;
-        return Draw(colour, text);
+        return PickRandomWhole(colour, text);
     }
     // A text from where the last one ended, dx further right.
     PageScript& Then(float colour, const std::string& text, float dx = 0) {
         rt_.penX = endX_ + dx;
         rt_.penY = endY_;
-        return Draw(colour, text);
+        return PickRandomWhole(colour, text);
     }
     // A sign-change mark for the term that starts in the glyph cell at x of
     // the row 25 below y.
@@ -106,7 +106,7 @@ public:
     float EndX() const { return endX_; }
 
 private:
-    PageScript& Draw(float colour, const std::string& text) {
+    PageScript& PickRandomWhole(float colour, const std::string& text) {
         rt_.textColour = colour;
         rt_.textArg = text;
         rt_.DrawMarkupText();

@@ -77,11 +77,11 @@ void KanovelLessons::ShowBasicEliminationProblems() {
     rightColumn(page, "(2)");
     solver.Solve({5, -2, -1, 7, -6, 5});
     page.key();
-    page.erase(0, 0, 684, 1800);
+    page.eraseAt(0, 0, 684, 1800);
     leftColumn(page, "(3)");
     solver.Solve({5, -4, 9, 2, -3, 5});
     page.key();
-    page.erase(684, 0, 1760, 1800);
+    page.eraseAt(684, 0, 1760, 1800);
     rightColumn(page, "(4)");
     solver.Solve({3, -2, -20, 4, 3, 13});
 }

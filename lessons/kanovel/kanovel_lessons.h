@@ -127,11 +127,11 @@ public:
 
 private:
     // Shared steps of the generators.
-    float Draw(float count, float low);
+    float PickRandomWhole(float count, float low);
     void PickRandomSign(float& value);
     float TakeFromPool(int first, int live);
     void ResetPool();
-    void DrawSolution();
+    void PickSolution();
     void ShuffleSystem();
     // Right-hand sides from the solution; false when one exceeds 99.
     bool AcceptSystem();
