@@ -114,18 +114,24 @@ std::string Environment(const char* name) {
 const char* VisibleDrivers() { return Environment("WAYLAND_DISPLAY").empty() ? "x11,KMSDRM" : "x11,wayland,KMSDRM"; }
 
 // Why no display could be opened, naming the displays the environment
-// gave (an operator has to know which one failed).
+// gave (an operator has to know which one failed) and the reason the video
+// library gave (a screen without an active output, a driver not there).
 std::string NoDisplayReason() {
     const std::string x = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
     const std::string forced = Environment("SDL_VIDEODRIVER");
     const std::string drivers = forced.empty() ? "" : " (SDL_VIDEODRIVER is \"" + forced + "\")";
-    if (x.empty() && wayland.empty()) return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers;
+    const std::string said = SDL_GetError();
+    const std::string reason = said.empty() ? "" : "; SDL says: " + said;
+    if (x.empty() && wayland.empty())
+        return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers + reason;
     if (wayland.empty())
-        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers;
+        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers +
+               reason;
     if (x.empty())
-        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers;
+        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers +
+               reason;
     return "neither the display \"" + x + "\" (DISPLAY) nor \"" + wayland + "\" (WAYLAND_DISPLAY) can be opened" +
-           drivers;
+           drivers + reason;
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ union SDL_Event;
 namespace platform {
 
 // There is no display to open a window on; the message names the displays
-// the environment gave.
+// the environment gave, and the reason the video library gave.
 struct NoDisplay : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 // clang-format off
 #include "tests/window/window_harness.h"
+#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 // clang-format on
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -134,6 +136,50 @@ TEST(Window, NoDisplayIsReportedAndFails) {
     EXPECT_EQ(invisible.status, 1);
     EXPECT_NE(invisible.errors.find("\"offscreen\""), npos) << invisible.errors;
 
+    // A driver that is not there: the line names it, and says why SDL
+    // refused it.
+    const Outcome unknown = RunToItsEnd({"SDL_VIDEODRIVER=nosuchdriver"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.errors.find("(SDL_VIDEODRIVER is \"nosuchdriver\"); SDL says: nosuchdriver not available"), npos)
+        << unknown.errors;
+    EXPECT_EQ(Lines(unknown.errors), 1) << unknown.errors;
+}
+
+// The X server runs but shows nothing: every output is off (a monitor off
+// or unplugged, a remote session not attached). The line names the display
+// and gives the reason SDL found.
+TEST(Window, NoActiveOutputIsReportedWithItsReasonAndFails) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "no X display (run under xvfb-run)";
+    XRRScreenResources* screen = XRRGetScreenResources(display, DefaultRootWindow(display));
+    ASSERT_NE(screen, nullptr);
+    // Every output off, as `xrandr --output screen --off` does; the server
+    // keeps that while this connection is open.
+    struct Crtc {
+        RRCrtc id;
+        XRRCrtcInfo* info;
+    };
+    std::vector<Crtc> crtcs;
+    for (int i = 0; i < screen->ncrtc; ++i) {
+        crtcs.push_back({screen->crtcs[i], XRRGetCrtcInfo(display, screen, screen->crtcs[i])});
+        XRRSetCrtcConfig(display, screen, screen->crtcs[i], CurrentTime, 0, 0, 0, RR_Rotate_0, nullptr, 0);
+    }
+    XSync(display, False);
+
+    const Outcome dark = RunToItsEnd({});
+    EXPECT_EQ(dark.status, 1);
+    const std::string named = "\"" + std::string(DisplayString(display)) + "\" (DISPLAY) cannot be opened";
+    EXPECT_NE(dark.errors.find(named), std::string::npos) << dark.errors;
+    EXPECT_NE(dark.errors.find("; SDL says: No available displays"), std::string::npos) << dark.errors;
+    EXPECT_EQ(Lines(dark.errors), 1) << dark.errors;
+
+    for (const Crtc& crtc : crtcs) {
+        XRRSetCrtcConfig(display, screen, crtc.id, CurrentTime, crtc.info->x, crtc.info->y, crtc.info->mode,
+                         crtc.info->rotation, crtc.info->outputs, crtc.info->noutput);
+        XRRFreeCrtcInfo(crtc.info);
+    }
+    XRRFreeScreenResources(screen);
+    XCloseDisplay(display);
 }
 
 // A font the program needs is missing: the start-up message names its
