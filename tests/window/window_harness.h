@@ -32,6 +32,10 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kKeyWaitPlate{15, 38, 71};    // palette 4
 inline constexpr Rgb kNextStepPlate{143, 46, 79};  // palette 12
 
+// Whether the programs under test are built with AddressSanitizer, which
+// reserves far more address space than any limit a test could set.
+inline constexpr bool kProgramsSanitized = PROGRAMS_SANITIZED;
+
 class RunningProgram {
 public:
     // `errors`: a file for the program's standard error.
