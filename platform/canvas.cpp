@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-
+#include <string>
 
 namespace platform {
 
@@ -59,6 +59,16 @@ Canvas::Canvas(FontBook& fonts, int width, int height)
       offsetY_((height_ - kViewHeight * scale_) / 2),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
       cr_(cairo_create(surface_)) {
+    // A surface that could not be made has no pixels; whoever shows them
+    // would read from nowhere.
+    cairo_status_t status = cairo_surface_status(surface_);
+    if (status == CAIRO_STATUS_SUCCESS) status = cairo_status(cr_);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        cairo_destroy(cr_);
+        cairo_surface_destroy(surface_);
+        throw CanvasFailure("cannot make a " + std::to_string(width_) + "x" + std::to_string(height_) +
+                            " canvas: " + cairo_status_to_string(status));
+    }
     cairo_translate(cr_, offsetX_, offsetY_);
     cairo_scale(cr_, scale_, scale_);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);

@@ -3,6 +3,7 @@
 
 #include <cairo.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "platform/draw_call.h"
@@ -16,10 +17,17 @@ struct Rgb {
 };
 const Rgb& PaletteColour(int index);
 
+// A canvas could not be made; the message says how large and why ("cannot
+// make a 1920x1080 canvas: out of memory").
+struct CanvasFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 class Canvas {
 public:
     // A surface of width x height device pixels; the view is scaled
-    // uniformly to fit and centred.
+    // uniformly to fit and centred. Throws CanvasFailure when the surface
+    // cannot be made (too large, or the memory is short).
     Canvas(FontBook& fonts, int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;

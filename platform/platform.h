@@ -35,6 +35,13 @@ namespace platform {
 inline constexpr float kViewWidth = 1344;
 inline constexpr float kViewHeight = 756;
 
+// The largest canvas a window holds, in device pixels: four times the view
+// each way (62 MiB, and as much again for the window's own surface). A
+// larger window is held to it, so that memory and the time to paint a page
+// stay bounded whatever size a desktop or another program asks for.
+inline constexpr int kLargestCanvasWidth = 4 * static_cast<int>(kViewWidth);
+inline constexpr int kLargestCanvasHeight = 4 * static_cast<int>(kViewHeight);
+
 // What a piece of text is to a reader: running text, or a sign-change mark
 // that annotates the row below it.
 enum class PieceKind { Text, SignMark };

@@ -4,6 +4,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -17,6 +18,9 @@ namespace {
 // the number field's cursor disc, drawn and erased around every poll,
 // blinks at this rate.
 constexpr int kPollWaitMs = 250;
+
+// What a pupil sees after a passing failure to show the page.
+constexpr const char* kOlderPicture = "the window may show an older picture";
 
 std::string Code(int c) { return std::string(1, static_cast<char>(c)); }
 
@@ -114,18 +118,33 @@ std::string Environment(const char* name) {
 const char* VisibleDrivers() { return Environment("WAYLAND_DISPLAY").empty() ? "x11,KMSDRM" : "x11,wayland,KMSDRM"; }
 
 // Why no display could be opened, naming the displays the environment
-// gave (an operator has to know which one failed).
+// gave (an operator has to know which one failed) and the reason the video
+// library gave (a screen without an active output, a driver not there).
 std::string NoDisplayReason() {
     const std::string x = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
     const std::string forced = Environment("SDL_VIDEODRIVER");
     const std::string drivers = forced.empty() ? "" : " (SDL_VIDEODRIVER is \"" + forced + "\")";
-    if (x.empty() && wayland.empty()) return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers;
+    const std::string said = SDL_GetError();
+    const std::string reason = said.empty() ? "" : "; SDL says: " + said;
+    if (x.empty() && wayland.empty())
+        return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers + reason;
     if (wayland.empty())
-        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers;
+        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers +
+               reason;
     if (x.empty())
-        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers;
+        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers +
+               reason;
     return "neither the display \"" + x + "\" (DISPLAY) nor \"" + wayland + "\" (WAYLAND_DISPLAY) can be opened" +
-           drivers;
+           drivers + reason;
+}
+
+std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
+
+// The window units that show `largest` pixels, where `units` window units
+// show `pixels` pixels (the two differ on a display that scales windows).
+int UnitsShowing(int largest, int units, int pixels) {
+    if (units <= 0 || pixels <= 0) return largest;
+    return std::max(1, static_cast<int>(static_cast<long long>(largest) * units / pixels));
 }
 
 }  // namespace
@@ -162,10 +181,22 @@ WindowPlatform::WindowPlatform(const std::string& title) : title_(title) {
     fonts_ = std::make_unique<FontBook>();
     SDL_Rect usable{0, 0, 1344, 756};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
-    window_.reset(SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
+    window_.reset(SDL_CreateWindow(title.c_str(), usable.x, usable.y, std::min(usable.w, kLargestCanvasWidth),
+                                   std::min(usable.h, kLargestCanvasHeight),
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI));
     if (!window_) throw NoDisplay(SDL_GetError());
+    // A desktop that heeds the hint maximises the window to at most the
+    // largest canvas; Pump and WindowSurface hold it there against any other
+    // request.
+    int units = 0, unitsDown = 0, pixels = 0, pixelsDown = 0;
+    SDL_GetWindowSize(window_.get(), &units, &unitsDown);
+    SDL_GetWindowSizeInPixels(window_.get(), &pixels, &pixelsDown);
+    SDL_SetWindowMaximumSize(window_.get(), UnitsShowing(kLargestCanvasWidth, units, pixels),
+                             UnitsShowing(kLargestCanvasHeight, unitsDown, pixelsDown));
     Resize();
+    // The first picture, a blank page, reaches the window before the
+    // program starts: a window that cannot show one ends it here.
+    Present();
     SDL_StartTextInput();
 }
 
@@ -173,10 +204,10 @@ WindowPlatform::WindowPlatform(const std::string& title) : title_(title) {
 // the video subsystem follow as the members go.
 WindowPlatform::~WindowPlatform() { canvasPixels_.reset(); }
 
-void WindowPlatform::ReportFailure(const char* call) {
-    if (!failedCalls_.insert(call).second) return;
-    std::fprintf(stderr, "%s: %s failed: %s; the window may show an older picture (reported once)\n", title_.c_str(),
-                 call, SDL_GetError());
+void WindowPlatform::Failure(const std::string& kind, const std::string& what, const char* meanwhile) {
+    if (!pictureShown_) throw WindowFailure(what);
+    if (!reportedFailures_.insert(kind).second) return;
+    std::fprintf(stderr, "%s: %s; %s (reported once)\n", title_.c_str(), what.c_str(), meanwhile);
 }
 
 void WindowPlatform::MaximizeWindow() { SDL_MaximizeWindow(window_.get()); }
@@ -195,31 +226,76 @@ void WindowPlatform::Emit(const DrawCall& call) {
     dirty_ = true;
 }
 
+void WindowPlatform::Hold(Size units, Size pixels) {
+    const int width = pixels.w > kLargestCanvasWidth ? UnitsShowing(kLargestCanvasWidth, units.w, pixels.w) : units.w;
+    const int height =
+        pixels.h > kLargestCanvasHeight ? UnitsShowing(kLargestCanvasHeight, units.h, pixels.h) : units.h;
+    SDL_SetWindowSize(window_.get(), width, height);
+}
+
+SDL_Surface* WindowPlatform::WindowSurface() {
+    Size units, pixels;
+    SDL_GetWindowSize(window_.get(), &units.w, &units.h);
+    SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
+    // SDL makes the surface at the size it last heard of: held first.
+    if (pixels.w > kLargestCanvasWidth || pixels.h > kLargestCanvasHeight) {
+        Hold(units, pixels);
+        SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
+    if (!surface)
+        Failure("surface", "cannot make the window's " + SizeText(pixels.w, pixels.h) + " surface: " + SDL_GetError(),
+                kOlderPicture);
+    return surface;
+}
+
 void WindowPlatform::Resize() {
-    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
-    if (!window) return ReportFailure("SDL_GetWindowSurface");
-    if (canvas_ && canvasPixels_ && window->w == canvas_->Width() && window->h == canvas_->Height()) return;
-    canvasPixels_.reset();
-    // The display list holds everything drawn so far, also what was drawn
-    // while there was no canvas yet.
-    canvas_ = std::make_unique<Canvas>(*fonts_, window->w, window->h);
-    canvas_->Replay(display_.Calls());
-    cairo_surface_t* pixels = canvas_->Surface();
-    canvasPixels_.reset(SDL_CreateRGBSurfaceWithFormatFrom(
-        cairo_image_surface_get_data(pixels), canvas_->Width(), canvas_->Height(), 32,
-        cairo_image_surface_get_stride(pixels), SDL_PIXELFORMAT_RGB888));
-    if (!canvasPixels_) ReportFailure("SDL_CreateRGBSurfaceWithFormatFrom");
+    SDL_Surface* window = WindowSurface();
+    if (!window) return;
+    // The canvas is bounded also where the window could not be held.
+    const Size size{std::min(window->w, kLargestCanvasWidth), std::min(window->h, kLargestCanvasHeight)};
+    if (canvas_ && canvasPixels_ && size == Size{canvas_->Width(), canvas_->Height()}) return;
+    if (canvas_ && size == refusedCanvas_) return;
+    // The new canvas and SDL's view of its pixels are made before the old
+    // ones go: when memory is short, the page there is stays, scaled.
+    std::unique_ptr<Canvas> canvas;
+    std::unique_ptr<SDL_Surface, SurfaceDeleter> pixels;
+    std::string failure;
+    try {
+        canvas = std::make_unique<Canvas>(*fonts_, size.w, size.h);
+        // The display list holds everything drawn so far, also what was
+        // drawn while there was no canvas yet.
+        canvas->Replay(display_.Calls());
+        cairo_surface_t* surface = canvas->Surface();
+        pixels.reset(SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), size.w, size.h, 32,
+                                                        cairo_image_surface_get_stride(surface),
+                                                        SDL_PIXELFORMAT_RGB888));
+        if (!pixels) failure = "cannot hand a " + SizeText(size.w, size.h) + " canvas to the window: " + SDL_GetError();
+    } catch (const CanvasFailure& refused) {
+        failure = refused.what();
+    }
+    if (!failure.empty()) {
+        refusedCanvas_ = size;
+        if (canvas_) {
+            canvas_->MarkAllDirty();
+            dirty_ = true;
+        }
+        return Failure("canvas", failure, "the page is shown scaled");
+    }
+    refusedCanvas_ = {};
+    canvasPixels_ = std::move(pixels);  // the old view goes before the pixels it shows
+    canvas_ = std::move(canvas);
     canvas_->MarkAllDirty();
     dirty_ = true;
 }
 
 void WindowPlatform::Present() {
     dirty_ = false;
-    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
-    if (!window) return ReportFailure("SDL_GetWindowSurface");
+    SDL_Surface* window = WindowSurface();
+    if (!window) return;
     if (!canvasPixels_ || window->w != canvas_->Width() || window->h != canvas_->Height()) {
         Resize();
-        window = SDL_GetWindowSurface(window_.get());
+        window = WindowSurface();
         dirty_ = false;
         if (!window || !canvasPixels_) return;
     }
@@ -227,8 +303,29 @@ void WindowPlatform::Present() {
     if (area.w == 0) return;
     canvas_->Flush();
     SDL_Rect rect{area.x, area.y, area.w, area.h};
-    if (SDL_BlitSurface(canvasPixels_.get(), &rect, window, &rect) != 0) return ReportFailure("SDL_BlitSurface");
-    if (SDL_UpdateWindowSurfaceRects(window_.get(), &rect, 1) != 0) ReportFailure("SDL_UpdateWindowSurfaceRects");
+    int copied = 0;
+    if (window->w == canvas_->Width() && window->h == canvas_->Height()) {
+        copied = SDL_BlitSurface(canvasPixels_.get(), &rect, window, &rect);
+    } else {
+        // A canvas of another size (one of the window's could not be made):
+        // the whole of it, scaled uniformly to fit and centred.
+        const double scale = std::min(static_cast<double>(window->w) / canvas_->Width(),
+                                      static_cast<double>(window->h) / canvas_->Height());
+        const int w = std::max(1, static_cast<int>(canvas_->Width() * scale));
+        const int h = std::max(1, static_cast<int>(canvas_->Height() * scale));
+        SDL_Rect fitted{(window->w - w) / 2, (window->h - h) / 2, w, h};
+        const Rgb& paper = PaletteColour(15);
+        SDL_FillRect(window, nullptr,
+                     SDL_MapRGB(window->format, static_cast<Uint8>(paper.r * 255), static_cast<Uint8>(paper.g * 255),
+                                static_cast<Uint8>(paper.b * 255)));
+        copied = SDL_BlitScaled(canvasPixels_.get(), nullptr, window, &fitted);
+        rect = {0, 0, window->w, window->h};
+    }
+    if (copied != 0)
+        return Failure("blit", std::string("cannot copy the canvas to the window: ") + SDL_GetError(), kOlderPicture);
+    if (SDL_UpdateWindowSurfaceRects(window_.get(), &rect, 1) != 0)
+        return Failure("update", std::string("cannot update the window: ") + SDL_GetError(), kOlderPicture);
+    pictureShown_ = true;
 }
 
 void WindowPlatform::QueueText(const std::string& utf8) {
@@ -254,12 +351,18 @@ void WindowPlatform::Handle(const SDL_Event& event) {
             }
             break;
         case SDL_SYSWMEVENT: {
+            const SDL_SysWMmsg* message = event.syswm.msg;
+            if (!message || message->subsystem != SDL_SYSWM_X11) break;
+            const XEvent& x = message->msg.x11.event;
             // Another program destroyed the window (a close without asking):
             // nothing can be shown any more, so the program ends as at a close.
-            const SDL_SysWMmsg* message = event.syswm.msg;
-            if (message && message->subsystem == SDL_SYSWM_X11 && message->msg.x11.event.type == DestroyNotify &&
-                message->msg.x11.event.xdestroywindow.window == XWindowOf(window_.get()))
-                throw WindowClosed();
+            if (x.type == DestroyNotify && x.xdestroywindow.window == ourXWindow) throw WindowClosed();
+            // The size the server gave the window, also where SDL's own
+            // record of it falls behind requests that cross (another
+            // program resizing the window while it is being held).
+            if (x.type == ConfigureNotify && x.xconfigure.window == ourXWindow &&
+                (x.xconfigure.width > kLargestCanvasWidth || x.xconfigure.height > kLargestCanvasHeight))
+                oversized_ = {x.xconfigure.width, x.xconfigure.height};
             break;
         }
         case SDL_TEXTINPUT: {
@@ -309,6 +412,10 @@ void WindowPlatform::Pump(int waitMs) {
     if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
     while (SDL_PollEvent(&event)) Handle(event);
     if (ourXWindowGone) throw WindowClosed();
+    if (oversized_.w > 0) {
+        Hold(oversized_, oversized_);  // the X server counts in pixels
+        oversized_ = {};
+    }
 }
 
 std::string WindowPlatform::Inkey() {

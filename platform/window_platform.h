@@ -16,15 +16,23 @@ union SDL_Event;
 namespace platform {
 
 // There is no display to open a window on; the message names the displays
-// the environment gave.
+// the environment gave, and the reason the video library gave.
 struct NoDisplay : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The window could not show a first picture: what could not be made, how
+// large, and why ("cannot make a 1920x1080 canvas: out of memory"). A
+// program that never showed anything does not run on blind.
+struct WindowFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 class WindowPlatform : public CanvasPlatform {
 public:
-    // Opens the window at the display's usable size, titled `title`.
-    // Throws NoDisplay or MissingFont.
+    // Opens the window at the display's usable size (at most the largest
+    // canvas), titled `title`, and shows a first picture in it. Throws
+    // NoDisplay, MissingFont or WindowFailure.
     explicit WindowPlatform(const std::string& title);
     ~WindowPlatform() override;
 
@@ -58,21 +66,39 @@ private:
     // Handles one event; throws WindowClosed on a close request.
     void Handle(const SDL_Event& event);
     void Pump(int waitMs);
-    // Shows what was drawn since the last present (only that area).
+    // Shows what was drawn since the last present (only that area; the
+    // whole canvas, scaled to fit, while it is not of the window's size).
     void Present();
     // A canvas of the window's size, with the display list drawn again.
+    // When it cannot be made, the canvas there is stays and is shown scaled.
     void Resize();
+    struct Size {
+        int w = 0, h = 0;
+        bool operator==(const Size&) const = default;
+    };
+    // The window's own surface, the window first held within the largest
+    // canvas; null after a failure (reported).
+    SDL_Surface* WindowSurface();
+    // Asks for the window at most the largest canvas in each direction; a
+    // window `units` large shows `pixels`.
+    void Hold(Size units, Size pixels);
     void QueueText(const std::string& utf8);
-    // A failed SDL call, reported on standard error the first time that
-    // call fails; the program goes on (the next present or resize tries
-    // again).
-    void ReportFailure(const char* call);
+    // Something the window needs could not be made or done (`what` says
+    // which, and why). Before any picture has reached the window that ends
+    // the program (WindowFailure); after one, it is reported on standard
+    // error, with what the pupil sees `meanwhile`, the first time that kind
+    // of failure happens (`kind`), and the program goes on (the next present
+    // or resize tries again).
+    void Failure(const std::string& kind, const std::string& what, const char* meanwhile);
 
     std::string title_;
     VideoSession video_;
     std::unique_ptr<SDL_Window, WindowDeleter> window_;
     std::unique_ptr<SDL_Surface, SurfaceDeleter> canvasPixels_;  // the canvas's pixels, seen by SDL
-    std::set<std::string> failedCalls_;
+    std::set<std::string> reportedFailures_;  // their kinds
+    Size refusedCanvas_;                      // a canvas size that could not be made; another is tried
+    bool pictureShown_ = false;               // a picture has reached the window
+    Size oversized_;                          // the X server made the window larger than the largest canvas
     std::deque<std::string> keys_;
     std::string swallowText_;  // text input already delivered by its key press
     bool dirty_ = true;

@@ -25,6 +25,8 @@ int RunInWindow(const std::string& title, const std::function<void(platform::Pla
         std::fprintf(stderr, "%s: cannot open a window: %s\n", title.c_str(), e.what());
     } catch (const platform::MissingFont& e) {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), e.what());
+    } catch (const platform::WindowFailure& e) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), e.what());
     }
     return 1;
 }

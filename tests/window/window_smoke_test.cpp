@@ -1,238 +1,28 @@
 // The real program in a real window (run under Xvfb): it opens maximised,
 // shows its menu, takes typed keys, blinks its cursor without using the
 // processor, and ends from its close button, from menu entry 8, or when
-// another program destroys its window.
+// another program destroys its window; a start-up without a display or a
+// font says why and fails.
 // gtest first: the X headers define macros (None, Bool) that clash with it.
 #include <gtest/gtest.h>
 // clang-format off
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
+#include "tests/window/window_harness.h"
+#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 // clang-format on
-#include <execinfo.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-struct Rgb {
-    int r, g, b;
-};
-
-bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g) < 12 && std::abs(a.b - b.b) < 12; }
-
-const Rgb kPanel{18, 28, 69};    // palette 10
-const Rgb kAnswer{194, 10, 10};  // palette 5
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
-const Rgb kKeyWaitPlate{15, 38, 71};    // palette 4
-const Rgb kNextStepPlate{143, 46, 79};  // palette 12
-
-// A crash of the test itself says where it happened.
-void PrintBacktrace(int sig) {
-    void* frames[64];
-    int n = backtrace(frames, 64);
-    backtrace_symbols_fd(frames, n, 2);
-    signal(sig, SIG_DFL);
-    raise(sig);
-}
-const bool kBacktraceInstalled = (signal(SIGSEGV, PrintBacktrace), true);
-
-// SDL may replace its first window while it sets up the renderer; a query
-// of the old one is then no error of the program.
-int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
-
-class RunningProgram {
-public:
-    // `errors`: a file for the program's standard error.
-    explicit RunningProgram(const char* path, const char* errors = nullptr) {
-        XSetErrorHandler(IgnoreXErrors);
-        display_ = XOpenDisplay(nullptr);
-        started_ = Clock::now();
-        pid_ = fork();
-        if (pid_ == 0) {
-            if (errors) freopen(errors, "w", stderr);
-            execl(path, path, static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~RunningProgram() {
-        if (pid_ > 0 && !exited_) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (display_) XCloseDisplay(display_);
-    }
-
-    Display* display() { return display_; }
-
-    // Waits for the top-level window with the given title.
-    bool FindWindow(const char* title, double seconds) {
-        title_ = title;
-        window_ = 0;
-        auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until) {
-            Window root = DefaultRootWindow(display_), parent, *children = nullptr;
-            unsigned count = 0;
-            if (XQueryTree(display_, root, &root, &parent, &children, &count)) {
-                for (unsigned i = 0; i < count && !window_; ++i) {
-                    char* name = nullptr;
-                    if (XFetchName(display_, children[i], &name) && name) {
-                        if (std::string(name) == title) window_ = children[i];
-                        XFree(name);
-                    }
-                }
-                if (children) XFree(children);
-            }
-            if (window_) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-
-    XWindowAttributes Attributes() {
-        XWindowAttributes attributes{};
-        XGetWindowAttributes(display_, window_, &attributes);
-        return attributes;
-    }
-
-    // The pixel at a logical position of the view.
-    Rgb PixelAt(float lx, float ly) {
-        XWindowAttributes a{};
-        if (!window_ || !XGetWindowAttributes(display_, window_, &a) || a.width <= 0 || a.height <= 0)
-            return {-1, -1, -1};
-        double scale = std::min(a.width / 1344.0, a.height / 756.0);
-        int px = static_cast<int>((a.width - 1344 * scale) / 2 + lx * scale);
-        int py = static_cast<int>((a.height - 756 * scale) / 2 + ly * scale);
-        XImage* image = XGetImage(display_, window_, px, py, 1, 1, AllPlanes, ZPixmap);
-        if (!image) return {-1, -1, -1};
-        unsigned long p = XGetPixel(image, 0, 0);
-        XDestroyImage(image);
-        return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
-    }
-
-    // Whether any pixel of a logical rectangle has the colour.
-    bool AreaHas(float lx0, float ly0, float lx1, float ly1, Rgb colour) {
-        for (float y = ly0; y <= ly1; y += 0.5f)
-            for (float x = lx0; x <= lx1; x += 0.5f)
-                if (Near(PixelAt(x, y), colour)) return true;
-        return false;
-    }
-
-    bool WaitForArea(float lx0, float ly0, float lx1, float ly1, Rgb colour, double seconds) {
-        auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until) {
-            if (AreaHas(lx0, ly0, lx1, ly1, colour)) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
-    }
-
-    bool WaitForPixel(float lx, float ly, Rgb colour, double seconds) {
-        auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until) {
-            if (Near(PixelAt(lx, ly), colour)) return true;
-            XWindowAttributes a{};
-            if (!XGetWindowAttributes(display_, window_, &a)) FindWindow(title_.c_str(), 1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return false;
-    }
-
-    double SecondsSinceStart() const {
-        return std::chrono::duration<double>(Clock::now() - started_).count();
-    }
-
-    void Key(KeySym sym) {
-        KeyCode code = XKeysymToKeycode(display_, sym);
-        XTestFakeKeyEvent(display_, code, True, 0);
-        XTestFakeKeyEvent(display_, code, False, 0);
-        XFlush(display_);
-    }
-
-    void Resize(unsigned width, unsigned height) {
-        XResizeWindow(display_, window_, width, height);
-        XFlush(display_);
-    }
-
-    // What the window manager sends when the close button is clicked.
-    void Close() {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window_;
-        event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display_, window_, False, NoEventMask, &event);
-        XFlush(display_);
-    }
-
-    // What `xdotool windowclose` does: the window is destroyed under the
-    // program, without asking it.
-    void Destroy() {
-        XDestroyWindow(display_, window_);
-        XSync(display_, False);
-    }
-
-    // The exit status, or -1 when the program is still running after the wait.
-    int WaitForExit(double seconds) {
-        auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                exited_ = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return -1;
-    }
-
-    // Processor time used so far, in seconds.
-    double CpuSeconds() {
-        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
-        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-        std::istringstream fields(text.substr(text.rfind(')') + 2));
-        std::string field;
-        long utime = 0, stime = 0;
-        for (int i = 3; i <= 15 && fields >> field; ++i) {
-            if (i == 14) utime = std::stol(field);
-            if (i == 15) stime = std::stol(field);
-        }
-        return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    }
-
-    long PeakMemoryKb() {
-        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
-        std::string line;
-        while (std::getline(status, line))
-            if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-        return -1;
-    }
-
-private:
-    Display* display_ = nullptr;
-    Window window_ = 0;
-    std::string title_;
-    pid_t pid_ = -1;
-    bool exited_ = false;
-    Clock::time_point started_;
-};
+using namespace window_test;
 
 TEST(Window, OpensMaximisedTakesKeysBlinksAndClosesFromItsCloseButton) {
     RunningProgram program(KANOVEL_PATH);
@@ -327,38 +117,6 @@ TEST(Window, EndsWhenAnotherProgramDestroysItsWindow) {
     std::remove(errors.c_str());
 }
 
-// The exit status and standard error of a program that ends by itself at
-// start-up, run with each of `variables` set ("NAME=value") or unset
-// ("NAME"). XDG_RUNTIME_DIR is unset, so a look for a Wayland display
-// would complain.
-struct Outcome {
-    int status;
-    std::string errors;
-};
-Outcome RunToItsEnd(std::initializer_list<const char*> variables) {
-    const std::string errors = "/tmp/start-up-" + std::to_string(getpid()) + ".err";
-    pid_t pid = fork();
-    if (pid == 0) {
-        unsetenv("XDG_RUNTIME_DIR");
-        for (const char* variable : variables) {
-            if (std::strchr(variable, '='))
-                putenv(const_cast<char*>(variable));
-            else
-                unsetenv(variable);
-        }
-        freopen(errors.c_str(), "w", stderr);
-        execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    std::ifstream file(errors);
-    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                    std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>())};
-    std::remove(errors.c_str());
-    return outcome;
-}
-
 TEST(Window, NoDisplayIsReportedAndFails) {
     const auto npos = std::string::npos;
 
@@ -371,12 +129,57 @@ TEST(Window, NoDisplayIsReportedAndFails) {
     EXPECT_EQ(absent.status, 1);
     EXPECT_NE(absent.errors.find("\":4093\" (DISPLAY)"), npos) << absent.errors;
     EXPECT_NE(absent.errors.find("WAYLAND_DISPLAY is not set"), npos) << absent.errors;
-    EXPECT_EQ(std::count(absent.errors.begin(), absent.errors.end(), '\n'), 1) << absent.errors;
+    EXPECT_EQ(Lines(absent.errors), 1) << absent.errors;
 
     // A driver that shows nothing is refused even where there is a display.
     const Outcome invisible = RunToItsEnd({"SDL_VIDEODRIVER=offscreen"});
     EXPECT_EQ(invisible.status, 1);
     EXPECT_NE(invisible.errors.find("\"offscreen\""), npos) << invisible.errors;
+
+    // A driver that is not there: the line names it, and says why SDL
+    // refused it.
+    const Outcome unknown = RunToItsEnd({"SDL_VIDEODRIVER=nosuchdriver"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.errors.find("(SDL_VIDEODRIVER is \"nosuchdriver\"); SDL says: nosuchdriver not available"), npos)
+        << unknown.errors;
+    EXPECT_EQ(Lines(unknown.errors), 1) << unknown.errors;
+}
+
+// The X server runs but shows nothing: every output is off (a monitor off
+// or unplugged, a remote session not attached). The line names the display
+// and gives the reason SDL found.
+TEST(Window, NoActiveOutputIsReportedWithItsReasonAndFails) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr) << "no X display (run under xvfb-run)";
+    XRRScreenResources* screen = XRRGetScreenResources(display, DefaultRootWindow(display));
+    ASSERT_NE(screen, nullptr);
+    // Every output off, as `xrandr --output screen --off` does; the server
+    // keeps that while this connection is open.
+    struct Crtc {
+        RRCrtc id;
+        XRRCrtcInfo* info;
+    };
+    std::vector<Crtc> crtcs;
+    for (int i = 0; i < screen->ncrtc; ++i) {
+        crtcs.push_back({screen->crtcs[i], XRRGetCrtcInfo(display, screen, screen->crtcs[i])});
+        XRRSetCrtcConfig(display, screen, screen->crtcs[i], CurrentTime, 0, 0, 0, RR_Rotate_0, nullptr, 0);
+    }
+    XSync(display, False);
+
+    const Outcome dark = RunToItsEnd({});
+    EXPECT_EQ(dark.status, 1);
+    const std::string named = "\"" + std::string(DisplayString(display)) + "\" (DISPLAY) cannot be opened";
+    EXPECT_NE(dark.errors.find(named), std::string::npos) << dark.errors;
+    EXPECT_NE(dark.errors.find("; SDL says: No available displays"), std::string::npos) << dark.errors;
+    EXPECT_EQ(Lines(dark.errors), 1) << dark.errors;
+
+    for (const Crtc& crtc : crtcs) {
+        XRRSetCrtcConfig(display, screen, crtc.id, CurrentTime, crtc.info->x, crtc.info->y, crtc.info->mode,
+                         crtc.info->rotation, crtc.info->outputs, crtc.info->noutput);
+        XRRFreeCrtcInfo(crtc.info);
+    }
+    XRRFreeScreenResources(screen);
+    XCloseDisplay(display);
 }
 
 // A font the program needs is missing: the start-up message names its
