@@ -129,6 +129,8 @@ int KInstr(int start, std::string_view text, std::string_view pattern);
 std::string Chr(int code);
 // The code of the first character, 0 for an empty text.
 int Asc(std::string_view text);
+// The local time of day as "hh:mm:ss" (24-hour clock).
+std::string ClockText();
 
 // ---- checked arrays ----
 

@@ -1,6 +1,8 @@
 // The lesson runtime: the shared state of one program and the routines
-// that work on it. Routines take no arguments and return nothing; callers
-// set the shared fields, call, and read the fields afterwards.
+// that work on it. The programs' routines take no arguments and return
+// nothing: callers set the shared fields, call, and read the fields
+// afterwards. Helpers of our own that serve them (WaitKeyOnPlate,
+// TextBoxTextAt, the drawing doors and the scope guards) take arguments.
 #pragma once
 
 #include <array>
@@ -64,7 +66,6 @@ public:
     [[noreturn]] void ReportRuntimeError(int line, int code);
     void ReseedFromClock();
     void FlushKeys();
-    void BackToMainMenu() {}
 
     // ---- prompt bar, number entry, key waits ----
     void AskMenuNumber();

@@ -15,7 +15,7 @@ void TirosamLessons::ShowBracketDecimalSystemsPage() {
         page.eraseAt(0, 0, 1760, 1800);
         rt.leftMargin = 36;
         rt.cursorY = 30;
-        ShowChapterPlates(page, "P55 章の問題B", number, 132, 10);
+        ShowChapterPlates(page, L, Same, "P55 章の問題B", number, 132, 10);
     };
 
     screen("1(1)");

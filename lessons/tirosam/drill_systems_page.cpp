@@ -109,7 +109,7 @@ void TirosamLessons::ShowDrillSystemsPage() {
         page.eraseAt(0, 0, 1760, 1800);
         rt.leftMargin = 76;
         rt.cursorY = 30;
-        ShowChapterPlates(page, "P54 章の問題A", "2");
+        ShowChapterPlates(page, L, Same, "P54 章の問題A", "2");
     };
     // The right-hand system's label stands level with the plates.
     auto rightColumn = [&] {
