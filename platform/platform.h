@@ -42,9 +42,12 @@ inline constexpr float kViewHeight = 756;
 inline constexpr int kLargestCanvasWidth = 4 * static_cast<int>(kViewWidth);
 inline constexpr int kLargestCanvasHeight = 4 * static_cast<int>(kViewHeight);
 
-// What a piece of text is to a reader: running text, or a sign-change mark
-// that annotates the row below it.
-enum class PieceKind { Text, SignMark };
+// What a piece of text is to a reader: running text, a sign-change mark
+// that annotates the row below it, or a prompt of the prompt bar, which
+// tells what the program waits for next: a number at the main menu's
+// prompt, at a sub-menu's line or at "次のステップは１を入力。" (each followed by
+// the field's label "入力", which opens the field), or any key.
+enum class PieceKind { Text, SignMark, MenuPrompt, SubmenuLine, NextStepPrompt, FieldLabel, KeyPrompt };
 
 // Ink that belongs with text beside it: a brace with the rows it embraces on
 // its right, a rule with the rows just above and below it, or a figure with

@@ -82,6 +82,9 @@ public:
     // key, then (0, 657)-(eraseRight, eraseBottom) erased; colour and pen
     // width as they were.
     void WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom);
+    // textArg as prompt text at the pen, telling the platform what kind of
+    // prompt it is.
+    void DrawPrompt(platform::PieceKind kind);
 
     // ---- simple text of prompts ----
     void MapToFullWidth();
@@ -185,6 +188,9 @@ public:
     void Symbol(float x, float y, const std::string& text, int magX, int magY, float colour);
     void SetDrawWidth(float width);
     float GetDrawWidth() const { return static_cast<float>(pf.GetDrawWidth()); }
+    // The bar of a sign of the kind `strokes` in a cell at x, at barY, and
+    // for a "+" its upright, in the pen width in force.
+    void StrokeSign(const SignStrokes& strokes, float x, float barY, bool plus, float colour);
 
     // Tells the platform that the calls of its lifetime draw one piece of
     // text starting at the pen (Platform::BeginTextPiece); nothing while

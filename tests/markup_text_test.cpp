@@ -9,7 +9,7 @@ using platform::DrawKind;
 class MarkupText : public RuntimeTest {
 protected:
     // Draws a text at (100, 200) and returns how far the pen moved.
-    float PickRandomWhole(const std::string& text) {
+    float Draw(const std::string& text) {
         pf.ClearRecord();
         rt.penX = 100;
         rt.penY = 200;
@@ -30,43 +30,43 @@ protected:
 };
 
 TEST_F(MarkupText, PlainTextsAndLoneFractionMarks) {
-    EXPECT_EQ(PickRandomWhole(""), 0);
+    EXPECT_EQ(Draw(""), 0);
     EXPECT_TRUE(pf.Calls().empty());
     EXPECT_TRUE(rt.textArg.empty());
-    EXPECT_EQ(PickRandomWhole("ﾀ12"), 54);  // no closing mark: drawn as running text
+    EXPECT_EQ(Draw("ﾀ12"), 54);  // no closing mark: drawn as running text
     EXPECT_EQ(Placed(), (Strings{"1@100,200", "2@127,200"}));
-    EXPECT_EQ(PickRandomWhole("ﾀ"), 0);
+    EXPECT_EQ(Draw("ﾀ"), 0);
     EXPECT_TRUE(pf.Calls().empty());
-    EXPECT_EQ(PickRandomWhole("x^2"), 51);
+    EXPECT_EQ(Draw("x^2"), 51);
     EXPECT_EQ(rt.escapeFlag, 0);
-    EXPECT_EQ(PickRandomWhole("16cm,"), 27 * 5);
+    EXPECT_EQ(Draw("16cm,"), 27 * 5);
     EXPECT_EQ(CallsOf(DrawKind::Text)[2].face, "Times New Roman");
     EXPECT_EQ(CallsOf(DrawKind::Text)[3].face, "ゴシック");
-    EXPECT_EQ(PickRandomWhole("…①速さ(m／分)"), 34 * 2 + 34 + 34 + 27 + 27 + 34 + 34 + 27);
+    EXPECT_EQ(Draw("…①速さ(m／分)"), 34 * 2 + 34 + 34 + 27 + 27 + 34 + 34 + 27);
 }
 
 TEST_F(MarkupText, StackedFractionLayouts) {
-    EXPECT_EQ(PickRandomWhole("ﾀ2/3ﾀ"), 32);
+    EXPECT_EQ(Draw("ﾀ2/3ﾀ"), 32);
     EXPECT_EQ(pf.Log()[0], "line 102 225 130 225 0 4");
     EXPECT_EQ(Placed(), (Strings{"3@100,228", "2@100,190"}));
     EXPECT_EQ(pf.GetDrawWidth(), 3);
 
-    EXPECT_EQ(PickRandomWhole("ﾀ21/2ﾀ"), 64);
+    EXPECT_EQ(Draw("ﾀ21/2ﾀ"), 64);
     EXPECT_EQ(Placed(), (Strings{"2@116,228", "2@100,190", "1@132,190"}));
 
-    EXPECT_EQ(PickRandomWhole("-ﾀ3/2ﾀ"), 59);
+    EXPECT_EQ(Draw("-ﾀ3/2ﾀ"), 59);
     EXPECT_EQ(pf.Log()[1], "line 129 225 157 225 0 4");
 
-    EXPECT_EQ(PickRandomWhole("ﾀ1/2ﾀ+ﾀ1/3ﾀ"), 32 + 27 + 32);
+    EXPECT_EQ(Draw("ﾀ1/2ﾀ+ﾀ1/3ﾀ"), 32 + 27 + 32);
 
     // x/80: the numerator is indented by half the difference.
-    EXPECT_EQ(PickRandomWhole("ﾀx/80ﾀ"), 64);
+    EXPECT_EQ(Draw("ﾀx/80ﾀ"), 64);
     EXPECT_EQ(CallsOf(DrawKind::Text)[2].points[0].x, 100 + 16 + 4);
     // A difference that is odd leaves half a unit.
-    PickRandomWhole("ﾀ 1/2ﾀ");
+    Draw("ﾀ 1/2ﾀ");
     EXPECT_EQ(CallsOf(DrawKind::Text)[0].points[0].x, 113.5f);
     // A second "/" stays in the denominator as a division sign.
-    PickRandomWhole("ﾀ6/4/2ﾀ");
+    Draw("ﾀ6/4/2ﾀ");
     EXPECT_EQ(Placed(), (Strings{"4@100,228", "÷@132,228", "2@170,228", "6@135,190"}));
 }
 
@@ -76,7 +76,7 @@ TEST_F(MarkupText, DenominatorDropsForRadicalsAndExponents) {
         float denominatorY;
     } cases[] = {{"ﾀ1/x^2ﾀ", 236}, {"ﾀ!3ﾝ/2ﾀ", 236}, {"ﾀ1/√3ﾝﾀ", 244}, {"ﾀ1/2ﾀ", 228}};
     for (const Case& c : cases) {
-        PickRandomWhole(c.text);
+        Draw(c.text);
         float firstY = CallsOf(DrawKind::Text)[0].points[0].y;
         // The italic x sits 16 above its cell; everything else at the row.
         if (CallsOf(DrawKind::Text)[0].text == "x") firstY += 16;
@@ -86,7 +86,7 @@ TEST_F(MarkupText, DenominatorDropsForRadicalsAndExponents) {
 }
 
 TEST_F(MarkupText, WorkedEquationLine) {
-    EXPECT_EQ(PickRandomWhole("ﾀ1/4ﾀx+ﾀ2/3ﾀy=-1…②"), 299);
+    EXPECT_EQ(Draw("ﾀ1/4ﾀx+ﾀ2/3ﾀy=-1…②"), 299);
     auto texts = CallsOf(DrawKind::Text);
     auto at = [&](const std::string& t) {
         for (const auto& c : texts)
@@ -106,7 +106,7 @@ TEST_F(MarkupText, SignJustBeforeAFractionStandsOnItsBar) {
     // the bar, at the row's y + 25; the upright of a "+" is centred on it.
     for (const char* text : {"-ﾀ1/7ﾀx", "+ﾀ1/3ﾀy", "=-ﾀ20/100ﾀy"}) {
         SCOPED_TRACE(text);
-        PickRandomWhole(text);
+        Draw(text);
         const auto lines = CallsOf(DrawKind::Line);
         ASSERT_GE(lines.size(), 2u);
         const auto bar = std::find_if(lines.begin(), lines.end(), [](const auto& c) { return c.width == 4; });
@@ -115,11 +115,11 @@ TEST_F(MarkupText, SignJustBeforeAFractionStandsOnItsBar) {
         EXPECT_EQ(lines[0].points[0].y, bar->points[0].y);
         EXPECT_EQ(lines[0].points[1].y, bar->points[0].y);
     }
-    PickRandomWhole("+ﾀ1/3ﾀ");
+    Draw("+ﾀ1/3ﾀ");
     EXPECT_EQ(pf.Log()[1], "line 113.5 217 113.5 233 0 5");
     // Signs elsewhere keep their places: "-" at y + 20, "+" across at y + 21,
     // also after a fraction and before a lone fraction mark.
-    PickRandomWhole("3-1+ﾀ1/2ﾀ-1+2-ﾀ");
+    Draw("3-1+ﾀ1/2ﾀ-1+2-ﾀ");
     Strings across;
     for (const auto& c : CallsOf(DrawKind::Line))
         if (c.width == 5 && c.points[0].y == c.points[1].y) across.push_back(platform::FormatNumber(c.points[0].y));
@@ -128,7 +128,7 @@ TEST_F(MarkupText, SignJustBeforeAFractionStandsOnItsBar) {
 
 TEST_F(MarkupText, TallRadicalOverAFraction) {
     rt.SetDrawWidth(2);
-    EXPECT_EQ(PickRandomWhole("#ﾀ2/3ﾀﾝ"), 64);
+    EXPECT_EQ(Draw("#ﾀ2/3ﾀﾝ"), 64);
     EXPECT_EQ(pf.Log()[0], "poly 0 3 104 236 108 224 116 260 130 186 138 186");
     EXPECT_EQ(pf.Log()[1], "line 134 225 162 225 0 4");
     EXPECT_EQ(pf.Log()[2], "line 132 186 164 186 0 3");
@@ -139,7 +139,7 @@ TEST_F(MarkupText, TallRadicalOverAFraction) {
 
 TEST_F(MarkupText, StateCarriesOverToTheNextText) {
     // An open tall radical overlines the next text, wherever it stands.
-    PickRandomWhole("#2");
+    Draw("#2");
     EXPECT_EQ(rt.radicalMode, 22);
     pf.ClearRecord();
     rt.penX = 500;
@@ -149,19 +149,19 @@ TEST_F(MarkupText, StateCarriesOverToTheNextText) {
     EXPECT_EQ(pf.Log().back(), "line 132 386 527 386 0 3");
     EXPECT_EQ(rt.radicalMode, 0);
     // A text ending in "^" makes the next glyph an exponent.
-    PickRandomWhole("3^");
-    PickRandomWhole("5");
+    Draw("3^");
+    Draw("5");
     EXPECT_EQ(pf.Log()[0], "text 100 200 3 2 0 \"ゴシック\" 16 1 0 \"5\"");
     // A pending exponent before a fraction is used up while measuring it.
-    PickRandomWhole("^ﾀ1/2ﾀ");
+    Draw("^ﾀ1/2ﾀ");
     EXPECT_EQ(CallsOf(DrawKind::Text)[1].magX, 4);
     EXPECT_EQ(rt.escapeFlag, 0);
 }
 
 TEST_F(MarkupText, FractionBodyWithoutSlashShowsAnEmptyNumerator) {
-    EXPECT_EQ(PickRandomWhole("ﾀ12ﾀ"), 64);
+    EXPECT_EQ(Draw("ﾀ12ﾀ"), 64);
     EXPECT_EQ(Placed(), (Strings{"1@100,228", "2@132,228"}));
-    EXPECT_EQ(PickRandomWhole("ﾀﾀ"), 0);  // an empty body measures 0 wide
+    EXPECT_EQ(Draw("ﾀﾀ"), 0);  // an empty body measures 0 wide
 }
 
 TEST_F(MarkupText, MeasuringGivesTheDrawnWidthAndDrawsNothing) {
@@ -177,7 +177,7 @@ TEST_F(MarkupText, MeasuringGivesTheDrawnWidthAndDrawsNothing) {
         EXPECT_EQ(rt.strArg, text);
         EXPECT_TRUE(rt.textArg.empty());
         float measured = rt.textWidth;
-        EXPECT_EQ(PickRandomWhole(text), measured) << text;
+        EXPECT_EQ(Draw(text), measured) << text;
     }
 }
 

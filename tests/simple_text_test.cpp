@@ -9,7 +9,7 @@ using platform::DrawKind;
 class SimpleText : public RuntimeTest {
 protected:
     // Draws `text` from (100, 200) and returns how far the pen moved.
-    float PickRandomWhole(const std::string& text) {
+    float Draw(const std::string& text) {
         pf.ClearRecord();
         rt.penX = 100;
         rt.penY = 200;
@@ -25,8 +25,8 @@ protected:
 };
 
 TEST_F(SimpleText, AdvancesSixteenPerCharacter) {
-    EXPECT_EQ(PickRandomWhole("番号を入力して下さい。"), 176);
-    EXPECT_EQ(PickRandomWhole("P48 基本の問題 ①　②　③　④終了"), 304);
+    EXPECT_EQ(Draw("番号を入力して下さい。"), 176);
+    EXPECT_EQ(Draw("P48 基本の問題 ①　②　③　④終了"), 304);
     EXPECT_EQ(Glyphs().size(), 17u);  // the two half-width spaces draw nothing
     EXPECT_EQ(Glyphs()[0], "Ｐ");
     EXPECT_EQ(Glyphs()[1], "４");
@@ -34,16 +34,16 @@ TEST_F(SimpleText, AdvancesSixteenPerCharacter) {
 }
 
 TEST_F(SimpleText, MapsToFullWidthAndMathematicalPartners) {
-    PickRandomWhole("⑤A=B=C");
+    Draw("⑤A=B=C");
     EXPECT_EQ(Glyphs(), (std::vector<std::string>{"⑤", "Α", "＝", "Ｂ", "＝", "Ｃ"}));
-    PickRandomWhole("⑦a,b値");
+    Draw("⑦a,b値");
     EXPECT_EQ(Glyphs(), (std::vector<std::string>{"⑦", "ａ", "，", "ｂ", "値"}));
-    PickRandomWhole("x*/ﾀ?!$@&'[]%~");
+    Draw("x*/ﾀ?!$@&'[]%~");
     EXPECT_EQ(Glyphs(), (std::vector<std::string>{"χ", "×", "÷", "―", "∽", "√", "≡", "±", "π", "∠", "≦", "≧",
                                                   "°", "△"}));
     // Characters without a partner are drawn as they are, half-width ones
     // four units higher.
-    PickRandomWhole("z#");
+    Draw("z#");
     ASSERT_EQ(Glyphs(), (std::vector<std::string>{"z", "#"}));
     EXPECT_EQ(CallsOf(DrawKind::Text)[0].points[0].y, 196);
     EXPECT_EQ(CallsOf(DrawKind::Text)[1].points[0].x, 116);
@@ -51,17 +51,17 @@ TEST_F(SimpleText, MapsToFullWidthAndMathematicalPartners) {
 }
 
 TEST_F(SimpleText, EscapeDrawsTheNextCharacterAsTyped) {
-    EXPECT_EQ(PickRandomWhole("^x"), 16);
+    EXPECT_EQ(Draw("^x"), 16);
     ASSERT_EQ(Glyphs(), std::vector<std::string>{"x"});
     EXPECT_EQ(CallsOf(DrawKind::Text)[0].points[0].y, 196);
     EXPECT_EQ(rt.escapeFlag, 0);
-    PickRandomWhole("^^x");
+    Draw("^^x");
     EXPECT_EQ(Glyphs(), std::vector<std::string>{"x"});
-    EXPECT_EQ(PickRandomWhole("^."), 16);  // an escaped point is not kerned
+    EXPECT_EQ(Draw("^."), 16);  // an escaped point is not kerned
     EXPECT_EQ(Glyphs(), std::vector<std::string>{"."});
-    PickRandomWhole("1^");
+    Draw("1^");
     EXPECT_EQ(rt.escapeFlag, 1);  // left pending for the next text of either drawer
-    PickRandomWhole("y");
+    Draw("y");
     EXPECT_EQ(Glyphs(), std::vector<std::string>{"y"});
 }
 
@@ -98,7 +98,7 @@ TEST_F(SimpleText, SpacesVanishButStillAdvance) {
     rt.strArg = " 12　3";
     rt.StripSpaces();
     EXPECT_EQ(rt.strArg, "12　3");  // the full-width space stays
-    EXPECT_EQ(PickRandomWhole(""), 0);
+    EXPECT_EQ(Draw(""), 0);
 }
 
 }  // namespace

@@ -49,13 +49,13 @@ public:
     PageScript& Text(float colour, float x, float y, const std::string& text) {
         rt_.penX = x;
         rt_.penY = y;
-        return PickRandomWhole(colour, text);
+        return Draw(colour, text);
     }
     // A text from where the last one ended, dx further right.
     PageScript& Then(float colour, const std::string& text, float dx = 0) {
         rt_.penX = endX_ + dx;
         rt_.penY = endY_;
-        return PickRandomWhole(colour, text);
+        return Draw(colour, text);
     }
     // A sign-change mark for the term that starts in the glyph cell at x of
     // the row 25 below y.
@@ -86,10 +86,10 @@ public:
         rt_.WaitAnyKey();
         return *this;
     }
-    PageScript& Brace(float x, float y) {
+    PageScript& Brace(float x, float y, float height = 100) {
         rt_.penX = x;
         rt_.penY = y;
-        rt_.boxWidth = 100;
+        rt_.boxWidth = height;
         rt_.textColour = 0;
         rt_.DrawLeftBrace();
         return *this;
@@ -106,7 +106,7 @@ public:
     float EndX() const { return endX_; }
 
 private:
-    PageScript& PickRandomWhole(float colour, const std::string& text) {
+    PageScript& Draw(float colour, const std::string& text) {
         rt_.textColour = colour;
         rt_.textArg = text;
         rt_.DrawMarkupText();

@@ -11,13 +11,13 @@
 
 namespace {
 
-// The first text drawn where a sub-menu line starts.
+// The first sub-menu line drawn.
 class LineRecorder : public platform::HeadlessPlatform {
 public:
     explicit LineRecorder(platform::HeadlessOptions options) : HeadlessPlatform(std::move(options)) {}
     void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
         HeadlessPlatform::BeginTextPiece(source, at, kind);
-        if (kind == platform::PieceKind::Text && at.x == 16 && at.y == 666 && line.empty()) line = source;
+        if (kind == platform::PieceKind::SubmenuLine && line.empty()) line = source;
     }
     std::string line;
 };
