@@ -6,8 +6,6 @@
 
 namespace runtime {
 
-using basic::Fail;
-
 namespace {
 
 // Code shown for a fault the runtime did not foresee (not a number fault).
