@@ -21,4 +21,23 @@ inline constexpr float kFractionBarDrop = 25;
 inline constexpr float kSignMarkSlot = kHalfWidthAdvance;
 inline constexpr float kSignMarkBeforeGlyph = 17.5;
 
+// The height of a row of running text: its magnified cells, 16 high drawn
+// three times their size.
+inline constexpr float kRowBand = 48;
+
+// A written column sum: the operator and its ")" take a half-width slot
+// each before both rows, and stand this far below the top of the lower
+// row they lead.
+inline constexpr float kColumnSumBracketDrop = 6;
+
+// The signs of running text are strokes of this pen width, this long in the
+// body and in a fraction part (the bar and a plus sign's upright alike).
+inline constexpr float kSignPenWidth = 5;
+inline constexpr float kBodySignLength = 16;
+inline constexpr float kFractionSignLength = 14;
+// A sign-change mark's strokes: a thinner pen, and three quarters of the
+// body's signs.
+inline constexpr float kSignMarkPenWidth = 4;
+inline constexpr float kSignMarkLength = 12;
+
 }  // namespace runtime

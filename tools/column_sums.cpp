@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "runtime/layout_metrics.h"
+
 namespace layout {
 
 namespace {
@@ -16,6 +18,9 @@ constexpr double kSame = 0.5;
 // The rule lies a row step below the lower row; a line further down that
 // happens to start under a ")" is not one.
 constexpr double kLongestStep = 100;
+// A point well inside a glyph's ink, from the top-left of its cell: an
+// erase that covers it takes the glyph away.
+constexpr double kInkX = 10, kInkY = 20;
 
 bool Same(double a, double b) { return std::fabs(a - b) < kSame; }
 
@@ -30,8 +35,9 @@ std::string Number(double v) {
 void ColumnSums::BeginPiece(const std::string& source, platform::Point at) {
     if (depth_++ > 0) return;
     piece_ = source;
-    // The operator and its ")" are drawn as pieces of their own, the ")" 27
-    // right of the operator and 27 left of where both rows begin.
+    // The operator and its ")" are drawn as pieces of their own, the ")" a
+    // half-width slot right of the operator and one left of where both rows
+    // begin.
     if (source == ")") sums_.push_back({at.x, at.y});
 }
 
@@ -69,12 +75,11 @@ void ColumnSums::Erase(const DrawCall& box) {
     if (box.fill == platform::kNoFill) return;
     const double x0 = std::min(box.points[0].x, box.points[1].x), x1 = std::max(box.points[0].x, box.points[1].x);
     const double y0 = std::min(box.points[0].y, box.points[1].y), y1 = std::max(box.points[0].y, box.points[1].y);
-    // A glyph goes with the middle of its cell.
     auto covers = [&](double x, double y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; };
     for (Equals& e : equals_)
-        if (covers(e.x + 10, e.y + 20)) e.alive = false;
+        if (covers(e.x + kInkX, e.y + kInkY)) e.alive = false;
     for (Sum& sum : sums_)
-        if (covers(sum.x + 10, sum.y + 20)) sum.alive = false;
+        if (covers(sum.x + kInkX, sum.y + kInkY)) sum.alive = false;
 }
 
 const ColumnSums::Equals* ColumnSums::FirstEquals(double y, double from, double to) const {
@@ -88,16 +93,16 @@ std::vector<Finding> ColumnSums::Look() const {
     std::vector<Finding> findings;
     for (const Sum& sum : sums_) {
         if (!sum.alive || !sum.ruled) continue;
-        // The ")" stands 6 below the top of the lower row; the rule a row
-        // step below that top, on the result row's top.
-        const double lowerY = sum.y - 6, step = sum.ruleY - lowerY;
+        // The ")" stands a little below the top of the lower row; the rule a
+        // row step below that top, on the result row's top.
+        const double lowerY = sum.y - runtime::kColumnSumBracketDrop, step = sum.ruleY - lowerY;
         const Equals* upper = FirstEquals(lowerY - step, sum.x, sum.ruleEnd);
         const Equals* lower = FirstEquals(lowerY, sum.x, sum.ruleEnd);
         const Equals* result = FirstEquals(sum.ruleY, sum.x, sum.ruleEnd);
         if (!upper || !lower) continue;
         if (Same(upper->x, lower->x) && (!result || Same(result->x, upper->x))) continue;
         Finding finding{Kind::ColumnSum, "", ""};
-        finding.what = "column sum at (" + Number(sum.x - 27) + "," + Number(lowerY - step) + "): \"" + upper->text +
+        finding.what = "column sum at (" + Number(sum.x - runtime::kHalfWidthAdvance) + "," + Number(lowerY - step) + "): \"" + upper->text +
                        "\" over \"" + lower->text + "\"";
         finding.detail =
             "\"=\" of the upper row at x " + Number(upper->x) + ", of the lower row at " + Number(lower->x);

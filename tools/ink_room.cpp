@@ -26,7 +26,7 @@ namespace {
 // different lines. Texts whose bands share less than half the narrower
 // band stand a line apart, one higher than the other, and read as two
 // lines however close across.
-constexpr double kSharedBand = 12;
+constexpr double kSharedBand = runtime::kRowBand / 4;
 // A brace embraces the text that starts this close right of it; a rule
 // belongs to the rows this close above and below it.
 constexpr double kBraced = 15;

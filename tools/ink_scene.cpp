@@ -19,9 +19,9 @@ constexpr double kTurn = 2 * 3.14159265358979323846;
 // erase's border ending beside a text, say) leaves it readable.
 constexpr double kFringe = 2.0;
 // A piece begun this close to the baseline of the text before it goes on
-// that text's line: the bracket before a column sum's lower row stands 6
-// below the row.
-constexpr double kSameBaseline = 6.0;
+// that text's line: the bracket before a column sum's lower row stands a
+// little below the row.
+constexpr double kSameBaseline = runtime::kColumnSumBracketDrop;
 
 double Luminance(int colour) {
     const platform::Rgb& c = platform::PaletteColour(colour);
@@ -347,8 +347,8 @@ std::vector<Finding> InkScene::Look() {
             if (!b.alive || (a.piece == 0 && b.piece == 0) || a.piece == b.piece) continue;
             const Rect mb = b.shape.Bounds();
             // Texts of one line band may stand far apart in height.
-            if (mb.x0 > na.x1 + kBesideColumn || na.x0 > mb.x1 + kBesideColumn || mb.y0 > na.y1 + kLineBand ||
-                na.y0 > mb.y1 + kLineBand)
+            if (mb.x0 > na.x1 + kBesideColumn || na.x0 > mb.x1 + kBesideColumn || mb.y0 > na.y1 + runtime::kRowBand ||
+                na.y0 > mb.y1 + runtime::kRowBand)
                 continue;
             const std::pair<int, int> pair{static_cast<int>(m), static_cast<int>(n)};
             if (Gap(a.shape, b.shape) < kMinimumGap) {

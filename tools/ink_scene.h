@@ -13,6 +13,7 @@
 
 #include "platform/draw_call.h"
 #include "platform/fonts.h"
+#include "runtime/layout_metrics.h"
 #include "tools/ink_shapes.h"
 
 namespace layout {
@@ -43,7 +44,6 @@ inline constexpr double kBesideText = 10.0;
 inline constexpr double kBesideColumn = 34.0;
 inline constexpr double kFromLine = 6.0;
 inline constexpr double kFromOwn = 3.0;
-inline constexpr double kLineBand = 48.0;  // the height of a row of magnified cells
 // A sign-change mark reads as a note on the row below it: at most this far
 // above that row's line, and half as far again from the row above.
 inline constexpr double kSignMarkReach = 6.0;
@@ -98,7 +98,7 @@ private:
         double endX = -1e9, endY = -1e9;
         // The height of its line band from y: a row of magnified cells, or
         // of the small cells of prompt text.
-        double band = 48;
+        double band = runtime::kRowBand;
         bool banded = false;  // set by its first text call
         int continues = 0;  // the piece whose row this one continues
         // The first piece of the line it was written on: pieces drawn one

@@ -15,20 +15,23 @@ namespace layout {
 namespace {
 
 // How far around a mark the rows it sits between are looked for.
-constexpr double kCell = 27;
+constexpr double kCell = runtime::kHalfWidthAdvance;
 constexpr double kAcross = 2 * kCell;
 // A descender above counts where it reaches this close to the mark's sides.
 constexpr double kOverhead = 6;
 constexpr double kRowReach = 200;
 constexpr double kDown = 40, kUp = 60;
 // Pieces whose first cells stand this close in height make one row (the
-// operator and its bracket stand 6 below the row they lead).
-constexpr double kSameRow = 8;
+// operator and its bracket stand a little below the row they lead).
+constexpr double kSameRow = runtime::kColumnSumBracketDrop + 2;
 // A mark before a term ends before the term's first ink begins (but for
 // what the antialiasing of a glyph's box may add), and at most this far
 // before it: a "1", the narrowest glyph, begins 4.2 after the marks end.
 constexpr double kBeforeReach = 6;
 constexpr double kInkSlack = 0.5;
+// A sign of the row below is a stroke of the signs' pen, as long as a sign
+// of the body or of a fraction part, give or take this.
+constexpr double kSignLengthSlack = 2;
 
 bool IsDigit(const std::string& ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9'; }
 
@@ -120,8 +123,10 @@ bool InkScene::StartsTerm(int glyph) const {
 bool InkScene::IsSignStroke(const Item& item) const {
     const Rect r = item.shape.Bounds();
     const double length = std::max(r.Width(), r.Height()), thickness = std::min(r.Width(), r.Height());
-    return !item.glyph && !item.shape.segment && item.penWidth == 5 && thickness <= 5.5 && length >= 12 &&
-           length <= 20;
+    return !item.glyph && !item.shape.segment && item.penWidth == runtime::kSignPenWidth &&
+           thickness <= runtime::kSignPenWidth + kInkSlack &&
+           length >= runtime::kFractionSignLength - kSignLengthSlack &&
+           length <= runtime::kBodySignLength + kSignLengthSlack;
 }
 
 std::string InkScene::MarkStandsFor(const AroundMark& around, const std::string& of, int& shown) const {
