@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "runtime/layout_metrics.h"
+#include "tools/ink_names.h"
 
 namespace layout {
 
@@ -23,12 +23,6 @@ constexpr double kLongestStep = 100;
 constexpr double kInkX = 10, kInkY = 20;
 
 bool Same(double a, double b) { return std::fabs(a - b) < kSame; }
-
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", std::round(v * 10) / 10);
-    return text;
-}
 
 }  // namespace
 
