@@ -32,7 +32,11 @@ void ColumnSums::BeginPiece(const std::string& source, platform::Point at) {
     // The operator and its ")" are drawn as pieces of their own, the ")" a
     // half-width slot right of the operator and one left of where both rows
     // begin.
-    if (source == ")") sums_.push_back({at.x, at.y});
+    if (source != ")") return;
+    Sum sum{at.x, at.y};
+    // The solver's lower row stands already.
+    sum.bySolver = FirstEquals(at.y - runtime::kColumnSumBracketDrop, at.x, 1e300) != nullptr;
+    sums_.push_back(sum);
 }
 
 void ColumnSums::EndPiece() {
@@ -56,6 +60,7 @@ void ColumnSums::Add(const DrawCall& call) {
             for (Sum& sum : sums_)
                 if (sum.alive && !sum.ruled && Same(a.x, sum.x) && a.y > sum.y && a.y - sum.y <= kLongestStep) {
                     sum.ruled = true;
+                    ++(sum.bySolver ? solverSums_ : runtimeSums_);
                     sum.ruleY = a.y;
                     sum.ruleEnd = b.x;
                 }
@@ -104,6 +109,11 @@ std::vector<Finding> ColumnSums::Look() const {
         findings.push_back(std::move(finding));
     }
     return findings;
+}
+
+void ColumnSums::CountRead(ReadCounts& counts) const {
+    counts.runtimeSums += runtimeSums_;
+    counts.solverSums += solverSums_;
 }
 
 }  // namespace layout

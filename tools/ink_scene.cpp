@@ -126,7 +126,8 @@ void InkScene::Add(const DrawCall& call) {
     }
 }
 
-void InkScene::JoinFigure(Item& item) {
+void InkScene::Join(Item& item) {
+    if (item.piece != 0) pieces_[item.piece].inked = true;
     item.figure = openFigure_;
     if (openFigure_ == 0) return;
     Rect& b = figures_[openFigure_].bounds;
@@ -135,7 +136,7 @@ void InkScene::JoinFigure(Item& item) {
 }
 
 void InkScene::AddItem(Item item) {
-    JoinFigure(item);
+    Join(item);
     // The same ink drawn again (in another colour, say) replaces the old.
     for (Item& old : items_)
         if (old.alive && old.glyph == item.glyph && old.what == item.what && Near(old.shape, item.shape))
@@ -247,7 +248,7 @@ void InkScene::AddCircle(const DrawCall& call) {
         item.piece = currentPiece_;
         item.what = "arc";
         item.colour = call.colour;
-        JoinFigure(item);
+        Join(item);
         items_.push_back(std::move(item));
     }
 }
@@ -276,6 +277,33 @@ int InkScene::Beneath(const Rect& ink) const {
         if (plate->alive && x >= plate->area.x0 && x <= plate->area.x1 && y >= plate->area.y0 && y <= plate->area.y1)
             return plate->fill;
     return 15;
+}
+
+void InkScene::CountRead(ReadCounts& counts) const {
+    for (size_t i = 1; i < pieces_.size(); ++i) {
+        if (!pieces_[i].inked) continue;
+        ++(pieces_[i].kind == platform::PieceKind::SignMark ? counts.signMarks : counts.textPieces);
+    }
+    for (size_t i = 1; i < figures_.size(); ++i) {
+        if (figures_[i].bounds.x0 > figures_[i].bounds.x1) continue;  // no ink
+        switch (figures_[i].kind) {
+            case platform::FigureKind::Brace: ++counts.braces; break;
+            case platform::FigureKind::Rule: ++counts.rules; break;
+            case platform::FigureKind::Labelled: ++counts.labelled; break;
+        }
+    }
+}
+
+ReadCounts& ReadCounts::operator+=(const ReadCounts& other) {
+    screens += other.screens;
+    textPieces += other.textPieces;
+    signMarks += other.signMarks;
+    runtimeSums += other.runtimeSums;
+    solverSums += other.solverSums;
+    braces += other.braces;
+    rules += other.rules;
+    labelled += other.labelled;
+    return *this;
 }
 
 }  // namespace layout

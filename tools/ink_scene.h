@@ -30,6 +30,19 @@ struct Finding {
     std::string detail;  // the two inks that meet (or the one cut), for a closer look
 };
 
+// What the check read of a program: the screens it looked at, and each
+// piece of text, sign-change mark, written column sum and figure once, in
+// the run that drew it. The scene counts the pieces and figures that left
+// ink, ColumnSums (column_sums.h) the sums that got their rule.
+struct ReadCounts {
+    int screens = 0;
+    int textPieces = 0, signMarks = 0;
+    // DrawColumnSum's, and the solver's (its rows written term by term).
+    int runtimeSums = 0, solverSums = 0;
+    int braces = 0, rules = 0, labelled = 0;  // figures, by kind
+    ReadCounts& operator+=(const ReadCounts& other);
+};
+
 // The contrast ratio of two palette colours (1 to 21).
 double Contrast(int colour, int background);
 
@@ -50,6 +63,8 @@ public:
 
     // Everything that does not read cleanly on the screen as it stands.
     std::vector<Finding> Look();
+    // Adds the pieces and figures read so far.
+    void CountRead(ReadCounts& counts) const;
 
 private:
     struct Item {
@@ -87,6 +102,7 @@ private:
         // line written in several calls.
         int line = 0;
         int after = 0;  // the text drawn last before it (LastText)
+        bool inked = false;
     };
     struct Figure {
         platform::FigureKind kind;
@@ -101,7 +117,8 @@ private:
     // The text piece that drew the last ink still visible (sign-change
     // marks aside), or 0.
     int LastText() const;
-    void JoinFigure(Item& item);
+    // The item's piece has left ink; its figure's bounds grow to hold it.
+    void Join(Item& item);
     void AddItem(Item item);
     void Cover(const Rect& box, const std::string& boxName);
     void EraseWithin(const Rect& area);

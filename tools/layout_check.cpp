@@ -47,6 +47,10 @@ public:
         findings.insert(findings.end(), sums.begin(), sums.end());
         return findings;
     }
+    void CountRead(ReadCounts& counts) const {
+        scene_.CountRead(counts);
+        sums_.CountRead(counts);
+    }
 
 protected:
     void Emit(const platform::DrawCall& call) override {
@@ -174,6 +178,7 @@ public:
             std::filesystem::create_directories(options_.pngDir);
             pf.WritePng((std::filesystem::path(options_.pngDir) / (name + ".png")).string());
         }
+        pf.CountRead(report_.read[program.name]);
         if (pf.ErrorShown() && !plan.failAtMenu)
             report_.faults.push_back(program.name + " " + time + " " + driver.Page() + ": error " +
                                      std::to_string(pf.ErrorLine()) + " " + std::to_string(pf.ErrorCode()));
@@ -184,6 +189,7 @@ private:
     void Look(const std::string& program, const std::string& page, const std::string& time, const std::string& typed,
               const std::vector<Finding>& findings) {
         ++report_.screens;
+        ++report_.read[program].screens;
         std::array<bool, kKinds> kinds{};
         for (const Finding& finding : findings) {
             kinds[static_cast<int>(finding.kind)] = true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ struct Occurrence {
 struct CheckReport {
     std::vector<Occurrence> findings;  // one per program, page, kind and what
     int screens = 0;
+    std::map<std::string, ReadCounts> read;  // by program
     std::array<int, kKinds> screensWith{};  // screens with a finding of each kind
     std::vector<std::string> faults;        // runs that went wrong
 };
