@@ -84,7 +84,8 @@ public:
     }
     std::string Findings() {
         std::string found;
-        for (const layout::Finding& f : ink.Look()) found += std::string(layout::KindName(f.kind)) + ": " + f.what + "\n";
+        for (const layout::Finding& f : ink.Look())
+            found += std::string(layout::KindName(f.kind)) + ": " + f.what + "\n";
         return found;
     }
     layout::InkScene ink{Fonts()};

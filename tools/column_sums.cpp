@@ -101,8 +101,8 @@ std::vector<Finding> ColumnSums::Look() const {
         if (!upper || !lower) continue;
         if (Same(upper->x, lower->x) && (!result || Same(result->x, upper->x))) continue;
         Finding finding{Kind::ColumnSum, "", ""};
-        finding.what = "column sum at (" + Number(sum.x - runtime::kHalfWidthAdvance) + "," + Number(lowerY - step) + "): \"" + upper->text +
-                       "\" over \"" + lower->text + "\"";
+        finding.what = "column sum at " + At(sum.x - runtime::kHalfWidthAdvance, lowerY - step) + ": " +
+                       Quoted(upper->text) + " over " + Quoted(lower->text);
         finding.detail =
             "\"=\" of the upper row at x " + Number(upper->x) + ", of the lower row at " + Number(lower->x);
         if (result) finding.detail += ", of the result row \"" + result->text + "\" at " + Number(result->x);

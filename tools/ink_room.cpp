@@ -65,7 +65,8 @@ bool InkScene::Own(const Item& text, const Item& other) const {
     if (IsFrame(other.piece, other.what)) {
         // A cell's frame, or the edge it shares with the cell next to it.
         for (const Item& frame : items_)
-            if (frame.alive && IsFrame(frame.piece, frame.what) && Inside(t, frame.box) && AlongSide(o, frame.box)) return true;
+            if (frame.alive && IsFrame(frame.piece, frame.what) && Inside(t, frame.box) && AlongSide(o, frame.box))
+                return true;
         return false;
     }
     if (other.figure == 0) return false;

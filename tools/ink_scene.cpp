@@ -97,7 +97,8 @@ void InkScene::Add(const DrawCall& call) {
     // A text piece owns its strokes too; a glyph drawn outside any piece
     // is a piece of its own.
     currentPiece_ = openPiece_;
-    if (call.kind == DrawKind::Text && currentPiece_ == 0) currentPiece_ = NewPiece(call.text, call.points[0], platform::PieceKind::Text);
+    if (call.kind == DrawKind::Text && currentPiece_ == 0)
+        currentPiece_ = NewPiece(call.text, call.points[0], platform::PieceKind::Text);
     const int lastDot = lastDot_;
     lastDot_ = -1;
     if (call.kind == DrawKind::Circle && platform::IsSolidDisc(call) && currentPiece_ == 0 && call.colour != 15) {

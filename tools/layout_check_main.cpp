@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
                         n.rules, n.labelled);
         std::printf("%d screens; with a finding of each kind:", report.screens);
         for (int k = 0; k < layout::kKinds; ++k)
-            std::printf("%s %s %d", k ? "," : "", layout::KindName(static_cast<layout::Kind>(k)), report.screensWith[k]);
+            std::printf("%s %s %d", k ? "," : "", layout::KindName(static_cast<layout::Kind>(k)),
+                        report.screensWith[k]);
         std::printf("; %zu findings, %d not accepted\n", report.findings.size(), open);
         return open > 0 || !report.faults.empty() ? 1 : 0;
     } catch (const std::exception& error) {
