@@ -6,6 +6,9 @@
 
 #include <gmock/gmock.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "lessons/kanovel/kanovel.h"
 #include "tests/test_support.h"
 #include "tools/column_sums.h"
@@ -64,6 +67,35 @@ TEST(LayoutCheck, SeesColumnSumsWhoseEqualSignsStandApart) {
     EXPECT_EQ(pf.sums.Look().size(), 1u);
     rt.BoxAt(0, 0, 1760, 1800, 15, 15);
     EXPECT_TRUE(pf.sums.Look().empty());
+}
+
+// An accepted finding written without its places matches it wherever it
+// stands; one written with them matches there only. Texts in quotes are
+// kept whole, numbers in parentheses and all.
+TEST(LayoutCheck, AcceptedListMatchesFindingsWithOrWithoutTheirPlaces) {
+    const std::string path = testing::TempDir() + "/layout-accepted-test.txt";
+    std::ofstream(path) << "# a comment\n"
+                           "crowding | kanovel | page 1 | \"図3\" stands beside another label \"2x\" | r\n"
+                           "crowding | kanovel | page 2 | \"(1)\" (10,20) is close to (2.5) line (0,41)-(9,42) | r\n"
+                           "crowding | kanovel | page 3 | \"(1)\" is close to line | r\n";
+    const auto accepted = layout::ReadAccepted(path);
+    std::filesystem::remove(path);
+    auto accepts = [&](const std::string& page, const std::string& what) {
+        layout::Occurrence finding;
+        finding.kind = layout::Kind::Crowding;
+        finding.program = "kanovel";
+        finding.page = page;
+        finding.what = what;
+        return layout::IsAccepted(accepted, finding);
+    };
+    EXPECT_TRUE(accepts("page 1", R"x("図3" (332,350) stands beside another label (12.4) "2x" (274.7,341.5))x"));
+    EXPECT_TRUE(accepts("page 1", R"x("図3" (340,350) stands beside another label (8) "2x" (280,341.5))x"));
+    EXPECT_FALSE(accepts("page 1", R"x("図3" (332,350) stands beside another column (12.4) "2x" (274.7,341.5))x"));
+    EXPECT_FALSE(accepts("page 9", R"x("図3" (332,350) stands beside another label (12.4) "2x" (274.7,341.5))x"));
+    EXPECT_TRUE(accepts("page 2", R"x("(1)" (10,20) is close to (2.5) line (0,41)-(9,42))x"));
+    EXPECT_FALSE(accepts("page 2", R"x("(1)" (10,30) is close to (2.5) line (0,51)-(9,52))x"));
+    EXPECT_TRUE(accepts("page 3", R"x("(1)" (10,30) is close to (2.5) line (0,51)-(9,52))x"));
+    EXPECT_FALSE(accepts("page 3", R"x("(2)" (10,30) is close to (2.5) line (0,51)-(9,52))x"));
 }
 
 TEST(LayoutCheck, EveryScreenOfBothProgramsReadsCleanly) {

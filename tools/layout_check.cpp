@@ -1,5 +1,6 @@
 #include "tools/layout_check.h"
 
+#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -214,6 +215,46 @@ Kind KindNamed(const std::string& name) {
     throw std::runtime_error("no kind of finding named \"" + name + "\"");
 }
 
+// The length of a group of numbers in parentheses at `at` ("(76,180)",
+// "(-3.5)"), or 0.
+size_t NumbersAt(const std::string& text, size_t at) {
+    if (at >= text.size() || text[at] != '(') return 0;
+    size_t end = at + 1;
+    bool digits = false;
+    for (; end < text.size(); ++end) {
+        const char c = text[end];
+        if (std::isdigit(static_cast<unsigned char>(c))) digits = true;
+        else if (c != '.' && c != ',' && c != '-') break;
+    }
+    return digits && end < text.size() && text[end] == ')' ? end + 1 - at : 0;
+}
+
+// A finding's "what" without its places and measures (see Accepted).
+std::string WithoutPlaces(const std::string& what) {
+    std::string rest;
+    bool quoted = false;
+    for (size_t i = 0; i < what.size();) {
+        if (what[i] == '"') quoted = !quoted;
+        size_t length = quoted ? 0 : NumbersAt(what, i);
+        if (length == 0) {
+            rest += what[i++];
+            continue;
+        }
+        // A box's corners: "(x,y)-(x,y)".
+        while (i + length < what.size() && what[i + length] == '-' && NumbersAt(what, i + length + 1) > 0)
+            length += 1 + NumbersAt(what, i + length + 1);
+        if (!rest.empty() && rest.back() == ' ') rest.pop_back();
+        i += length;
+    }
+    return rest;
+}
+
+bool Matches(const std::string& pattern, const std::string& what) {
+    if (!pattern.empty() && pattern.back() == '*')
+        return what.compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0;
+    return pattern == what;
+}
+
 std::string Trim(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
@@ -274,11 +315,9 @@ std::vector<Accepted> ReadAccepted(const std::string& path) {
 bool IsAccepted(const std::vector<Accepted>& accepted, const Occurrence& finding) {
     for (const Accepted& a : accepted) {
         if (a.kind != finding.kind || a.program != finding.program || a.page != finding.page) continue;
-        if (!a.what.empty() && a.what.back() == '*') {
-            if (finding.what.compare(0, a.what.size() - 1, a.what, 0, a.what.size() - 1) == 0) return true;
-        } else if (a.what == finding.what) {
-            return true;
-        }
+        // An entry that names places matches at those places only.
+        const bool placed = WithoutPlaces(a.what) != a.what;
+        if (Matches(a.what, placed ? finding.what : WithoutPlaces(finding.what))) return true;
     }
     return false;
 }

@@ -50,8 +50,12 @@ std::string ReplayCommand(const Occurrence& finding);
 
 // Findings a teacher would accept, one per line:
 //   kind | program | page | what | reason
-// ("what" ending in "*" matches every finding that starts with the rest;
-// "#" starts a comment line).
+// "what" is the finding's as the check prints it, or the same without its
+// places and measures (each group of numbers in parentheses, "(76,180)",
+// "(12.4)", "(36,30)-(432,74)", with the blank before it; texts in quotes
+// kept whole), which then matches the finding wherever it stands. Ending
+// in "*", it matches every finding that starts with the rest. "#" starts
+// a comment line.
 struct Accepted {
     Kind kind = Kind::Collision;
     std::string program, page, what, reason;
