@@ -5,6 +5,8 @@
 // pair there with it.
 #pragma once
 
+#include "runtime/layout_metrics.h"
+
 namespace layout {
 
 // Touching: inks of two pieces of text, or of a text and other ink, closer
@@ -25,8 +27,8 @@ inline constexpr double kMinimumContrast = 4.5;
 inline constexpr double kBesideText = 10.0;
 // - beside the text of another column on its line, or another figure's
 //   label, or before a brace that opens another column, a full-width
-//   character;
-inline constexpr double kBesideColumn = 34.0;
+//   character (34);
+inline constexpr double kBesideColumn = runtime::kDoubleByteAdvance;
 // - from a line, rule, brace, frame, plate or arc that is not its own;
 inline constexpr double kFromLine = 6.0;
 // - from its own: the frame of its cell or plate, the brace of its system,
