@@ -44,6 +44,8 @@ inline constexpr SignStrokes kFractionPartSign{9, 23, 16, 16, 16, 7, 5};
 // A sign-change mark: three quarters of the body's sign, at the foot of the
 // band between two rows 50 apart (its slot's y is 25 above the lower row).
 inline constexpr SignStrokes kSignMarkStrokes{7.5f, 19.5f, 25, 23, 13.5f, 6, 4};
+// How long a sign's bar is.
+constexpr float BarLength(const SignStrokes& sign) { return sign.x1 - sign.x0; }
 
 // A sign-change mark stands in a slot of one half-width advance. Over a
 // sign of the row below, the slot is the sign's own cell. Before a term
@@ -70,5 +72,9 @@ inline constexpr float kNextStepTextX = 128, kNextStepTextY = 648;
 inline constexpr float kSubmenuLineX = 16, kSubmenuLineY = 666;
 inline constexpr float kMenuPromptOffset = 240, kFieldLabelOffset = 48;
 inline constexpr float kFieldCursorInset = 8, kFieldCursorRadius = 4;
+
+// The height of a row of running text: its magnified cells, 16 high drawn
+// three times their size.
+inline constexpr float kRowBand = 48;
 
 }  // namespace runtime
