@@ -21,22 +21,8 @@ using platform::DrawKind;
 // A headless platform that reads its column sums as the layout check does.
 class SumsPlatform : public platform::HeadlessPlatform {
 public:
-    SumsPlatform() : HeadlessPlatform({}) {}
-    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
-        HeadlessPlatform::BeginTextPiece(source, at, kind);
-        sums.BeginPiece(source, at);
-    }
-    void EndTextPiece(platform::Point penEnd) override {
-        HeadlessPlatform::EndTextPiece(penEnd);
-        sums.EndPiece();
-    }
+    SumsPlatform() : HeadlessPlatform({}) { AddObserver(sums); }
     layout::ColumnSums sums;
-
-protected:
-    void Emit(const DrawCall& call) override {
-        sums.Add(call);
-        HeadlessPlatform::Emit(call);
-    }
 };
 
 TEST(LayoutCheck, SeesColumnSumsWhoseEqualSignsStandApart) {

@@ -13,8 +13,15 @@
 
 namespace layout {
 
-class ColumnSums {
+// It follows a platform as one of its observers, or is fed by hand.
+class ColumnSums : public platform::DrawingObserver {
 public:
+    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind) override {
+        BeginPiece(source, at);
+    }
+    void EndTextPiece(platform::Point) override { EndPiece(); }
+    void Drawn(const platform::DrawCall& call) override { Add(call); }
+
     // The calls between these draw one piece of text.
     void BeginPiece(const std::string& source, platform::Point at);
     void EndPiece();

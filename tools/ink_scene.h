@@ -46,9 +46,17 @@ struct ReadCounts {
 // The contrast ratio of two palette colours (1 to 21).
 double Contrast(int colour, int background);
 
-class InkScene {
+// It follows a platform as one of its observers, or is fed by hand (the
+// self-tests) through the calls below.
+class InkScene : public platform::DrawingObserver {
 public:
     explicit InkScene(platform::FontBook& fonts) : fonts_(fonts) {}
+
+    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
+        BeginPiece(source, at, kind);
+    }
+    void EndTextPiece(platform::Point penEnd) override { EndPiece(penEnd); }
+    void Drawn(const platform::DrawCall& call) override { Add(call); }
 
     // The calls between these draw one piece of text.
     void BeginPiece(const std::string& source, platform::Point at,
@@ -57,8 +65,8 @@ public:
     // continues its row.
     void EndPiece(platform::Point penEnd = {-1e9f, -1e9f});
     // The calls between these draw one figure.
-    void BeginFigure(platform::FigureKind kind);
-    void EndFigure();
+    void BeginFigure(platform::FigureKind kind) override;
+    void EndFigure() override;
     void Add(const platform::DrawCall& call);
 
     // Everything that does not read cleanly on the screen as it stands.

@@ -24,20 +24,11 @@ using tour::Wait;
 class CheckPlatform : public tour::TourPlatform {
 public:
     CheckPlatform(platform::HeadlessOptions options, Driver driver, platform::FontBook& fonts)
-        : TourPlatform(std::move(options), std::move(driver)), scene_(fonts) {}
+        : TourPlatform(std::move(options), std::move(driver)), scene_(fonts) {
+        AddObserver(scene_);
+        AddObserver(sums_);
+    }
 
-    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
-        TourPlatform::BeginTextPiece(source, at, kind);
-        scene_.BeginPiece(source, at, kind);
-        sums_.BeginPiece(source, at);
-    }
-    void EndTextPiece(platform::Point penEnd) override {
-        TourPlatform::EndTextPiece(penEnd);
-        scene_.EndPiece(penEnd);
-        sums_.EndPiece();
-    }
-    void BeginFigure(platform::FigureKind kind) override { scene_.BeginFigure(kind); }
-    void EndFigure() override { scene_.EndFigure(); }
     [[noreturn]] void IdleUntilClosed() override {
         if (onIdle_) onIdle_();
         TourPlatform::IdleUntilClosed();
@@ -51,13 +42,6 @@ public:
     void CountRead(ReadCounts& counts) const {
         scene_.CountRead(counts);
         sums_.CountRead(counts);
-    }
-
-protected:
-    void Emit(const platform::DrawCall& call) override {
-        scene_.Add(call);
-        sums_.Add(call);
-        TourPlatform::Emit(call);
     }
 
 private:

@@ -14,7 +14,9 @@ const char* WaitName(Wait wait) {
 }
 
 TourPlatform::TourPlatform(platform::HeadlessOptions options, Driver driver)
-    : HeadlessPlatform(std::move(options)), driver_(std::move(driver)) {}
+    : HeadlessPlatform(std::move(options)), driver_(std::move(driver)) {
+    AddObserver(waits_);
+}
 
 void TourPlatform::CheckDeadline() const {
     if (Clock::now() > deadline_) throw OverTime{};
@@ -33,7 +35,7 @@ std::string TourPlatform::Inkey() {
     // One key at a time: the driver chooses each key seeing the wait it
     // answers.
     if (!keyWaiting_) {
-        std::string key = driver_(wait_);
+        std::string key = driver_(waits_.Now());
         if (!key.empty()) {
             AddKeys(key);
             typed_ += key;
@@ -56,7 +58,7 @@ void TourPlatform::Emit(const platform::DrawCall& call) {
     HeadlessPlatform::Emit(call);
 }
 
-void TourPlatform::BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) {
+void TourPlatform::WaitReader::BeginTextPiece(const std::string&, platform::Point, platform::PieceKind kind) {
     using platform::PieceKind;
     switch (kind) {
         case PieceKind::MenuPrompt: lastPrompt_ = Wait::MainMenu; break;
@@ -72,7 +74,6 @@ void TourPlatform::BeginTextPiece(const std::string& source, platform::Point at,
         case PieceKind::Text:
         case PieceKind::SignMark: break;
     }
-    HeadlessPlatform::BeginTextPiece(source, at, kind);
 }
 
 }  // namespace tour

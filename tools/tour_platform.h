@@ -38,7 +38,6 @@ public:
     TourPlatform(platform::HeadlessOptions options, Driver driver);
 
     std::string Inkey() override;
-    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override;
 
     void SetDeadline(Clock::time_point deadline) { deadline_ = deadline; }
     void ObserveWork(WorkObserver observer) { observer_ = std::move(observer); }
@@ -59,9 +58,18 @@ private:
     Driver driver_;
     WorkObserver observer_;
     Clock::time_point deadline_ = Clock::time_point::max();
-    // A field's owner is the prompt drawn before its "入力" label.
-    Wait lastPrompt_ = Wait::OtherNumber;
-    Wait wait_ = Wait::AnyKey;
+    // What the program waits for, from the kinds of the prompts it draws; a
+    // field's owner is the prompt drawn before its "入力" label.
+    class WaitReader : public platform::DrawingObserver {
+    public:
+        void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override;
+        Wait Now() const { return wait_; }
+
+    private:
+        Wait lastPrompt_ = Wait::OtherNumber;
+        Wait wait_ = Wait::AnyKey;
+    };
+    WaitReader waits_;
     bool keyWaiting_ = false;  // a typed key the program has not taken yet
     bool working_ = false;     // a key was taken and the program works on it
     Clock::time_point takenAt_{};
