@@ -69,7 +69,8 @@ void Runtime::SetDrawWidth(float width) { pf.SetDrawWidth(basic::Cint(width)); }
 void Runtime::StrokeSign(const SignStrokes& strokes, float x, float barY, bool plus, float colour) {
     Line(x + strokes.x0, barY, x + strokes.x1, barY, colour);
     if (plus)
-        Line(x + strokes.uprightX, barY - strokes.uprightHalf, x + strokes.uprightX, barY + strokes.uprightHalf, colour);
+        Line(x + strokes.uprightX, barY - strokes.uprightHalf, x + strokes.uprightX, barY + strokes.uprightHalf,
+             colour);
 }
 
 Runtime::FontScope::~FontScope() {

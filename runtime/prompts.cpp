@@ -50,8 +50,8 @@ void Runtime::EditNumberInput() {
     // blinks at the rate the platform polls; after a key it shows at once.
     bool cursorShown = true;
     for (;;) {
-        Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, cursorShown ? 5 : 15, 0,
-               0, true);
+        Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, cursorShown ? 5 : 15, 0, 0,
+               true);
         keyChar = pf.Inkey();
         if (keyChar.empty()) {
             Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, 15, 0, 0, true);

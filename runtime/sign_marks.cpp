@@ -85,7 +85,8 @@ void Runtime::DrawSignMark() {
     SetDrawWidth(kSignMarkStrokes.pen);
     const bool plus = textArg == "+";
     if (plus || textArg == "-")
-        StrokeSign(kSignMarkStrokes, x, y + (plus ? kSignMarkStrokes.plusY : kSignMarkStrokes.minusY), plus, textColour);
+        StrokeSign(kSignMarkStrokes, x, y + (plus ? kSignMarkStrokes.plusY : kSignMarkStrokes.minusY), plus,
+                   textColour);
     keepWidth.Restore();
     penX = cellX + kSignMarkSlot;
     textArg.clear();

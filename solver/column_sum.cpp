@@ -38,7 +38,8 @@ void EliminationSolver::DrawSolverColumnSum() {
     const runtime::Runtime::FigurePart rule(rt, platform::FigureKind::Rule);
     rt.SetDrawWidth(3);
     const float ruleY = top + 2 * rt.rowGap;
-    rt.Line(left + runtime::kHalfWidthAdvance, ruleY, left + runtime::kHalfWidthAdvance + widest + 60, ruleY, rt.boxColour);
+    rt.Line(left + runtime::kHalfWidthAdvance, ruleY, left + runtime::kHalfWidthAdvance + widest + 60, ruleY,
+            rt.boxColour);
     keepWidth.Restore();
 
     rt.cursorY = top + rt.rowGap;
