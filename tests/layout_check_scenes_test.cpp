@@ -76,10 +76,10 @@ public:
     // A sign-change mark "-" whose ink ends at `right` with its foot at
     // `foot`, drawn in the marks' pen.
     void Mark(double right, double foot) {
-        const double y = foot - runtime::kSignMarkStrokes.pen / 2;
-        ink.BeginPiece("-", {static_cast<float>(right - runtime::BarLength(runtime::kSignMarkStrokes)), static_cast<float>(y)},
-                       platform::PieceKind::SignMark);
-        ink.Add(Line(right - runtime::BarLength(runtime::kSignMarkStrokes), y, right, y, static_cast<int>(runtime::kSignMarkStrokes.pen)));
+        const double y = foot - runtime::kSignMarkStrokes.pen / 2.0;
+        const double left = right - runtime::BarLength(runtime::kSignMarkStrokes);
+        ink.BeginPiece("-", {static_cast<float>(left), static_cast<float>(y)}, platform::PieceKind::SignMark);
+        ink.Add(Line(left, y, right, y, runtime::kSignMarkStrokes.pen));
         ink.EndPiece();
     }
     std::string Findings() {

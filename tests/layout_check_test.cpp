@@ -15,8 +15,6 @@
 
 namespace {
 
-using platform::DrawCall;
-using platform::DrawKind;
 
 // A headless platform that reads its column sums as the layout check does.
 class SumsPlatform : public platform::HeadlessPlatform {
