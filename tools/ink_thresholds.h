@@ -1,7 +1,7 @@
 // What the layout check asks of a screen: every threshold it judges ink
 // by, in logical units (the view is 1344 x 756). Each is pinned by a pair
 // of scenes just inside and just outside it in
-// tests/layout_check_thresholds_test.cpp: change a number here, and the
+// tests/layout_check_scenes_test.cpp: change a number here, and the
 // pair there with it.
 #pragma once
 
