@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <limits>
 #include <utility>
 
@@ -100,8 +101,6 @@ float CheckFinite(float value, Where where) {
     if (!std::isfinite(value)) Fail(kOverflow, where);
     return value;
 }
-
-float Atn(float value) { return std::atan(value); }
 
 float Power(float a, float b, Where where) {
     if (a == 0 && b < 0) Fail(kDivisionByZero, where);
@@ -268,6 +267,15 @@ std::string Chr(int code) {
 int Asc(std::string_view text) {
     if (text.empty()) return 0;
     return static_cast<int>(Decode(text.substr(0, SequenceLength(text, 0))));
+}
+
+std::string ClockText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    return text;
 }
 
 }  // namespace basic

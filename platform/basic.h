@@ -74,7 +74,6 @@ float Mod(float a, float b, Where where = Where::Here());
 float Div(float a, float b, Where where = Where::Here());
 // A result that is not a finite float is an overflow.
 float CheckFinite(float value, Where where = Where::Here());
-float Atn(float value);
 // a ^ b; overflow and 0 to a negative power are runtime errors.
 float Power(float a, float b, Where where = Where::Here());
 float Sqr(float value, Where where = Where::Here());
@@ -130,6 +129,8 @@ int KInstr(int start, std::string_view text, std::string_view pattern);
 std::string Chr(int code);
 // The code of the first character, 0 for an empty text.
 int Asc(std::string_view text);
+// The local time of day as "hh:mm:ss" (24-hour clock).
+std::string ClockText();
 
 // ---- checked arrays ----
 

@@ -69,19 +69,19 @@ void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int mag
     call.italic = italic_;
     call.magX = magX;
     call.magY = magY;
-    PlaceDigit(call);
+    numbers_.PlaceDigit(call);
     Emit(call);
 }
 
-void CanvasPlatform::BeginTextPiece(const std::string& source, Point, PieceKind) {
+void CanvasPlatform::NumberReader::BeginTextPiece(const std::string& source, Point, PieceKind) {
     pieces_.push_back({source});
 }
 
-void CanvasPlatform::EndTextPiece(Point) {
+void CanvasPlatform::NumberReader::EndTextPiece(Point) {
     if (!pieces_.empty()) pieces_.pop_back();
 }
 
-void CanvasPlatform::PlaceDigit(DrawCall& call) {
+void CanvasPlatform::NumberReader::PlaceDigit(DrawCall& call) {
     if (pieces_.empty() || call.text.empty()) return;
     // The glyphs come in the order of the piece's characters; what draws
     // no glyph (a blank, a sign drawn as strokes, a control character) or
@@ -128,6 +128,7 @@ void CanvasPlatform::NoteError(int line, int code) {
 }
 
 void CanvasPlatform::Emit(const DrawCall& call) {
+    TellDrawn(call);
     // The display list serves to paint a canvas again: a platform that
     // draws (it has fonts) keeps it also while it has no canvas, as a
     // window without its surface yet, so that the next canvas shows

@@ -14,6 +14,10 @@ namespace platform {
 
 class CanvasPlatform : public Platform {
 public:
+    CanvasPlatform() { AddObserver(numbers_); }
+    CanvasPlatform(const CanvasPlatform&) = delete;
+    CanvasPlatform& operator=(const CanvasPlatform&) = delete;
+
     void Line(Point a, Point b, int colour, Corner corner) override;
     void Box(Point a, Point b, int outline, int fill, Corner corner) override;
     void Circle(Point centre, float radius, int colour, float start, float end, bool filled, int fill) override;
@@ -25,14 +29,11 @@ public:
     void SetFontSize(int size) override;
     void SetFontBold(bool on) override { bold_ = on; }
     void SetFontItalic(bool on) override { italic_ = on; }
+    Font GetFont() const override { return {fontName_, fontSize_, bold_, italic_}; }
     void SetDrawWidth(int width) override;
     int GetDrawWidth() const override { return width_; }
     void SetMapMode(int mode) override;
     void NoteError(int line, int code) override;
-    // The pieces of text tell which glyphs drawn one by one are the digits
-    // of one number.
-    void BeginTextPiece(const std::string& source, Point at, PieceKind kind) override;
-    void EndTextPiece(Point penEnd) override;
 
     const DisplayList& Display() const { return display_; }
     // Whether the error screen was shown, and what it showed; the program
@@ -42,9 +43,9 @@ public:
     int ErrorCode() const { return errorCode_; }
 
 protected:
-    // Every drawing call ends here; the default keeps it in the display
-    // list (when the platform draws at all) and renders it on the canvas,
-    // if there is one yet.
+    // Every drawing call ends here; the default tells the observers, keeps
+    // it in the display list (when the platform draws at all) and renders
+    // it on the canvas, if there is one yet.
     virtual void Emit(const DrawCall& call);
 
     std::unique_ptr<FontBook> fonts_;
@@ -53,18 +54,27 @@ protected:
 
 private:
     DrawCall Start(DrawKind kind, int colour);
-    // The digit's place in its number, read off the innermost open piece.
-    void PlaceDigit(DrawCall& call);
-
-    // The open pieces of text, innermost last: their text, and where the
-    // glyphs drawn have got to in it. Every platform keeps them, so that a
+    // Which glyphs drawn one by one are the digits of one number, read off
+    // the innermost open piece of text. Every platform reads them, so that a
     // call carries its place for whoever reads its ink later (a repaint, the
     // layout check).
-    struct OpenPiece {
-        std::string source;
-        size_t next = 0;
+    class NumberReader : public DrawingObserver {
+    public:
+        void BeginTextPiece(const std::string& source, Point at, PieceKind kind) override;
+        void EndTextPiece(Point penEnd) override;
+        // The digit's place in its number, for a glyph about to be drawn.
+        void PlaceDigit(DrawCall& call);
+
+    private:
+        // The open pieces, innermost last: their text, and where the glyphs
+        // drawn have got to in it.
+        struct OpenPiece {
+            std::string source;
+            size_t next = 0;
+        };
+        std::vector<OpenPiece> pieces_;
     };
-    std::vector<OpenPiece> pieces_;
+    NumberReader numbers_;
 
     std::string fontName_ = "ゴシック";
     int fontSize_ = 16;

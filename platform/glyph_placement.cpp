@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/basic.h"
+
 namespace platform {
 
 namespace {
@@ -12,18 +14,6 @@ std::string FaceText(const FaceSpec& face, const std::string& text) {
     std::string mapped;
     for (char ch : text) mapped += ch == 'l' ? std::string("\u2113") : std::string(1, ch);
     return mapped;
-}
-
-// The characters of a UTF-8 text, one per code point.
-std::vector<std::string> Characters(const std::string& text) {
-    std::vector<std::string> characters;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        characters.push_back(text.substr(i, n));
-        i += n;
-    }
-    return characters;
 }
 
 cairo_text_extents_t ExtentsOf(const PlacedGlyph& placed) {
@@ -122,7 +112,7 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
 
     for (const StandIn& standIn : face.standIns) {
         if (call.text.find(standIn.character) == std::string::npos) continue;
-        const std::vector<std::string> characters = Characters(call.text);
+        const std::vector<std::string> characters = basic::Chars(call.text);
         if (characters.size() != placed.size()) break;
         for (size_t i = 0; i < placed.size(); ++i)
             if (characters[i] == standIn.character)
@@ -130,7 +120,7 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
     }
     for (const RoundPoint& point : face.points) {
         if (point.magX != magX || point.magY != magY || call.text.find('.') == std::string::npos) continue;
-        const std::vector<std::string> characters = Characters(call.text);
+        const std::vector<std::string> characters = basic::Chars(call.text);
         if (characters.size() != placed.size()) break;
         for (size_t i = 0; i < placed.size(); ++i)
             if (characters[i] == ".")
@@ -143,7 +133,7 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
 std::vector<GlyphInk> InkOfGlyphs(FontBook& fonts, const DrawCall& call) {
     std::vector<GlyphInk> inks;
     const std::vector<PlacedGlyph> placed = PlaceGlyphs(fonts, call, 1.0);
-    const std::vector<std::string> characters = Characters(call.text);
+    const std::vector<std::string> characters = basic::Chars(call.text);
     for (size_t i = 0; i < placed.size(); ++i) {
         const cairo_text_extents_t extents = ExtentsOf(placed[i]);
         const std::string character = placed.size() == characters.size() ? characters[i] : call.text;

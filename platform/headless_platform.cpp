@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/basic.h"
+
 namespace platform {
 
 namespace {
@@ -25,13 +27,8 @@ HeadlessPlatform::HeadlessPlatform(HeadlessOptions options) : options_(std::move
 }
 
 void HeadlessPlatform::AddKeys(const std::string& keys) {
-    for (size_t i = 0; i < keys.size();) {
-        // A key is one character; multi-byte UTF-8 stays whole.
-        unsigned char lead = static_cast<unsigned char>(keys[i]);
-        size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        script_.push_back(keys.substr(i, n));
-        i += n;
-    }
+    // A key is one character; multi-byte UTF-8 stays whole.
+    for (std::string& key : basic::Chars(keys)) script_.push_back(std::move(key));
 }
 
 std::string HeadlessPlatform::Inkey() {

@@ -29,7 +29,6 @@ public:
     std::string Inkey() override;
     [[noreturn]] void IdleUntilClosed() override;
     std::string Time() override { return options_.time; }
-    void SetTime(const std::string& time) { options_.time = time; }
     void End() override;
     void NoteError(int line, int code) override;
     void MaximizeWindow() override;

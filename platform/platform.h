@@ -29,6 +29,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -42,9 +43,12 @@ inline constexpr float kViewHeight = 756;
 inline constexpr int kLargestCanvasWidth = 4 * static_cast<int>(kViewWidth);
 inline constexpr int kLargestCanvasHeight = 4 * static_cast<int>(kViewHeight);
 
-// What a piece of text is to a reader: running text, or a sign-change mark
-// that annotates the row below it.
-enum class PieceKind { Text, SignMark };
+// What a piece of text is to a reader: running text, a sign-change mark
+// that annotates the row below it, or a prompt of the prompt bar, which
+// tells what the program waits for next: a number at the main menu's
+// prompt, at a sub-menu's line or at "次のステップは１を入力。" (each followed by
+// the field's label "入力", which opens the field), or any key.
+enum class PieceKind { Text, SignMark, MenuPrompt, SubmenuLine, NextStepPrompt, FieldLabel, KeyPrompt };
 
 // Ink that belongs with text beside it: a brace with the rows it embraces on
 // its right, a rule with the rows just above and below it, or a figure with
@@ -68,6 +72,43 @@ struct WindowClosed : std::exception {
 
 inline constexpr int kNoFill = -1;
 
+struct DrawCall;  // platform/draw_call.h
+
+// Whoever follows what a program draws as it draws it: the layout check,
+// the tours, the canvas's reading of numbers. The runtime brackets each
+// piece of text and each figure (Platform::BeginTextPiece ...); a backend
+// that records its calls tells each of them (Drawn). Nothing is drawn
+// differently for an observer; a backend need not know of any.
+class DrawingObserver {
+public:
+    virtual ~DrawingObserver() = default;
+    // The calls until EndTextPiece draw one piece of text: its glyphs and
+    // the strokes of its signs, fraction bars and radicals. `source` is the
+    // text as the program wrote it, `at` the top-left of its first cell. A
+    // bracket inside another belongs to the outer one.
+    virtual void BeginTextPiece(const std::string& source, Point at, PieceKind kind) {
+        (void)source;
+        (void)at;
+        (void)kind;
+    }
+    // `penEnd`: where the piece leaves the pen (the next text of its row
+    // starts there).
+    virtual void EndTextPiece(Point penEnd) { (void)penEnd; }
+    // The calls until EndFigure draw one figure of that kind.
+    virtual void BeginFigure(FigureKind kind) { (void)kind; }
+    virtual void EndFigure() {}
+    // A drawing call, as the backend records it.
+    virtual void Drawn(const DrawCall& call) { (void)call; }
+};
+
+// The font in force: one of the programs' font names, its size, bold and
+// italic.
+struct Font {
+    std::string name;
+    int size = 16;
+    bool bold = false, italic = false;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -89,24 +130,6 @@ public:
     // Draws `text` in the current font, top-left of the first glyph cell at
     // `at`, each cell magnified magX across and magY down.
     virtual void Symbol(Point at, const std::string& text, int magX, int magY, int colour) = 0;
-    // Brackets the calls that draw one piece of text: its glyphs and the
-    // strokes of its signs, fraction bars and radicals. `source` is the text
-    // as the program wrote it, `at` the top-left of its first cell. A bracket
-    // inside another belongs to the outer one. A backend that draws learns
-    // from the innermost piece which glyphs drawn one by one are the digits
-    // of one number; the layout check groups ink by the outermost.
-    virtual void BeginTextPiece(const std::string& source, Point at, PieceKind kind = PieceKind::Text) {
-        (void)source;
-        (void)at;
-        (void)kind;
-    }
-    // `penEnd`: where the piece leaves the pen (the next text of its row
-    // starts there).
-    virtual void EndTextPiece(Point penEnd) { (void)penEnd; }
-    // Brackets the calls that draw one figure of that kind; nothing is drawn
-    // differently: only the layout check listens.
-    virtual void BeginFigure(FigureKind kind) { (void)kind; }
-    virtual void EndFigure() {}
     // Clears the drawing area to the background colour.
     virtual void Cls() = 0;
 
@@ -114,6 +137,7 @@ public:
     virtual void SetFontSize(int size) = 0;
     virtual void SetFontBold(bool on) = 0;
     virtual void SetFontItalic(bool on) = 0;
+    virtual Font GetFont() const = 0;
     // Pen width 1..5; anything else is a bad-argument runtime error.
     virtual void SetDrawWidth(int width) = 0;
     virtual int GetDrawWidth() const = 0;
@@ -135,6 +159,32 @@ public:
     // The runtime reached its error screen: the program ends with a
     // failure once the window closes, and logs note it.
     virtual void NoteError(int line, int code) = 0;
+
+    // ---- the brackets of pieces and figures, told to every observer ----
+    void BeginTextPiece(const std::string& source, Point at, PieceKind kind = PieceKind::Text) {
+        for (DrawingObserver* observer : observers_) observer->BeginTextPiece(source, at, kind);
+    }
+    void EndTextPiece(Point penEnd) {
+        for (DrawingObserver* observer : observers_) observer->EndTextPiece(penEnd);
+    }
+    void BeginFigure(FigureKind kind) {
+        for (DrawingObserver* observer : observers_) observer->BeginFigure(kind);
+    }
+    void EndFigure() {
+        for (DrawingObserver* observer : observers_) observer->EndFigure();
+    }
+    // Observers hear of everything from then on, in the order added; each
+    // must outlive the platform's drawing.
+    void AddObserver(DrawingObserver& observer) { observers_.push_back(&observer); }
+
+protected:
+    // For a backend that records its calls: tells each observer of one.
+    void TellDrawn(const DrawCall& call) {
+        for (DrawingObserver* observer : observers_) observer->Drawn(call);
+    }
+
+private:
+    std::vector<DrawingObserver*> observers_;
 };
 
 }  // namespace platform

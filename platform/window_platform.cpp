@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
+
+#include "platform/basic.h"
 
 namespace platform {
 
@@ -212,14 +213,7 @@ void WindowPlatform::Failure(const std::string& kind, const std::string& what, c
 
 void WindowPlatform::MaximizeWindow() { SDL_MaximizeWindow(window_.get()); }
 
-std::string WindowPlatform::Time() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
-    return text;
-}
+std::string WindowPlatform::Time() { return basic::ClockText(); }
 
 void WindowPlatform::Emit(const DrawCall& call) {
     CanvasPlatform::Emit(call);
@@ -329,12 +323,7 @@ void WindowPlatform::Present() {
 }
 
 void WindowPlatform::QueueText(const std::string& utf8) {
-    for (size_t i = 0; i < utf8.size();) {
-        unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        keys_.push_back(HalfWidthKey(utf8.substr(i, n)));
-        i += n;
-    }
+    for (const std::string& key : basic::Chars(utf8)) keys_.push_back(HalfWidthKey(key));
 }
 
 void WindowPlatform::Handle(const SDL_Event& event) {

@@ -6,13 +6,12 @@ namespace runtime {
 
 void Runtime::DrawBoldLabel() {
     const TextPiece piece(*this, textArg);
+    const PenWidthScope keepWidth(*this);
     for (;;) {
         glyphX = penX;
         glyphY = penY;
-        savedPenWidth = GetDrawWidth();
         if (textArg.empty()) {
             pf.SetFontBold(false);
-            SetDrawWidth(savedPenWidth);
             pf.SetFontSize(16);
             return;
         }

@@ -6,7 +6,7 @@ namespace runtime {
 void Runtime::DrawLeftBrace() {
     const float x = penX, y = penY, height = boxWidth;
     const FigurePart figure(*this, platform::FigureKind::Brace);
-    const float width = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     const float bottom = y + height - 10;
     const float middle = (y + 5 + bottom) / 2;
     SetDrawWidth(5);
@@ -19,7 +19,6 @@ void Runtime::DrawLeftBrace() {
                       {x + 23, middle + 7},
                       {x + 23, bottom - 3},
                       {x + 35, bottom}});
-    SetDrawWidth(width);
 }
 
 }  // namespace runtime

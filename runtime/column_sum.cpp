@@ -7,7 +7,7 @@ namespace runtime {
 
 void Runtime::DrawColumnSum() {
     const float left = penX, top = penY;
-    const float width = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
 
     strArg = upperRow;
     MeasureText();
@@ -17,7 +17,7 @@ void Runtime::DrawColumnSum() {
     const float lowerWidth = textWidth;
     const float wider = upperWidth > lowerWidth ? upperWidth : lowerWidth;
 
-    penX = left + 54;
+    penX = left + kColumnSumIndent;
     penY = top;
     textArg = upperRow;
     DrawMarkupText();
@@ -25,13 +25,13 @@ void Runtime::DrawColumnSum() {
     // "+" or "-" and ")" take 27 each, so the bracket closes where both
     // equations begin.
     penX = left;
-    penY = top + rowGap + 6;
+    penY = top + rowGap + kColumnSumBracketDrop;
     textArg = rowOperator;
     DrawMarkupText();
     textArg = std::string(")");  // (a plain literal trips a false -Wrestrict of GCC 12 here)
     DrawMarkupText();
 
-    penX = left + 54;
+    penX = left + kColumnSumIndent;
     penY = top + rowGap;
     textArg = lowerRow;
     DrawMarkupText();
@@ -39,11 +39,11 @@ void Runtime::DrawColumnSum() {
     const float ruleY = top + 2 * rowGap;
     const FigurePart rule(*this, platform::FigureKind::Rule);
     SetDrawWidth(3);
-    Line(left + 27, ruleY, left + 27 + wider + 30, ruleY, boxColour);
-    SetDrawWidth(width);
+    Line(left + kHalfWidthAdvance, ruleY, left + kHalfWidthAdvance + wider + 30, ruleY, boxColour);
+    keepWidth.Restore();
 
     cursorY = top + rowGap;
-    resultX = left + 54;
+    resultX = left + kColumnSumIndent;
 }
 
 }  // namespace runtime

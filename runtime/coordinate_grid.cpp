@@ -30,7 +30,7 @@ void EachIndex(Runtime& rt, float low, float high, Body body) {
 }  // namespace
 
 void Runtime::DrawCoordinateGrid() {
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     gridStepX = NormalStep(gridStepX);
     gridStepY = NormalStep(gridStepY);
     gridMinX = basic::Div(gridMinX, gridStepX);
@@ -126,7 +126,6 @@ void Runtime::DrawCoordinateGrid() {
 
     pf.SetFontBold(false);
     pf.SetFontSize(16);
-    SetDrawWidth(savedPenWidth);
     tickLabelsHidden = 0;
 }
 

@@ -66,4 +66,18 @@ Runtime::FigurePart::~FigurePart() {
 
 void Runtime::SetDrawWidth(float width) { pf.SetDrawWidth(basic::Cint(width)); }
 
+void Runtime::StrokeSign(const SignStrokes& strokes, float x, float barY, bool plus, float colour) {
+    Line(x + strokes.x0, barY, x + strokes.x1, barY, colour);
+    if (plus)
+        Line(x + strokes.uprightX, barY - strokes.uprightHalf, x + strokes.uprightX, barY + strokes.uprightHalf,
+             colour);
+}
+
+Runtime::FontScope::~FontScope() {
+    rt_.pf.SetFontName(font_.name);
+    rt_.pf.SetFontSize(font_.size);
+    rt_.pf.SetFontBold(font_.bold);
+    rt_.pf.SetFontItalic(font_.italic);
+}
+
 }  // namespace runtime

@@ -32,7 +32,7 @@ void Runtime::PlotLabelledPoint() {
 }
 
 void Runtime::PlotFunctionGraph() {
-    const float keptWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     DefaultSteps(*this);
     if (graphKind == 4 && graphCoefB == 0) {
         // a*x = c: the vertical line at x = c/a.
@@ -57,7 +57,6 @@ void Runtime::PlotFunctionGraph() {
     plotLabelNudgeY = 0;
     gridStepX = 1;
     gridStepY = 1;
-    SetDrawWidth(keptWidth);
 }
 
 void Runtime::PlotCurveDots() {

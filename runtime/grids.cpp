@@ -4,7 +4,7 @@
 namespace runtime {
 
 void Runtime::DrawGrid() {
-    const float keptWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     gridFrameLeft = gridLeft;
     gridFrameTop = gridTop;
     gridFrameRight = gridFrameLeft + gridCell * gridColumns;
@@ -35,7 +35,6 @@ void Runtime::DrawGrid() {
         const float y = gridFrameBottom - gridCell * loopIndex;
         gridLine(gridFrameLeft, y, gridFrameRight, y);
     }
-    SetDrawWidth(keptWidth);
 }
 
 }  // namespace runtime

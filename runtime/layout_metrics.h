@@ -5,13 +5,47 @@
 namespace runtime {
 
 // The markup walker's advances in running text: a half-width character (a
-// digit, a letter, a sign, a blank), "=", and a double-byte character.
+// digit, a letter, a sign, a blank), "=", and a double-byte character; in a
+// fraction part, a half-width character.
 inline constexpr float kHalfWidthAdvance = 27;
 inline constexpr float kEqualsAdvance = 32;
 inline constexpr float kDoubleByteAdvance = 34;
+inline constexpr float kFractionPartAdvance = 32;
+
+// Where the walker sets a glyph in a face of its own against its cell: the
+// italic letters a, x and c of running text 4 right and 22 up (a larger
+// cell of the serif face), and "=" a size smaller, 4 into its cell.
+inline constexpr float kItalicLetterDx = 4, kItalicLetterDy = -22;
+inline constexpr float kEqualsDx = 4;
+inline constexpr int kEqualsSize = 14;
+
+// A written column sum: the operator and its ")" take a half-width advance
+// each before the rows, and stand this far below the lower row's y (a
+// bracket reaches lower than the digits beside it); the rule starts under
+// the ")".
+inline constexpr float kColumnSumIndent = 2 * kHalfWidthAdvance;
+inline constexpr float kColumnSumBracketDrop = 6;
 
 // How far below its row's y a stacked fraction's bar lies.
 inline constexpr float kFractionBarDrop = 25;
+
+// The strokes of a "+" or "-" drawn in a cell from (x, y): a bar from x0 to
+// x1, at y + minusY for "-" and y + plusY for "+", whose upright at x +
+// uprightX reaches uprightHalf above and below the bar; in pen width `pen`.
+struct SignStrokes {
+    float x0, x1, minusY, plusY, uprightX, uprightHalf;
+    int pen;
+};
+// A sign of running text, sized to the digits' ink; a "-" lies across the
+// digits' middle, the bar of a "+" a unit lower.
+inline constexpr SignStrokes kBodySign{5.5f, 21.5f, 20, 21, 13.5f, 8, 5};
+// A sign in a fraction part, across the middle of the part's digits.
+inline constexpr SignStrokes kFractionPartSign{9, 23, 16, 16, 16, 7, 5};
+// A sign-change mark: three quarters of the body's sign, at the foot of the
+// band between two rows 50 apart (its slot's y is 25 above the lower row).
+inline constexpr SignStrokes kSignMarkStrokes{7.5f, 19.5f, 25, 23, 13.5f, 6, 4};
+// How long a sign's bar is.
+constexpr float BarLength(const SignStrokes& sign) { return sign.x1 - sign.x0; }
 
 // A sign-change mark stands in a slot of one half-width advance. Over a
 // sign of the row below, the slot is the sign's own cell. Before a term
@@ -20,5 +54,27 @@ inline constexpr float kFractionBarDrop = 25;
 // that cell, where no digit's or letter's ink has begun.
 inline constexpr float kSignMarkSlot = kHalfWidthAdvance;
 inline constexpr float kSignMarkBeforeGlyph = 17.5;
+
+// The prompt bar at the foot of the screen and what stands in it: the
+// plate of "何かキーを押して下さい。" with its text's origin, the plate of
+// "次のステップは１を入力。" and its text, the sub-menu line's origin, and the
+// number field's prompt and label left of the field (at promptX, promptY),
+// whose cursor is a disc 8 into the field.
+struct PlateBox {
+    float x0, y0, x1, y1;
+    int frame, fill;
+};
+inline constexpr PlateBox kPromptBar{0, 657, 992, 720, 15, 15};
+inline constexpr PlateBox kKeyWaitPlate{96, 657, 400, 693, 13, 4};
+inline constexpr float kKeyWaitTextX = 128, kKeyWaitTextY = 666;
+inline constexpr PlateBox kNextStepPlate{96, 639, 400, 675, 13, 12};
+inline constexpr float kNextStepTextX = 128, kNextStepTextY = 648;
+inline constexpr float kSubmenuLineX = 16, kSubmenuLineY = 666;
+inline constexpr float kMenuPromptOffset = 240, kFieldLabelOffset = 48;
+inline constexpr float kFieldCursorInset = 8, kFieldCursorRadius = 4;
+
+// The height of a row of running text: its magnified cells, 16 high drawn
+// three times their size.
+inline constexpr float kRowBand = 48;
 
 }  // namespace runtime

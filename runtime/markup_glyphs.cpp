@@ -67,23 +67,23 @@ bool IsSign(const Context& c) { return Is(c, "-") || Is(c, "+"); }
 // either. In a fraction part they lie across the middle of the part's
 // digits, 16 down; a sign just before a fraction lies on its bar.
 float FractionPartSign(Runtime& rt, float x, float y, bool) {
-    rt.SetDrawWidth(5);
-    rt.Line(x + 9, y + 16, x + 23, y + 16, rt.textColour);
-    if (rt.curChar == "+") rt.Line(x + 16, y + 9, x + 16, y + 23, rt.textColour);
+    const bool plus = rt.curChar == "+";
+    rt.SetDrawWidth(kFractionPartSign.pen);
+    rt.StrokeSign(kFractionPartSign, x, y + (plus ? kFractionPartSign.plusY : kFractionPartSign.minusY), plus,
+                  rt.textColour);
     rt.SetDrawWidth(3);
-    return 32;
+    return kFractionPartAdvance;
 }
 
 // In running text a "-" lies across the digits' middle, 20 down, and the
 // bar of a "+" a unit lower.
 float BodySign(Runtime& rt, float x, float y, bool beforeFraction) {
     const bool plus = rt.curChar == "+";
-    const float across = y + (beforeFraction ? kFractionBarDrop : plus ? 21 : 20);
-    rt.SetDrawWidth(5);
-    rt.Line(x + 5.5f, across, x + 21.5f, across, rt.textColour);
-    if (plus) rt.Line(x + 13.5f, across - 8, x + 13.5f, across + 8, rt.textColour);
+    const float across = y + (beforeFraction ? kFractionBarDrop : plus ? kBodySign.plusY : kBodySign.minusY);
+    rt.SetDrawWidth(kBodySign.pen);
+    rt.StrokeSign(kBodySign, x, across, plus, rt.textColour);
     rt.SetDrawWidth(3);
-    return 27;
+    return kHalfWidthAdvance;
 }
 
 constexpr Strokes kNoStrokes = nullptr;
@@ -95,13 +95,13 @@ const GlyphRule kGlyphRules[] = {
     // character class                                                   face               size bold              italic  dx   dy  mag    advance
     {[](const Context& c) { return Is(c, "."); },                        {nullptr,             0, Bold::AsItStands, false, -3,  14,  3, 2,  8}, kNoStrokes, Flag::None},
     {[](const Context& c) { return Is(c, "'") || Is(c, "°"); },          {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 12}, kNoStrokes, Flag::None},
-    {[](const Context& c) { return Is(c, "="); },                        {kGothic,            14, Bold::On,         false,  4,   0,  3, 3, 32}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return Is(c, "="); },                        {kGothic,   kEqualsSize, Bold::On,         false, kEqualsDx, 0, 3, 3, kEqualsAdvance}, kNoStrokes, Flag::None},
     {[](const Context& c) { return c.raised; },                          {nullptr,             8, Bold::AsItStands, false,  0, -10,  6, 3, 24}, kNoStrokes, Flag::Raise},
     {[](const Context& c) { return c.escaped && c.inFraction; },         {nullptr,             8, Bold::AsItStands, false,  0,  -4,  6, 3, 24}, kNoStrokes, Flag::Escape},
     {[](const Context& c) { return c.escaped; },                         {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 2, 24}, kNoStrokes, Flag::Escape},
     {[](const Context& c) { return IsLetterOfAFormula(c) && c.inFraction; },
                                                                          {"Times New Roman",   8, Bold::AsItStands, true,   4, -16, 12, 5, 32}, kNoStrokes, Flag::None},
-    {[](const Context& c) { return IsLetterOfAFormula(c); },             {"Times New Roman",   8, Bold::AsItStands, true,   4, -22, 10, 7, 27}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return IsLetterOfAFormula(c); },             {"Times New Roman",   8, Bold::AsItStands, true, kItalicLetterDx, kItalicLetterDy, 10, 7, kHalfWidthAdvance}, kNoStrokes, Flag::None},
     // A name's l is a plain l, in the cell that a script l takes.
     {[](const Context& c) { return Is(c, "l") && c.name; },              {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 32}, kNoStrokes, Flag::None},
     {[](const Context& c) { return Is(c, "l"); },                        {"MT Extra",         16, Bold::OnThenOff,  false,  0,   0,  6, 3, 32}, kNoStrokes, Flag::None},
@@ -112,9 +112,9 @@ const GlyphRule kGlyphRules[] = {
     {[](const Context& c) { return Is(c, " "); },                        {nullptr,             0, Bold::AsItStands, false,  0,   0,  0, 0, 27}, kNoStrokes, Flag::None},
     {[](const Context& c) { return IsDoubleByteChar(c.ch) && c.inFraction; },
                                                                          {nullptr,            11, Bold::AsItStands, false,  0,   0,  3, 3, 38}, kNoStrokes, Flag::None},
-    {[](const Context& c) { return IsDoubleByteChar(c.ch); },            {nullptr,             0, Bold::AsItStands, false,  0,   0,  2, 3, 34}, kNoStrokes, Flag::None},
-    {[](const Context& c) { return c.inFraction; },                      {nullptr,             0, Bold::AsItStands, false,  0,   0,  4, 2, 32}, kNoStrokes, Flag::None},
-    {[](const Context&) { return true; },                                {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, 27}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return IsDoubleByteChar(c.ch); },            {nullptr,             0, Bold::AsItStands, false,  0,   0,  2, 3, kDoubleByteAdvance}, kNoStrokes, Flag::None},
+    {[](const Context& c) { return c.inFraction; },                      {nullptr,             0, Bold::AsItStands, false,  0,   0,  4, 2, kFractionPartAdvance}, kNoStrokes, Flag::None},
+    {[](const Context&) { return true; },                                {nullptr,             0, Bold::AsItStands, false,  0,   0,  3, 3, kHalfWidthAdvance}, kNoStrokes, Flag::None},
 };
 // clang-format on
 
@@ -157,7 +157,7 @@ void Runtime::DrawMarkupGlyphs() {
     const TextPiece piece(*this, strArg);
     glyphX = penX;
     glyphY = penY;
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     const std::vector<std::string> run = basic::Chars(strArg);
     const float count = static_cast<float>(run.size());
     pf.SetFontName(kGothic);
@@ -180,16 +180,19 @@ void Runtime::DrawMarkupGlyphs() {
             advance = rule->strokes(*this, x, y, signBeforeFraction);
         } else {
             const Cell& cell = rule->cell;
-            if (cell.face) pf.SetFontName(cell.face);
-            if (cell.size) pf.SetFontSize(cell.size);
-            if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
-            if (cell.italic) pf.SetFontItalic(true);
-            // An empty character (an empty text) draws nothing.
-            if (cell.magX > 0 && !curChar.empty())
-                Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
-            if (cell.face && std::string(cell.face) != kGothic) pf.SetFontName(kGothic);
-            if (cell.size) pf.SetFontSize(16);
-            if (cell.italic) pf.SetFontItalic(false);
+            {
+                const FontScope keepFont(*this);
+                if (cell.face) pf.SetFontName(cell.face);
+                if (cell.size) pf.SetFontSize(cell.size);
+                if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
+                if (cell.italic) pf.SetFontItalic(true);
+                // An empty character (an empty text) draws nothing.
+                if (cell.magX > 0 && !curChar.empty())
+                    Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
+            }
+            // Bold, once a rule sets it, stays for the rest of the run; the
+            // script l leaves it off.
+            if (cell.bold == Bold::On) pf.SetFontBold(true);
             if (cell.bold == Bold::OnThenOff) pf.SetFontBold(false);
             advance = cell.advance;
         }
@@ -202,7 +205,6 @@ void Runtime::DrawMarkupGlyphs() {
             const float lift = radicalMode == 1 ? 4 : radicalMode == 11 ? 6 : 14;
             SetDrawWidth(3);
             Line(radicalStartX, y - lift, glyphX, y - lift, textColour);
-            SetDrawWidth(3);
         } else {
             radicalStartX = glyphX;
         }
@@ -211,7 +213,6 @@ void Runtime::DrawMarkupGlyphs() {
     penX = glyphX;
     penY = glyphY;
     pf.SetFontBold(false);
-    SetDrawWidth(savedPenWidth);
 }
 
 }  // namespace runtime

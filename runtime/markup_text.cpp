@@ -6,7 +6,7 @@ namespace runtime {
 
 void Runtime::DrawMarkupText() {
     const TextPiece piece(*this, textArg);
-    float notedWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     while (!textArg.empty()) {
         strArg = basic::KLeft(textArg, 1);
         textArg.erase(0, strArg.size());
@@ -24,7 +24,7 @@ void Runtime::DrawMarkupText() {
             SetDrawWidth(3);
             Poly(textColour, {{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 60}, {x + 30, y - 14}, {x + 38, y - 14}});
             radicalMode = 22;
-            SetDrawWidth(notedWidth);
+            keepWidth.Restore();
             penX = x + 32;
             radicalStartX = x + 32;
         } else if (strArg == "^") {
@@ -38,7 +38,6 @@ void Runtime::DrawMarkupText() {
             signBeforeFraction = false;
         }
     }
-    SetDrawWidth(notedWidth);
 }
 
 }  // namespace runtime

@@ -5,7 +5,7 @@
 namespace runtime {
 
 void Runtime::DrawPolygon() {
-    const float keptWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     for (loopIndex = 1; loopIndex <= polygonCount; ++loopIndex) {
         const int i = static_cast<int>(loopIndex);
         const int j = loopIndex == polygonCount ? 1 : i + 1;
@@ -17,7 +17,6 @@ void Runtime::DrawPolygon() {
     if (figureLabel == "1") LabelPolygonNames();
     else if (!figureLabel.empty()) LabelPolygonLetters();
     figureLabel.clear();
-    SetDrawWidth(keptWidth);
 }
 
 namespace {

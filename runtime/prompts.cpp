@@ -5,38 +5,43 @@ namespace runtime {
 
 void Runtime::AskMenuNumber() {
     textColour = 0;
-    penX = promptX - 240;
+    penX = promptX - kMenuPromptOffset;
     penY = promptY;
     textArg = "番号を入力して下さい。";
-    DrawSimpleText();
+    DrawPrompt(platform::PieceKind::MenuPrompt);
     ReadNumberField();
     ParseTypedNumber();
 }
 
-void Runtime::ClearMenuPrompt() { BoxAt(promptX - 240, promptY - 8, 1056, 50, 15, 15); }
+void Runtime::ClearMenuPrompt() { BoxAt(promptX - kMenuPromptOffset, promptY - 8, 1056, 50, 15, 15); }
 
 void Runtime::AskSubmenuChoice() {
     textColour = 0;
-    penX = 16;
-    penY = 666;
-    DrawSimpleText();
+    penX = kSubmenuLineX;
+    penY = kSubmenuLineY;
+    DrawPrompt(platform::PieceKind::SubmenuLine);
     ReadNumberField();
     ParseTypedNumber();
 }
 
-void Runtime::ClearPromptBar() { Erase(0, 657, 992, 720); }
+void Runtime::ClearPromptBar() { Erase(kPromptBar.x0, kPromptBar.y0, kPromptBar.x1, kPromptBar.y1); }
+
+void Runtime::DrawPrompt(platform::PieceKind kind) {
+    const TextPiece prompt(*this, textArg, kind);
+    DrawSimpleText();
+}
 
 void Runtime::ReadNumberField() {
     inputX = promptX;
     inputY = promptY;
     inputText.clear();
     textColour = 0;
-    penX = inputX - 48;
+    penX = inputX - kFieldLabelOffset;
     penY = inputY;
     textArg = "入力";
-    DrawSimpleText();
+    DrawPrompt(platform::PieceKind::FieldLabel);
     EditNumberInput();
-    BoxAt(promptX - 48, promptY - 8, 240, 30, 15, 15);
+    BoxAt(promptX - kFieldLabelOffset, promptY - 8, 240, 30, 15, 15);
 }
 
 void Runtime::EditNumberInput() {
@@ -45,10 +50,11 @@ void Runtime::EditNumberInput() {
     // blinks at the rate the platform polls; after a key it shows at once.
     bool cursorShown = true;
     for (;;) {
-        Circle(inputX + 8, inputY + 8, 4, cursorShown ? 5 : 15, 0, 0, true);
+        Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, cursorShown ? 5 : 15, 0, 0,
+               true);
         keyChar = pf.Inkey();
         if (keyChar.empty()) {
-            Circle(inputX + 8, inputY + 8, 4, 15, 0, 0, true);
+            Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, 15, 0, 0, true);
             cursorShown = !cursorShown;
             continue;
         }
@@ -62,11 +68,11 @@ void Runtime::EditNumberInput() {
             continue;
         }
         if (keyChar == "\r") {
-            Circle(inputX + 8, inputY + 8, 4, 15, 0, 0, true);
+            Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, 15, 0, 0, true);
             return;
         }
         if (keyChar.size() == 1 && keyChar[0] >= '-' && keyChar[0] <= '9') {
-            Circle(inputX + 8, inputY + 8, 4, 15, 0, 0, true);
+            Circle(inputX + kFieldCursorInset, inputY + kFieldCursorInset, kFieldCursorRadius, 15, 0, 0, true);
             textColour = 5;
             strArg = keyChar;
             penX = inputX;
@@ -94,43 +100,42 @@ void Runtime::ParseTypedNumber() {
 }
 
 void Runtime::AskNextStep() {
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     SetDrawWidth(2);
-    BoxFromTo(96, 639, 400, 675, 13, 12);
+    BoxFromTo(kNextStepPlate.x0, kNextStepPlate.y0, kNextStepPlate.x1, kNextStepPlate.y1, kNextStepPlate.frame,
+              kNextStepPlate.fill);
     textColour = 9;
-    penX = 128;
-    penY = 648;
+    penX = kNextStepTextX;
+    penY = kNextStepTextY;
     textArg = "次のステップは１を入力。";
-    DrawSimpleText();
+    DrawPrompt(platform::PieceKind::NextStepPrompt);
     ReadNumberField();
     ParseTypedNumber();
-    BoxAt(promptX - 48, promptY - 9, 160, 27, 15, 15);
-    Erase(96, 639, 400, 675);
-    SetDrawWidth(savedPenWidth);
+    BoxAt(promptX - kFieldLabelOffset, promptY - 9, 160, 27, 15, 15);
+    Erase(kNextStepPlate.x0, kNextStepPlate.y0, kNextStepPlate.x1, kNextStepPlate.y1);
 }
 
 void Runtime::WaitAnyKey() {
     textArg = "何かキーを押して下さい。";
-    WaitKeyOnPlate(96, 400, 128, 400, 693);
+    WaitKeyOnPlate(kKeyWaitPlate.x0, kKeyWaitPlate.x1, kKeyWaitTextX, kKeyWaitPlate.x1, kKeyWaitPlate.y1);
 }
 
-void Runtime::ShowPromptWaitKey() { WaitKeyOnPlate(16, 496, 48, 992, 720); }
+void Runtime::ShowPromptWaitKey() { WaitKeyOnPlate(16, 496, 48, kPromptBar.x1, kPromptBar.y1); }
 
 void Runtime::WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom) {
     savedTextColour = textColour;
-    savedPenWidth = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     SetDrawWidth(3);
-    BoxFromTo(left, 657, right, 693, 13, 4);
+    BoxFromTo(left, kKeyWaitPlate.y0, right, kKeyWaitPlate.y1, kKeyWaitPlate.frame, kKeyWaitPlate.fill);
     textColour = 9;
     penX = textX;
-    penY = 666;
-    DrawSimpleText();
+    penY = kKeyWaitTextY;
+    DrawPrompt(platform::PieceKind::KeyPrompt);
     do {
         keyChar = pf.Inkey();
     } while (keyChar.empty());
-    Erase(0, 657, eraseRight, eraseBottom);
+    Erase(kPromptBar.x0, kPromptBar.y0, eraseRight, eraseBottom);
     textColour = savedTextColour;
-    SetDrawWidth(savedPenWidth);
 }
 
 }  // namespace runtime

@@ -1,6 +1,8 @@
 // The lesson runtime: the shared state of one program and the routines
-// that work on it. Routines take no arguments and return nothing; callers
-// set the shared fields, call, and read the fields afterwards.
+// that work on it. The programs' routines take no arguments and return
+// nothing: callers set the shared fields, call, and read the fields
+// afterwards. Helpers of our own that serve them (WaitKeyOnPlate,
+// TextBoxTextAt, the drawing doors and the scope guards) take arguments.
 #pragma once
 
 #include <array>
@@ -64,7 +66,6 @@ public:
     [[noreturn]] void ReportRuntimeError(int line, int code);
     void ReseedFromClock();
     void FlushKeys();
-    void BackToMainMenu() {}
 
     // ---- prompt bar, number entry, key waits ----
     void AskMenuNumber();
@@ -81,6 +82,9 @@ public:
     // key, then (0, 657)-(eraseRight, eraseBottom) erased; colour and pen
     // width as they were.
     void WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom);
+    // textArg as prompt text at the pen, telling the platform what kind of
+    // prompt it is.
+    void DrawPrompt(platform::PieceKind kind);
 
     // ---- simple text of prompts ----
     void MapToFullWidth();
@@ -184,6 +188,9 @@ public:
     void Symbol(float x, float y, const std::string& text, int magX, int magY, float colour);
     void SetDrawWidth(float width);
     float GetDrawWidth() const { return static_cast<float>(pf.GetDrawWidth()); }
+    // The bar of a sign of the kind `strokes` in a cell at x, at barY, and
+    // for a "+" its upright, in the pen width in force.
+    void StrokeSign(const SignStrokes& strokes, float x, float barY, bool plus, float colour);
 
     // Tells the platform that the calls of its lifetime draw one piece of
     // text starting at the pen (Platform::BeginTextPiece); nothing while
@@ -198,6 +205,36 @@ public:
     private:
         Runtime& rt_;
         bool open_;
+    };
+
+    // Keeps the pen width in force at its start and puts it back at its end
+    // (or at Restore): for a routine that changes the width for its own
+    // strokes and leaves it as it found it.
+    class PenWidthScope {
+    public:
+        explicit PenWidthScope(Runtime& rt) : rt_(rt), width_(rt.GetDrawWidth()) {}
+        ~PenWidthScope() { Restore(); }
+        void Restore() const { rt_.SetDrawWidth(width_); }
+        PenWidthScope(const PenWidthScope&) = delete;
+        PenWidthScope& operator=(const PenWidthScope&) = delete;
+
+    private:
+        Runtime& rt_;
+        float width_;
+    };
+
+    // Keeps the font in force at its start (name, size, bold, italic) and
+    // puts it back at its end: for a glyph drawn in a face or size of its own.
+    class FontScope {
+    public:
+        explicit FontScope(Runtime& rt) : rt_(rt), font_(rt.pf.GetFont()) {}
+        ~FontScope();
+        FontScope(const FontScope&) = delete;
+        FontScope& operator=(const FontScope&) = delete;
+
+    private:
+        Runtime& rt_;
+        platform::Font font_;
     };
 
     // Tells the platform that the calls of its lifetime draw one figure

@@ -81,15 +81,13 @@ void Runtime::DrawSignMark() {
     const TextPiece piece(*this, textArg, platform::PieceKind::SignMark);
     const float cellX = penX, y = penY;
     const float x = strArg.empty() || StartsWithSign(strArg) ? cellX : cellX - kSignMarkBeforeGlyph;
-    const float width = GetDrawWidth();
-    SetDrawWidth(4);
-    if (textArg == "+") {
-        Line(x + 7.5f, y + 23, x + 19.5f, y + 23, textColour);
-        Line(x + 13.5f, y + 17, x + 13.5f, y + 29, textColour);
-    } else if (textArg == "-") {
-        Line(x + 7.5f, y + 25, x + 19.5f, y + 25, textColour);
-    }
-    SetDrawWidth(width);
+    const PenWidthScope keepWidth(*this);
+    SetDrawWidth(kSignMarkStrokes.pen);
+    const bool plus = textArg == "+";
+    if (plus || textArg == "-")
+        StrokeSign(kSignMarkStrokes, x, y + (plus ? kSignMarkStrokes.plusY : kSignMarkStrokes.minusY), plus,
+                   textColour);
+    keepWidth.Restore();
     penX = cellX + kSignMarkSlot;
     textArg.clear();
 }

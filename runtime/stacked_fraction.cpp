@@ -13,7 +13,7 @@ bool Holds(const std::string& text, const char* ch) { return basic::KInstr(1, te
 void Runtime::DrawStackedFraction() {
     const TextPiece piece(*this, strArg);
     const float fractionX = penX, fractionY = penY;
-    const float widthAtEntry = GetDrawWidth();
+    const PenWidthScope keepWidth(*this);
     const std::string body = strArg;
     const bool bodyHasRadical = Holds(body, "!") || Holds(body, "√");
 
@@ -42,11 +42,11 @@ void Runtime::DrawStackedFraction() {
     SetDrawWidth(4);
     const float barY = fractionY + kFractionBarDrop;
     Line(fractionX + 2, barY, fractionX + fractionWidth - 2, barY, textColour);
-    SetDrawWidth(widthAtEntry);
+    keepWidth.Restore();
     if (radicalMode == 22) {
         SetDrawWidth(3);
         Line(fractionX, fractionY - 14, fractionX + fractionWidth, fractionY - 14, textColour);
-        SetDrawWidth(widthAtEntry);
+        keepWidth.Restore();
     }
 
     float denominatorY = fractionY + (Holds(denominatorText, "√") || Holds(denominatorText, "^") ? 36 : 28);

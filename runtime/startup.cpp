@@ -6,8 +6,6 @@
 
 namespace runtime {
 
-using basic::Fail;
-
 namespace {
 
 // Code shown for a fault the runtime did not foresee (not a number fault).
@@ -132,11 +130,9 @@ void Runtime::ShowMainMenu() {
         // is not one ("5/2", "2.5") asks again like any other stray number.
         if (inputValue < 1 || inputValue > 7 || inputValue != basic::Int(inputValue)) continue;
         BoxAt(0, 0, 1760, 1800, 15, 15);
+        // Entry 7 is blank: the menu is shown again.
         int entry = static_cast<int>(inputValue);
-        if (entry == 7) {
-            BackToMainMenu();
-            continue;
-        }
+        if (entry == 7) continue;
         if (const auto& lesson = program.lessons[static_cast<size_t>(entry - 1)]) lesson();
     }
 }

@@ -27,10 +27,23 @@ struct PageCursor {
     float resultX = 0;
 };
 
-// Framed boxes, table cells, the brace height and some figure routines.
+// Framed boxes and table cells; the figure routines borrow the same fields.
 struct BoxStyle {
-    float boxWidth = 0, boxHeight = 0;
-    float boxColour = 0, boxFill = 0;
+    // A box's or cell's width; also the height of a brace (DrawLeftBrace),
+    // the angle step of a dimension arc's dots (DrawDimensionArc) and the
+    // number of dots a function graph is plotted with (PlotCurveDots).
+    float boxWidth = 0;
+    // A box's or cell's height; also a grid's count of rows (DrawGrid).
+    float boxHeight = 0;
+    // A box's frame; also the colour in which the figure routines draw
+    // their lines, edges, arrows, marks and a dimension arc's dots; a
+    // coordinate grid draws its thin lines unless it is 0.
+    float boxColour = 0;
+    // A box's interior; also the colour of a grid's heavy lines, of angle
+    // arcs and sectors, of graph points, lines and their labels, and the
+    // text colour of the solver's closing rows (the answer's colour when
+    // the coefficient is 1).
+    float boxFill = 0;
     float textWidth = 0;  // the measured width of a text
 };
 
@@ -47,6 +60,9 @@ struct NumberEntry {
 struct ColumnSum {
     std::string upperRow, lowerRow;
     std::string rowOperator;
+    // The distance between a sum's rows; also the height of a dimension
+    // arc (DrawDimensionArc) and of the half-ellipse an angle is built on
+    // (ConstructAngle).
     float rowGap = 0;
 };
 
@@ -242,7 +258,6 @@ struct SharedScratch {
     float textLen = 0;
     float loopIndex = 0;
     float formatIndex = 0;
-    float savedPenWidth = 0;
     float savedTextColour = 0;
     float seedValue = 0;
     std::string programTitle;

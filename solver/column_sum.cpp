@@ -6,7 +6,7 @@ namespace solver {
 
 void EliminationSolver::DrawSolverColumnSum() {
     const float left = rt.penX, top = rt.penY;
-    const float entryWidth = rt.GetDrawWidth();
+    const runtime::Runtime::PenWidthScope keepWidth(rt);
 
     // The rule runs under the wider whole row, however its pieces are spread.
     rt.upperRow = rt.rowText(1) + rt.rowText(2) + rt.rowText(5);
@@ -21,7 +21,7 @@ void EliminationSolver::DrawSolverColumnSum() {
 
     // The columns were laid out from left + 40; the terms stand 14 further
     // right, clear of the operator and its ")".
-    for (int i = 5; i <= 7; ++i) rt.colX(i) = rt.colX(i) - 40 + 54;
+    for (int i = 5; i <= 7; ++i) rt.colX(i) = rt.colX(i) - 40 + runtime::kColumnSumIndent;
 
     DrawAlignedRow(top, 1, 2, rt.rowText(5));
     Pause();
@@ -29,7 +29,7 @@ void EliminationSolver::DrawSolverColumnSum() {
     Pause();
 
     rt.penX = left;
-    rt.penY = top + rt.rowGap + 6;
+    rt.penY = top + rt.rowGap + runtime::kColumnSumBracketDrop;
     rt.textArg = rt.rowOperator;
     rt.DrawMarkupText();
     rt.textArg = std::string(")");
@@ -38,11 +38,12 @@ void EliminationSolver::DrawSolverColumnSum() {
     const runtime::Runtime::FigurePart rule(rt, platform::FigureKind::Rule);
     rt.SetDrawWidth(3);
     const float ruleY = top + 2 * rt.rowGap;
-    rt.Line(left + 27, ruleY, left + 27 + widest + 60, ruleY, rt.boxColour);
-    rt.SetDrawWidth(entryWidth);
+    rt.Line(left + runtime::kHalfWidthAdvance, ruleY, left + runtime::kHalfWidthAdvance + widest + 60, ruleY,
+            rt.boxColour);
+    keepWidth.Restore();
 
     rt.cursorY = top + rt.rowGap;
-    rt.sumResultX = left + 27 + widest + 40 + 30;
+    rt.sumResultX = left + runtime::kHalfWidthAdvance + widest + 40 + 30;
 }
 
 }  // namespace solver

@@ -53,7 +53,7 @@ platform::HeadlessOptions Keys(const std::string& keys, const std::string& time 
 }
 
 TEST(MainMenu, TitleNamesTheProgram) {
-    auto text = [](runtime::ProgramData data) {
+    auto text = [](const runtime::ProgramData& data) {
         platform::HeadlessPlatform pf(Keys("8\r"));
         runtime::Runtime rt(pf, data);
         rt.Run();

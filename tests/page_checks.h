@@ -29,12 +29,20 @@ using solver_testing::FindRun;
 
 // ---- Fixed lines of the log ------------------------------------------------
 
+// A plate of the prompt bar as the log writes it.
+inline std::string PlateLine(const runtime::PlateBox& plate) {
+    std::ostringstream s;
+    s << "box " << plate.x0 << " " << plate.y0 << " " << plate.x1 << " " << plate.y1 << " " << plate.frame << " "
+      << plate.fill;
+    return s.str();
+}
 // The frame of the key prompt "何かキーを押して下さい。", one per key wait.
-inline const char* const kKeyWait = "box 96 657 400 693 13 4";
+inline const std::string kKeyWait = PlateLine(runtime::kKeyWaitPlate);
 // The frame of the next-step prompt "次のステップは１を入力。".
-inline const char* const kNextStep = "box 96 639 400 675 13 12";
-// The first glyph of a sub-menu line, drawn by the prompt drawer at (16, 666).
-inline const char* const kSubmenuStart = "text 16 666 1 1 0";
+inline const std::string kNextStep = PlateLine(runtime::kNextStepPlate);
+// The first glyph of a sub-menu line, drawn by the prompt drawer in colour 0.
+inline const std::string kSubmenuStart = "text " + std::to_string(static_cast<int>(runtime::kSubmenuLineX)) + " " +
+                                         std::to_string(static_cast<int>(runtime::kSubmenuLineY)) + " 1 1 0";
 // The panel of the main menu and of each lesson's sub-menu, without the pen
 // width that ends its log line.
 inline const char* const kMenuPanel = "box 22 10 1342 610 15 10";
@@ -127,14 +135,15 @@ inline std::vector<Glyph> Glyphs(const Log& log) {
 }
 
 // Every glyph at the cell it stands in, as a page lays out its rows: the
-// italic letters of formulas are moved back from where they are drawn (4
-// right, 22 up); every other glyph stays where it is drawn.
+// italic letters of formulas are moved back from where they are drawn
+// (right of and above their cells); every other glyph stays where it is
+// drawn.
 inline std::vector<Glyph> CellGlyphs(const Log& log) {
     std::vector<Glyph> out = Glyphs(log);
     for (Glyph& g : out)
         if (g.face == "Times New Roman") {
-            g.x -= 4;
-            g.y += 22;
+            g.x -= runtime::kItalicLetterDx;
+            g.y -= runtime::kItalicLetterDy;
         }
     return out;
 }
@@ -155,13 +164,13 @@ inline long FindGlyph(const Log& log, float x, float y, int colour, const std::s
 }
 
 // The log index of the first `glyph` in the renderer's own plain font (bold
-// ゴシック 16; an "=" a size smaller and 4 into its cell) whose cell is at
-// (x, y) in `colour`, or -1.
+// ゴシック 16; an "=" a size smaller and a little into its cell) whose cell
+// is at (x, y) in `colour`, or -1.
 inline long FindPlainGlyph(const Log& log, float x, float y, int colour, const std::string& glyph) {
     const bool equals = glyph == "=";
     for (const Glyph& g : Glyphs(log))
-        if (g.x == (equals ? x + 4 : x) && g.y == y && g.colour == colour && g.text == glyph &&
-            g.face == "ゴシック" && g.size == (equals ? 14 : 16) && g.bold == 1 && g.italic == 0)
+        if (g.x == (equals ? x + runtime::kEqualsDx : x) && g.y == y && g.colour == colour && g.text == glyph &&
+            g.face == "ゴシック" && g.size == (equals ? runtime::kEqualsSize : 16) && g.bold == 1 && g.italic == 0)
             return g.line;
     return -1;
 }
@@ -296,37 +305,39 @@ inline bool HasRowAnywhere(const Log& log, float colour, const std::string& firs
     return false;
 }
 
-// The polyline of a brace of `height` at (x, y), in colour 0, width 5,
-// worked out from the brace's shape.
+// The polyline of a brace of `height` at (x, y), in colour 0, as the
+// runtime draws it.
 inline std::string BracePoly(float x, float y, float height) {
-    const float b = y + height - 10, m = (y + 5 + b) / 2;
-    std::ostringstream s;
-    s << "poly 0 5 " << x + 35 << " " << y + 5 << " " << x + 23 << " " << y + 8 << " " << x + 23 << " " << m - 7
-      << " " << x + 8 << " " << m << " " << x + 23 << " " << m + 7 << " " << x + 23 << " " << b - 3 << " " << x + 35
-      << " " << b;
-    return s.str();
+    for (const std::string& line : solver_testing::PageScript().Brace(x, y, height).Lines())
+        if (StartsWith(line, "poly ")) return line;
+    ADD_FAILURE() << "the runtime drew no brace";
+    return "no brace";
 }
 
-// "+" and "-" are drawn as strokes: the bar of a "+" whose glyph cell is at
-// (x, y) runs from x + 5.5 to x + 21.5 at y + 21, that of a "-" at y + 20.
 // A level line from x0 to x1 at y in `colour`, up to its pen width.
 inline std::string Bar(float x0, float x1, float y, int colour) {
     std::ostringstream s;
     s << "line " << x0 << " " << y << " " << x1 << " " << y << " " << colour << " ";
     return s.str();
 }
-inline std::string SignBar(float x, float y, int colour) { return Bar(x + 5.5f, x + 21.5f, y, colour); }
-inline std::string PlusBar(float x, float y, int colour) { return SignBar(x, y + 21, colour); }
-inline std::string MinusBar(float x, float y, int colour) { return SignBar(x, y + 20, colour); }
-
-// A sign-change mark over the glyph cell at x of the row 25 below y: its
-// bar runs from x + 7.5 to x + 19.5, at y + 23 for a "+" (whose upright
-// runs from y + 17 to y + 29), at y + 25 for a "-".
-inline std::string MarkBar(float x, float y, int colour) {
-    return Bar(x + 7.5f, x + 19.5f, y, colour) + "4";
+// The bar of a sign drawn as strokes (runtime::SignStrokes) in a glyph cell
+// at (x, y).
+inline std::string StrokeBar(const runtime::SignStrokes& sign, float x, float y, bool plus, int colour) {
+    return Bar(x + sign.x0, x + sign.x1, y + (plus ? sign.plusY : sign.minusY), colour);
 }
-inline std::string PlusMark(float x, float y, int colour) { return MarkBar(x, y + 23, colour); }
-inline std::string MinusMark(float x, float y, int colour) { return MarkBar(x, y + 25, colour); }
+inline std::string PlusBar(float x, float y, int colour) { return StrokeBar(runtime::kBodySign, x, y, true, colour); }
+inline std::string MinusBar(float x, float y, int colour) {
+    return StrokeBar(runtime::kBodySign, x, y, false, colour);
+}
+
+// A sign-change mark over the glyph cell at x of the row 25 below y, in its
+// pen width.
+inline std::string PlusMark(float x, float y, int colour) {
+    return StrokeBar(runtime::kSignMarkStrokes, x, y, true, colour) + std::to_string(runtime::kSignMarkStrokes.pen);
+}
+inline std::string MinusMark(float x, float y, int colour) {
+    return StrokeBar(runtime::kSignMarkStrokes, x, y, false, colour) + std::to_string(runtime::kSignMarkStrokes.pen);
+}
 // The mark of a term without a sign whose first glyph cell starts at x:
 // where its sign would be, just before that glyph.
 inline std::string PlusMarkBefore(float x, float y, int colour) {

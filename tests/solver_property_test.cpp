@@ -30,7 +30,7 @@ bool Same(Rational p, Rational q) { return Wide(p.num) * q.den == Wide(q.num) * 
 Rational ParseValue(const std::string& text) {
     std::string rest = text;
     int64_t sign = 1;
-    if (rest.rfind("-", 0) == 0) {
+    if (rest.rfind('-', 0) == 0) {
         sign = -1;
         rest.erase(0, 1);
     }
@@ -55,7 +55,7 @@ Rational ParseValue(const std::string& text) {
 }
 
 // A term's text after a "+" that the row may have put in front.
-Rational ParseTerm(const std::string& text) { return ParseValue(text.rfind("+", 0) == 0 ? text.substr(1) : text); }
+Rational ParseTerm(const std::string& text) { return ParseValue(text.rfind('+', 0) == 0 ? text.substr(1) : text); }
 
 // A coefficient as the rows write it: "" and "+" are 1, "-" is -1.
 int64_t ParseCoefficient(const std::string& text) {

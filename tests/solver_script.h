@@ -86,10 +86,10 @@ public:
         rt_.WaitAnyKey();
         return *this;
     }
-    PageScript& Brace(float x, float y) {
+    PageScript& Brace(float x, float y, float height = 100) {
         rt_.penX = x;
         rt_.penY = y;
-        rt_.boxWidth = 100;
+        rt_.boxWidth = height;
         rt_.textColour = 0;
         rt_.DrawLeftBrace();
         return *this;

@@ -11,13 +11,10 @@
 
 namespace {
 
-// The first text drawn where a sub-menu line starts.
-class LineRecorder : public platform::HeadlessPlatform {
-public:
-    explicit LineRecorder(platform::HeadlessOptions options) : HeadlessPlatform(std::move(options)) {}
-    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
-        HeadlessPlatform::BeginTextPiece(source, at, kind);
-        if (kind == platform::PieceKind::Text && at.x == 16 && at.y == 666 && line.empty()) line = source;
+// The first sub-menu line drawn.
+struct LineRecorder : platform::DrawingObserver {
+    void BeginTextPiece(const std::string& source, platform::Point, platform::PieceKind kind) override {
+        if (kind == platform::PieceKind::SubmenuLine && line.empty()) line = source;
     }
     std::string line;
 };
@@ -28,12 +25,14 @@ public:
 std::string SubmenuLine(const tour::Program& program, int lesson) {
     platform::HeadlessOptions options;
     options.keys = std::to_string(lesson) + "\r" + std::string(20, ' ');
-    LineRecorder pf(options);
+    platform::HeadlessPlatform pf(options);
+    LineRecorder recorder;
+    pf.AddObserver(recorder);
     try {
         program.run(pf);
     } catch (const platform::WindowClosed&) {
     }
-    return pf.line;
+    return recorder.line;
 }
 
 // ①, ②, ... ⑳.

@@ -36,8 +36,8 @@ TEST(PercentExample, GeneratorReducesTheRatesAndClearsTheirDenominators) {
         runtime::Runtime& rt = run.rt;
         EXPECT_EQ(rt.random.Draws(), 4);
         const float expected[] = {static_cast<float>(c.boysRate), static_cast<float>(c.girlsRateShown),
-                                  static_cast<float>(c.boys + c.girls), static_cast<float>(c.boysRate * c.boys / 100),
-                                  static_cast<float>(c.girlsRateShown * c.girls / 100), static_cast<float>(c.increase),
+                                  static_cast<float>(c.boys + c.girls), static_cast<float>(c.boysRate * c.boys) / 100,
+                                  static_cast<float>(c.girlsRateShown * c.girls) / 100, static_cast<float>(c.increase),
                                   static_cast<float>(c.boysDen), static_cast<float>(c.boysNum),
                                   static_cast<float>(c.girlsDen), static_cast<float>(c.girlsNum),
                                   static_cast<float>(c.lcm), static_cast<float>(c.boysCoef),

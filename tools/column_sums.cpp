@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "runtime/layout_metrics.h"
+#include "tools/ink_names.h"
 
 namespace layout {
 
@@ -16,23 +18,25 @@ constexpr double kSame = 0.5;
 // The rule lies a row step below the lower row; a line further down that
 // happens to start under a ")" is not one.
 constexpr double kLongestStep = 100;
+// A point well inside a glyph's ink, from the top-left of its cell: an
+// erase that covers it takes the glyph away.
+constexpr double kInkX = 10, kInkY = 20;
 
 bool Same(double a, double b) { return std::fabs(a - b) < kSame; }
-
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", std::round(v * 10) / 10);
-    return text;
-}
 
 }  // namespace
 
 void ColumnSums::BeginPiece(const std::string& source, platform::Point at) {
     if (depth_++ > 0) return;
     piece_ = source;
-    // The operator and its ")" are drawn as pieces of their own, the ")" 27
-    // right of the operator and 27 left of where both rows begin.
-    if (source == ")") sums_.push_back({at.x, at.y});
+    // The operator and its ")" are drawn as pieces of their own, the ")" a
+    // half-width slot right of the operator and one left of where both rows
+    // begin.
+    if (source != ")") return;
+    Sum sum{at.x, at.y};
+    // The solver's lower row stands already.
+    sum.bySolver = FirstEquals(at.y - runtime::kColumnSumBracketDrop, at.x, 1e300) != nullptr;
+    sums_.push_back(sum);
 }
 
 void ColumnSums::EndPiece() {
@@ -56,6 +60,7 @@ void ColumnSums::Add(const DrawCall& call) {
             for (Sum& sum : sums_)
                 if (sum.alive && !sum.ruled && Same(a.x, sum.x) && a.y > sum.y && a.y - sum.y <= kLongestStep) {
                     sum.ruled = true;
+                    ++(sum.bySolver ? solverSums_ : runtimeSums_);
                     sum.ruleY = a.y;
                     sum.ruleEnd = b.x;
                 }
@@ -69,12 +74,11 @@ void ColumnSums::Erase(const DrawCall& box) {
     if (box.fill == platform::kNoFill) return;
     const double x0 = std::min(box.points[0].x, box.points[1].x), x1 = std::max(box.points[0].x, box.points[1].x);
     const double y0 = std::min(box.points[0].y, box.points[1].y), y1 = std::max(box.points[0].y, box.points[1].y);
-    // A glyph goes with the middle of its cell.
     auto covers = [&](double x, double y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; };
     for (Equals& e : equals_)
-        if (covers(e.x + 10, e.y + 20)) e.alive = false;
+        if (covers(e.x + kInkX, e.y + kInkY)) e.alive = false;
     for (Sum& sum : sums_)
-        if (covers(sum.x + 10, sum.y + 20)) sum.alive = false;
+        if (covers(sum.x + kInkX, sum.y + kInkY)) sum.alive = false;
 }
 
 const ColumnSums::Equals* ColumnSums::FirstEquals(double y, double from, double to) const {
@@ -88,23 +92,28 @@ std::vector<Finding> ColumnSums::Look() const {
     std::vector<Finding> findings;
     for (const Sum& sum : sums_) {
         if (!sum.alive || !sum.ruled) continue;
-        // The ")" stands 6 below the top of the lower row; the rule a row
-        // step below that top, on the result row's top.
-        const double lowerY = sum.y - 6, step = sum.ruleY - lowerY;
+        // The ")" stands a little below the top of the lower row; the rule a
+        // row step below that top, on the result row's top.
+        const double lowerY = sum.y - runtime::kColumnSumBracketDrop, step = sum.ruleY - lowerY;
         const Equals* upper = FirstEquals(lowerY - step, sum.x, sum.ruleEnd);
         const Equals* lower = FirstEquals(lowerY, sum.x, sum.ruleEnd);
         const Equals* result = FirstEquals(sum.ruleY, sum.x, sum.ruleEnd);
         if (!upper || !lower) continue;
         if (Same(upper->x, lower->x) && (!result || Same(result->x, upper->x))) continue;
         Finding finding{Kind::ColumnSum, "", ""};
-        finding.what = "column sum at (" + Number(sum.x - 27) + "," + Number(lowerY - step) + "): \"" + upper->text +
-                       "\" over \"" + lower->text + "\"";
+        finding.what = "column sum at " + At(sum.x - runtime::kHalfWidthAdvance, lowerY - step) + ": " +
+                       Quoted(upper->text) + " over " + Quoted(lower->text);
         finding.detail =
             "\"=\" of the upper row at x " + Number(upper->x) + ", of the lower row at " + Number(lower->x);
         if (result) finding.detail += ", of the result row \"" + result->text + "\" at " + Number(result->x);
         findings.push_back(std::move(finding));
     }
     return findings;
+}
+
+void ColumnSums::CountRead(ReadCounts& counts) const {
+    counts.runtimeSums += runtimeSums_;
+    counts.solverSums += solverSums_;
 }
 
 }  // namespace layout

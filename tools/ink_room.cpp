@@ -26,7 +26,7 @@ namespace {
 // different lines. Texts whose bands share less than half the narrower
 // band stand a line apart, one higher than the other, and read as two
 // lines however close across.
-constexpr double kSharedBand = 12;
+constexpr double kSharedBand = runtime::kRowBand / 4;
 // A brace embraces the text that starts this close right of it; a rule
 // belongs to the rows this close above and below it.
 constexpr double kBraced = 15;
@@ -65,7 +65,8 @@ bool InkScene::Own(const Item& text, const Item& other) const {
     if (IsFrame(other.piece, other.what)) {
         // A cell's frame, or the edge it shares with the cell next to it.
         for (const Item& frame : items_)
-            if (frame.alive && IsFrame(frame.piece, frame.what) && Inside(t, frame.box) && AlongSide(o, frame.box)) return true;
+            if (frame.alive && IsFrame(frame.piece, frame.what) && Inside(t, frame.box) && AlongSide(o, frame.box))
+                return true;
         return false;
     }
     if (other.figure == 0) return false;
@@ -125,23 +126,27 @@ std::string InkScene::BesideColumn(const Item& a, const Item& b, double beside) 
 }
 
 std::string InkScene::Crowding(const Item& a, const Item& b) const {
+    if (a.piece != 0 && b.piece != 0) return TextBesideText(a, b);
+    return a.piece != 0 ? TextNearInk(a, b) : TextNearInk(b, a);
+}
+
+std::string InkScene::TextBesideText(const Item& a, const Item& b) const {
+    // Sign-change marks keep to their own rules, near the row below.
+    if (IsMark(a) || IsMark(b) || OneRow(a.piece, b.piece)) return "";
     const Rect ra = a.shape.Bounds(), rb = b.shape.Bounds();
-    if (a.piece != 0 && b.piece != 0) {
-        // Sign-change marks keep to their own rules, near the row below.
-        if (IsMark(a) || IsMark(b) || OneRow(a.piece, b.piece)) return "";
-        const Piece &pa = pieces_[a.piece], &pb = pieces_[b.piece];
-        const double shared = std::min(pa.y + pa.band, pb.y + pb.band) - std::max(pa.y, pb.y);
-        // Overlapping across by a third of the narrower, they stand one
-        // over the other, which the rows' own spacing looks after.
-        const double beside = std::max(ra.x0 - rb.x1, rb.x0 - ra.x1);
-        const bool stacked = -beside > std::min(ra.Width(), rb.Width()) / 3;
-        if (stacked) return "";
-        if (shared >= kSharedBand && beside < kBesideText) return Apart("stands beside", beside);
-        if (beside < kBesideColumn && shared >= std::min(pa.band, pb.band) / 2) return BesideColumn(a, b, beside);
-        return "";
-    }
-    const Item& text = a.piece != 0 ? a : b;
-    const Item& other = a.piece != 0 ? b : a;
+    const Piece &pa = pieces_[a.piece], &pb = pieces_[b.piece];
+    const double shared = std::min(pa.y + pa.band, pb.y + pb.band) - std::max(pa.y, pb.y);
+    // Overlapping across by a third of the narrower, they stand one over
+    // the other, which the rows' own spacing looks after.
+    const double beside = std::max(ra.x0 - rb.x1, rb.x0 - ra.x1);
+    const bool stacked = -beside > std::min(ra.Width(), rb.Width()) / 3;
+    if (stacked) return "";
+    if (shared >= kSharedBand && beside < kBesideText) return Apart("stands beside", beside);
+    if (beside < kBesideColumn && shared >= std::min(pa.band, pb.band) / 2) return BesideColumn(a, b, beside);
+    return "";
+}
+
+std::string InkScene::TextNearInk(const Item& text, const Item& other) const {
     const double gap = Gap(text.shape, other.shape);
     // A brace opens the column of the rows it embraces: text before it in
     // its band belongs to another column, but for the system's own label.

@@ -1,11 +1,15 @@
+// Keeping the scene call by call: text pieces and figures as the program
+// brackets them, glyph ink from the fonts, strokes, dots and arcs, plates
+// and frames; an opaque box erases what it covers whole and cuts what it
+// covers in part, and a full-view box or a clear starts afresh.
 #include "tools/ink_scene.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "platform/canvas.h"
 #include "platform/glyph_placement.h"
+#include "tools/ink_names.h"
 
 namespace layout {
 
@@ -15,29 +19,10 @@ using platform::DrawCall;
 using platform::DrawKind;
 
 constexpr double kTurn = 2 * 3.14159265358979323846;
-// An opaque box reaching no further than this into a glyph's ink (an
-// erase's border ending beside a text, say) leaves it readable.
-constexpr double kFringe = 2.0;
 // A piece begun this close to the baseline of the text before it goes on
-// that text's line: the bracket before a column sum's lower row stands 6
-// below the row.
-constexpr double kSameBaseline = 6.0;
-
-double Luminance(int colour) {
-    const platform::Rgb& c = platform::PaletteColour(colour);
-    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
-}
-
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", std::round(v * 10) / 10);
-    return text;
-}
-
-std::string At(double x, double y) { return "(" + Number(x) + "," + Number(y) + ")"; }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+// that text's line: the bracket before a column sum's lower row stands a
+// little below the row.
+constexpr double kSameBaseline = runtime::kColumnSumBracketDrop;
 
 bool Near(const Shape& a, const Shape& b) {
     return a.segment == b.segment && std::fabs(a.x0 - b.x0) < 0.5 && std::fabs(a.y0 - b.y0) < 0.5 &&
@@ -45,23 +30,6 @@ bool Near(const Shape& a, const Shape& b) {
 }
 
 }  // namespace
-
-const char* KindName(Kind kind) {
-    switch (kind) {
-        case Kind::Collision: return "collision";
-        case Kind::CutOff: return "cut off";
-        case Kind::Colour: return "colour";
-        case Kind::SignMark: return "sign mark";
-        case Kind::Crowding: return "crowding";
-        case Kind::ColumnSum: return "column sum";
-    }
-    return "";
-}
-
-double Contrast(int colour, int background) {
-    const double a = Luminance(colour), b = Luminance(background);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
 
 void InkScene::Reset() {
     lastDot_ = -1;
@@ -129,7 +97,8 @@ void InkScene::Add(const DrawCall& call) {
     // A text piece owns its strokes too; a glyph drawn outside any piece
     // is a piece of its own.
     currentPiece_ = openPiece_;
-    if (call.kind == DrawKind::Text && currentPiece_ == 0) currentPiece_ = NewPiece(call.text, call.points[0], platform::PieceKind::Text);
+    if (call.kind == DrawKind::Text && currentPiece_ == 0)
+        currentPiece_ = NewPiece(call.text, call.points[0], platform::PieceKind::Text);
     const int lastDot = lastDot_;
     lastDot_ = -1;
     if (call.kind == DrawKind::Circle && platform::IsSolidDisc(call) && currentPiece_ == 0 && call.colour != 15) {
@@ -158,7 +127,8 @@ void InkScene::Add(const DrawCall& call) {
     }
 }
 
-void InkScene::JoinFigure(Item& item) {
+void InkScene::Join(Item& item) {
+    if (item.piece != 0) pieces_[item.piece].inked = true;
     item.figure = openFigure_;
     if (openFigure_ == 0) return;
     Rect& b = figures_[openFigure_].bounds;
@@ -167,7 +137,7 @@ void InkScene::JoinFigure(Item& item) {
 }
 
 void InkScene::AddItem(Item item) {
-    JoinFigure(item);
+    Join(item);
     // The same ink drawn again (in another colour, say) replaces the old.
     for (Item& old : items_)
         if (old.alive && old.glyph == item.glyph && old.what == item.what && Near(old.shape, item.shape))
@@ -179,7 +149,7 @@ void InkScene::Cover(const Rect& box, const std::string& boxName) {
     std::vector<Item> remains;
     for (Item& item : items_) {
         if (!item.alive) continue;
-        switch (CoverageOf(box, item.shape, kFringe)) {
+        switch (CoverageOf(box, item.shape, kCutFringe)) {
             case Coverage::Apart:
             case Coverage::Fringe: break;
             case Coverage::Whole: item.alive = false; break;
@@ -279,7 +249,7 @@ void InkScene::AddCircle(const DrawCall& call) {
         item.piece = currentPiece_;
         item.what = "arc";
         item.colour = call.colour;
-        JoinFigure(item);
+        Join(item);
         items_.push_back(std::move(item));
     }
 }
@@ -310,97 +280,31 @@ int InkScene::Beneath(const Rect& ink) const {
     return 15;
 }
 
-std::string InkScene::Party(int index) const {
-    const Item& item = items_[index];
-    if (item.piece == 0) {
-        if (item.what == "dot") {
-            const Rect first = items_[item.run].shape.Bounds();
-            return "dots from " + At((first.x0 + first.x1) / 2, (first.y0 + first.y1) / 2);
-        }
-        if (item.figure != 0 && figures_[item.figure].kind == platform::FigureKind::Brace) {
-            const Rect& f = figures_[item.figure].bounds;
-            return "brace " + At(f.x0, f.y0) + "-" + At(f.x1, f.y1);
-        }
-        const Rect r = item.shape.Bounds();
-        if (item.what.rfind("box", 0) == 0 || item.what.rfind("plate", 0) == 0) return item.what;
-        return item.what + " " + At(r.x0, r.y0) + "-" + At(r.x1, r.y1);
+void InkScene::CountRead(ReadCounts& counts) const {
+    for (size_t i = 1; i < pieces_.size(); ++i) {
+        if (!pieces_[i].inked) continue;
+        ++(pieces_[i].kind == platform::PieceKind::SignMark ? counts.signMarks : counts.textPieces);
     }
-    const Piece& p = pieces_[item.piece];
-    return Quoted(p.source) + " " + At(p.x, p.y);
+    for (size_t i = 1; i < figures_.size(); ++i) {
+        if (figures_[i].bounds.x0 > figures_[i].bounds.x1) continue;  // no ink
+        switch (figures_[i].kind) {
+            case platform::FigureKind::Brace: ++counts.braces; break;
+            case platform::FigureKind::Rule: ++counts.rules; break;
+            case platform::FigureKind::Labelled: ++counts.labelled; break;
+        }
+    }
 }
 
-std::string InkScene::Ink(int index) const {
-    const Item& item = items_[index];
-    const Rect r = item.shape.Bounds();
-    return item.what + " " + At(r.x0, r.y0) + "-" + At(r.x1, r.y1);
-}
-
-std::vector<Finding> InkScene::Look() {
-    // New ink against everything visible; pairs found earlier stay found
-    // while both inks do.
-    for (size_t n = looked_; n < items_.size(); ++n) {
-        const Item& a = items_[n];
-        if (!a.alive) continue;
-        const Rect na = a.shape.Bounds();
-        for (size_t m = 0; m < n; ++m) {
-            const Item& b = items_[m];
-            if (!b.alive || (a.piece == 0 && b.piece == 0) || a.piece == b.piece) continue;
-            const Rect mb = b.shape.Bounds();
-            // Texts of one line band may stand far apart in height.
-            if (mb.x0 > na.x1 + kBesideColumn || na.x0 > mb.x1 + kBesideColumn || mb.y0 > na.y1 + kLineBand ||
-                na.y0 > mb.y1 + kLineBand)
-                continue;
-            const std::pair<int, int> pair{static_cast<int>(m), static_cast<int>(n)};
-            if (Gap(a.shape, b.shape) < kMinimumGap) {
-                near_[pair] = "";
-            } else if (std::string how = Crowding(b, a); !how.empty()) {
-                near_[pair] = how;
-            }
-        }
-    }
-    looked_ = items_.size();
-
-    std::map<std::pair<int, std::string>, std::string> found;  // kind and what -> detail
-    auto note = [&](Kind kind, const std::string& what, const std::string& detail) {
-        found.try_emplace({static_cast<int>(kind), what}, detail);
-    };
-    for (auto it = near_.begin(); it != near_.end();) {
-        const auto [m, n] = it->first;
-        if (!items_[m].alive || !items_[n].alive) {
-            it = near_.erase(it);
-            continue;
-        }
-        char gap[32];
-        std::snprintf(gap, sizeof gap, ", %.1f apart", Gap(items_[m].shape, items_[n].shape));
-        if (it->second.empty()) {
-            note(Kind::Collision, Party(m) + " touches " + Party(n), Ink(m) + " and " + Ink(n) + gap);
-        } else {
-            // Text first, and what it comes too close to after.
-            const int text = items_[m].piece != 0 ? m : n, other = text == m ? n : m;
-            note(Kind::Crowding, Party(text) + " " + it->second + " " + Party(other),
-                 Ink(text) + " and " + Ink(other) + gap);
-        }
-        ++it;
-    }
-    for (size_t i = 0; i < items_.size(); ++i) {
-        const Item& item = items_[i];
-        if (!item.alive || item.piece == 0) continue;
-        const int index = static_cast<int>(i);
-        if (!item.cutBy.empty()) note(Kind::CutOff, Party(index) + " cut by " + item.cutBy, Ink(index));
-        if (item.outOfView) note(Kind::CutOff, Party(index) + " runs out of the view", Ink(index));
-        if (Contrast(item.colour, item.beneath) < kMinimumContrast) {
-            char ratio[16];
-            std::snprintf(ratio, sizeof ratio, "%.1f", Contrast(item.colour, item.beneath));
-            note(Kind::Colour,
-                 Party(index) + " colour " + std::to_string(item.colour) + " on " + std::to_string(item.beneath) +
-                     ": " + ratio + ":1",
-                 Ink(index));
-        }
-    }
-    LookAtSignMarks(note);
-    std::vector<Finding> findings;
-    for (const auto& [key, detail] : found) findings.push_back({static_cast<Kind>(key.first), key.second, detail});
-    return findings;
+ReadCounts& ReadCounts::operator+=(const ReadCounts& other) {
+    screens += other.screens;
+    textPieces += other.textPieces;
+    signMarks += other.signMarks;
+    runtimeSums += other.runtimeSums;
+    solverSums += other.solverSums;
+    braces += other.braces;
+    rules += other.rules;
+    labelled += other.labelled;
+    return *this;
 }
 
 }  // namespace layout

@@ -13,7 +13,9 @@
 
 #include "platform/draw_call.h"
 #include "platform/fonts.h"
+#include "runtime/layout_metrics.h"
 #include "tools/ink_shapes.h"
+#include "tools/ink_thresholds.h"
 
 namespace layout {
 
@@ -28,33 +30,33 @@ struct Finding {
     std::string detail;  // the two inks that meet (or the one cut), for a closer look
 };
 
-// Inks closer than this touch: antialiasing all but joins them on the
-// screen, and a sign between two rows reads as part of them.
-inline constexpr double kMinimumGap = 2.0;
-// Text below this contrast ratio against its background is too faint.
-inline constexpr double kMinimumContrast = 4.5;
-// Room that print leaves around a piece of text: beside another text of its
-// line band (half a character), beside the text of another column or
-// another label of a figure on its line (a full-width character), from a
-// line, rule, brace, frame or plate that is not its own, and from its own
-// (a cell's frame around it, the brace of its system, the rule of its
-// column sum, the arc it labels).
-inline constexpr double kBesideText = 10.0;
-inline constexpr double kBesideColumn = 34.0;
-inline constexpr double kFromLine = 6.0;
-inline constexpr double kFromOwn = 3.0;
-inline constexpr double kLineBand = 48.0;  // the height of a row of magnified cells
-// A sign-change mark reads as a note on the row below it: at most this far
-// above that row's line, and half as far again from the row above.
-inline constexpr double kSignMarkReach = 6.0;
-inline constexpr double kSignMarkLean = 1.5;
+// What the check read of a program: the screens it looked at, and each
+// piece of text, sign-change mark, written column sum and figure once, in
+// the run that drew it. The scene counts the pieces and figures that left
+// ink, ColumnSums (column_sums.h) the sums that got their rule.
+struct ReadCounts {
+    int screens = 0;
+    int textPieces = 0, signMarks = 0;
+    // DrawColumnSum's, and the solver's (its rows written term by term).
+    int runtimeSums = 0, solverSums = 0;
+    int braces = 0, rules = 0, labelled = 0;  // figures, by kind
+    ReadCounts& operator+=(const ReadCounts& other);
+};
 
 // The contrast ratio of two palette colours (1 to 21).
 double Contrast(int colour, int background);
 
-class InkScene {
+// It follows a platform as one of its observers, or is fed by hand (the
+// self-tests) through the calls below.
+class InkScene : public platform::DrawingObserver {
 public:
     explicit InkScene(platform::FontBook& fonts) : fonts_(fonts) {}
+
+    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
+        BeginPiece(source, at, kind);
+    }
+    void EndTextPiece(platform::Point penEnd) override { EndPiece(penEnd); }
+    void Drawn(const platform::DrawCall& call) override { Add(call); }
 
     // The calls between these draw one piece of text.
     void BeginPiece(const std::string& source, platform::Point at,
@@ -63,12 +65,14 @@ public:
     // continues its row.
     void EndPiece(platform::Point penEnd = {-1e9f, -1e9f});
     // The calls between these draw one figure.
-    void BeginFigure(platform::FigureKind kind);
-    void EndFigure();
+    void BeginFigure(platform::FigureKind kind) override;
+    void EndFigure() override;
     void Add(const platform::DrawCall& call);
 
     // Everything that does not read cleanly on the screen as it stands.
     std::vector<Finding> Look();
+    // Adds the pieces and figures read so far.
+    void CountRead(ReadCounts& counts) const;
 
 private:
     struct Item {
@@ -98,7 +102,7 @@ private:
         double endX = -1e9, endY = -1e9;
         // The height of its line band from y: a row of magnified cells, or
         // of the small cells of prompt text.
-        double band = 48;
+        double band = runtime::kRowBand;
         bool banded = false;  // set by its first text call
         int continues = 0;  // the piece whose row this one continues
         // The first piece of the line it was written on: pieces drawn one
@@ -106,6 +110,7 @@ private:
         // line written in several calls.
         int line = 0;
         int after = 0;  // the text drawn last before it (LastText)
+        bool inked = false;
     };
     struct Figure {
         platform::FigureKind kind;
@@ -114,12 +119,14 @@ private:
     };
     using Note = std::function<void(Kind, const std::string&, const std::string&)>;
 
+    // Keeping the scene (ink_scene.cpp).
     void Reset();
     int NewPiece(const std::string& source, platform::Point at, platform::PieceKind kind);
     // The text piece that drew the last ink still visible (sign-change
     // marks aside), or 0.
     int LastText() const;
-    void JoinFigure(Item& item);
+    // The item's piece has left ink; its figure's bounds grow to hold it.
+    void Join(Item& item);
     void AddItem(Item item);
     void Cover(const Rect& box, const std::string& boxName);
     void EraseWithin(const Rect& area);
@@ -128,30 +135,60 @@ private:
     void AddStroke(double ax, double ay, double bx, double by, double width, int colour, const char* what);
     void AddCircle(const platform::DrawCall& call);
     int Beneath(const Rect& ink) const;
+    bool IsMark(const Item& item) const {
+        return item.piece != 0 && pieces_[item.piece].kind == platform::PieceKind::SignMark;
+    }
+
+    // Looking (ink_look.cpp): new ink against everything visible, for
+    // touching and crowding; then the pairs found, and each text's ink cut
+    // off or faint.
+    void ComparePairs();
+    void NotePairs(const Note& note);
+    void LookAtTextInk(const Note& note) const;
+    // The piece, dotted run, brace or box an item belongs to, by its place.
     std::string Party(int item) const;
+    // The item's own ink and where it lies.
     std::string Ink(int item) const;
 
     // Sign-change marks (ink_sign_marks.cpp): each near the row below and
     // over the sign it turns there, or just before a term without one.
     void LookAtSignMarks(const Note& note) const;
+    void LookAtSignMark(int piece, const Rect& mark, const Note& note) const;
     // Each mark's ink as one box, by its piece.
     std::map<int, Rect> MarkBoxes() const;
-    // The ink around a mark: under its middle, the glyph that begins just
-    // right of it in the row below, and the nearest ink above it (-1: none).
+    // What stands around a mark (-1: nothing): the text ink under its
+    // middle, the glyph that begins just right of it in the row below, and
+    // the nearest text ink above it.
     struct AroundMark {
         int under = -1, next = -1, above = -1;
     };
     AroundMark Around(const Rect& mark) const;
-    // The top (or the foot) of the line of the row that `member` is part of.
-    double RowEdge(int member, const Rect& mark, bool top) const;
-    bool StartsTerm(int glyph) const;
-    bool IsSignStroke(const Item& item) const;
+    // Text ink (marks aside) across the mark or a couple of cells beside it.
+    bool NearMark(const Item& item, const Rect& mark) const;
+    int Under(const Rect& mark) const;
+    int NextGlyph(const Rect& mark) const;
+    int Above(const Rect& mark) const;
+    // The rows' edges: the top of the line of the row that `member` is part
+    // of, and the foot of it (or of a descender reaching over the mark).
+    double RowTop(int member, const Rect& mark) const;
+    double RowFoot(int member, const Rect& mark) const;
+    // The glyphs of that row within reach of the mark.
+    std::vector<const Item*> RowGlyphs(int member, const Rect& mark) const;
+    // How high a mark stands: near the row below, nearer it than the row above.
+    void LookAtMarkHeight(const Rect& mark, const AroundMark& around, int member, const std::string& name,
+                          const Note& note) const;
     // What the mark stands over that it should not ("" when it reads);
     // `shown` is set to the ink to show.
     std::string MarkStandsFor(const AroundMark& around, const std::string& of, int& shown) const;
+    bool StartsTerm(int glyph) const;
+    bool IsSignStroke(const Item& item) const;
+
     // Room around text (ink_room.cpp): what is wrong between two inks that
     // do not touch, or "" when they leave room enough.
     std::string Crowding(const Item& a, const Item& b) const;
+    // Between two texts, and between a text and other ink.
+    std::string TextBesideText(const Item& a, const Item& b) const;
+    std::string TextNearInk(const Item& text, const Item& other) const;
     bool OneRow(int pieceA, int pieceB) const;
     // Texts of one line band that read as one line although they belong
     // to different columns, or to different labels of a figure.
@@ -162,7 +199,6 @@ private:
     // Whether a text before a brace is the label of the system it embraces.
     bool Labels(int piece, int brace) const;
     bool Own(const Item& text, const Item& other) const;
-    bool IsMark(const Item& item) const { return item.piece != 0 && pieces_[item.piece].kind == platform::PieceKind::SignMark; }
 
     platform::FontBook& fonts_;
     std::vector<Item> items_;

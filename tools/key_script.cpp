@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 namespace tools {
@@ -45,15 +44,6 @@ std::string EscapeKeys(const std::string& keys) {
         }
     }
     return typed;
-}
-
-std::string ClockNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &local);
-    return text;
 }
 
 }  // namespace tools

@@ -12,7 +12,4 @@ std::string UnescapeKeys(const std::string& typed);
 // The keys as UnescapeKeys reads them back.
 std::string EscapeKeys(const std::string& keys);
 
-// The local time of day as "hh:mm:ss".
-std::string ClockNow();
-
 }  // namespace tools

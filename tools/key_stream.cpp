@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/basic.h"
+
 namespace tour {
 
 namespace {
@@ -49,12 +51,7 @@ std::string KeyStream::AnyKey() {
 
 void KeyStream::Queue(Wait wait) {
     auto push = [this](const std::string& keys) {
-        for (size_t i = 0; i < keys.size();) {
-            const unsigned char lead = static_cast<unsigned char>(keys[i]);
-            const size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-            pending_.push_back(keys.substr(i, n));
-            i += n;
-        }
+        for (std::string& key : basic::Chars(keys)) pending_.push_back(std::move(key));
     };
     const bool field = wait != Wait::AnyKey;
     if (field && Chance(0.5)) {

@@ -1,5 +1,6 @@
 #include "tools/layout_check.h"
 
+#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -23,20 +24,11 @@ using tour::Wait;
 class CheckPlatform : public tour::TourPlatform {
 public:
     CheckPlatform(platform::HeadlessOptions options, Driver driver, platform::FontBook& fonts)
-        : TourPlatform(std::move(options), std::move(driver)), scene_(fonts) {}
+        : TourPlatform(std::move(options), std::move(driver)), scene_(fonts) {
+        AddObserver(scene_);
+        AddObserver(sums_);
+    }
 
-    void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override {
-        TourPlatform::BeginTextPiece(source, at, kind);
-        scene_.BeginPiece(source, at, kind);
-        sums_.BeginPiece(source, at);
-    }
-    void EndTextPiece(platform::Point penEnd) override {
-        TourPlatform::EndTextPiece(penEnd);
-        scene_.EndPiece(penEnd);
-        sums_.EndPiece();
-    }
-    void BeginFigure(platform::FigureKind kind) override { scene_.BeginFigure(kind); }
-    void EndFigure() override { scene_.EndFigure(); }
     [[noreturn]] void IdleUntilClosed() override {
         if (onIdle_) onIdle_();
         TourPlatform::IdleUntilClosed();
@@ -47,12 +39,9 @@ public:
         findings.insert(findings.end(), sums.begin(), sums.end());
         return findings;
     }
-
-protected:
-    void Emit(const platform::DrawCall& call) override {
-        scene_.Add(call);
-        sums_.Add(call);
-        TourPlatform::Emit(call);
+    void CountRead(ReadCounts& counts) const {
+        scene_.CountRead(counts);
+        sums_.CountRead(counts);
     }
 
 private:
@@ -174,6 +163,7 @@ public:
             std::filesystem::create_directories(options_.pngDir);
             pf.WritePng((std::filesystem::path(options_.pngDir) / (name + ".png")).string());
         }
+        pf.CountRead(report_.read[program.name]);
         if (pf.ErrorShown() && !plan.failAtMenu)
             report_.faults.push_back(program.name + " " + time + " " + driver.Page() + ": error " +
                                      std::to_string(pf.ErrorLine()) + " " + std::to_string(pf.ErrorCode()));
@@ -184,6 +174,7 @@ private:
     void Look(const std::string& program, const std::string& page, const std::string& time, const std::string& typed,
               const std::vector<Finding>& findings) {
         ++report_.screens;
+        ++report_.read[program].screens;
         std::array<bool, kKinds> kinds{};
         for (const Finding& finding : findings) {
             kinds[static_cast<int>(finding.kind)] = true;
@@ -206,6 +197,46 @@ Kind KindNamed(const std::string& name) {
     for (int k = 0; k < kKinds; ++k)
         if (name == KindName(static_cast<Kind>(k))) return static_cast<Kind>(k);
     throw std::runtime_error("no kind of finding named \"" + name + "\"");
+}
+
+// The length of a group of numbers in parentheses at `at` ("(76,180)",
+// "(-3.5)"), or 0.
+size_t NumbersAt(const std::string& text, size_t at) {
+    if (at >= text.size() || text[at] != '(') return 0;
+    size_t end = at + 1;
+    bool digits = false;
+    for (; end < text.size(); ++end) {
+        const char c = text[end];
+        if (std::isdigit(static_cast<unsigned char>(c))) digits = true;
+        else if (c != '.' && c != ',' && c != '-') break;
+    }
+    return digits && end < text.size() && text[end] == ')' ? end + 1 - at : 0;
+}
+
+// A finding's "what" without its places and measures (see Accepted).
+std::string WithoutPlaces(const std::string& what) {
+    std::string rest;
+    bool quoted = false;
+    for (size_t i = 0; i < what.size();) {
+        if (what[i] == '"') quoted = !quoted;
+        size_t length = quoted ? 0 : NumbersAt(what, i);
+        if (length == 0) {
+            rest += what[i++];
+            continue;
+        }
+        // A box's corners: "(x,y)-(x,y)".
+        while (i + length < what.size() && what[i + length] == '-' && NumbersAt(what, i + length + 1) > 0)
+            length += 1 + NumbersAt(what, i + length + 1);
+        if (!rest.empty() && rest.back() == ' ') rest.pop_back();
+        i += length;
+    }
+    return rest;
+}
+
+bool Matches(const std::string& pattern, const std::string& what) {
+    if (!pattern.empty() && pattern.back() == '*')
+        return what.compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0;
+    return pattern == what;
 }
 
 std::string Trim(const std::string& text) {
@@ -268,11 +299,9 @@ std::vector<Accepted> ReadAccepted(const std::string& path) {
 bool IsAccepted(const std::vector<Accepted>& accepted, const Occurrence& finding) {
     for (const Accepted& a : accepted) {
         if (a.kind != finding.kind || a.program != finding.program || a.page != finding.page) continue;
-        if (!a.what.empty() && a.what.back() == '*') {
-            if (finding.what.compare(0, a.what.size() - 1, a.what, 0, a.what.size() - 1) == 0) return true;
-        } else if (a.what == finding.what) {
-            return true;
-        }
+        // An entry that names places matches at those places only.
+        const bool placed = WithoutPlaces(a.what) != a.what;
+        if (Matches(a.what, placed ? finding.what : WithoutPlaces(finding.what))) return true;
     }
     return false;
 }

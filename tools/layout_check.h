@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ struct Occurrence {
 struct CheckReport {
     std::vector<Occurrence> findings;  // one per program, page, kind and what
     int screens = 0;
+    std::map<std::string, ReadCounts> read;  // by program
     std::array<int, kKinds> screensWith{};  // screens with a finding of each kind
     std::vector<std::string> faults;        // runs that went wrong
 };
@@ -48,8 +50,12 @@ std::string ReplayCommand(const Occurrence& finding);
 
 // Findings a teacher would accept, one per line:
 //   kind | program | page | what | reason
-// ("what" ending in "*" matches every finding that starts with the rest;
-// "#" starts a comment line).
+// "what" is the finding's as the check prints it, or the same without its
+// places and measures (each group of numbers in parentheses, "(76,180)",
+// "(12.4)", "(36,30)-(432,74)", with the blank before it; texts in quotes
+// kept whole), which then matches the finding wherever it stands. Ending
+// in "*", it matches every finding that starts with the rest. "#" starts
+// a comment line.
 struct Accepted {
     Kind kind = Kind::Collision;
     std::string program, page, what, reason;

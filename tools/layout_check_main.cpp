@@ -71,9 +71,15 @@ int main(int argc, char** argv) {
                         f.what.c_str(), f.detail.c_str(), f.screens, f.typed.size(), layout::ReplayCommand(f).c_str());
         }
         for (const std::string& fault : report.faults) std::printf("fault: %s\n", fault.c_str());
+        for (const auto& [program, n] : report.read)
+            std::printf("%s: read %d screens, %d text pieces, %d sign marks, column sums %d of the runtime and %d of "
+                        "the solver, figures %d braces, %d rules and %d labelled\n",
+                        program.c_str(), n.screens, n.textPieces, n.signMarks, n.runtimeSums, n.solverSums, n.braces,
+                        n.rules, n.labelled);
         std::printf("%d screens; with a finding of each kind:", report.screens);
         for (int k = 0; k < layout::kKinds; ++k)
-            std::printf("%s %s %d", k ? "," : "", layout::KindName(static_cast<layout::Kind>(k)), report.screensWith[k]);
+            std::printf("%s %s %d", k ? "," : "", layout::KindName(static_cast<layout::Kind>(k)),
+                        report.screensWith[k]);
         std::printf("; %zu findings, %d not accepted\n", report.findings.size(), open);
         return open > 0 || !report.faults.empty() ? 1 : 0;
     } catch (const std::exception& error) {

@@ -16,6 +16,7 @@
 
 #include "lessons/kanovel/kanovel.h"
 #include "lessons/tirosam/tirosam.h"
+#include "platform/basic.h"
 #include "platform/headless_platform.h"
 #include "tools/key_script.h"
 
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
         } else return Usage();
     }
     if (program != "kanovel" && program != "tirosam") return Usage();
-    if (!haveTime) options.time = tools::ClockNow();
+    if (!haveTime) options.time = basic::ClockText();
     options.keys = tools::UnescapeKeys(keys);
     options.render = !pngFile.empty() || !options.shotsDir.empty();
 

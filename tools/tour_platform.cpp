@@ -2,24 +2,6 @@
 
 namespace tour {
 
-namespace {
-
-using platform::DrawCall;
-using platform::DrawKind;
-
-// Where the prompts start: the main menu's prompt left of the number
-// field, a sub-menu line and "次のステップは１を入力。" in the prompt bar, and
-// the any-key prompts.
-bool At(const DrawCall& call, float x, float y) { return call.points[0].x == x && call.points[0].y == y; }
-
-// The number field's cursor: a disc of radius 4 on the field's row,
-// drawn (or erased) around every poll of the field.
-bool IsFieldCursor(const DrawCall& call) {
-    return call.kind == DrawKind::Circle && call.radius == 4 && call.filled && call.points[0].y == 656;
-}
-
-}  // namespace
-
 const char* WaitName(Wait wait) {
     switch (wait) {
         case Wait::AnyKey: return "any key";
@@ -32,7 +14,9 @@ const char* WaitName(Wait wait) {
 }
 
 TourPlatform::TourPlatform(platform::HeadlessOptions options, Driver driver)
-    : HeadlessPlatform(std::move(options)), driver_(std::move(driver)) {}
+    : HeadlessPlatform(std::move(options)), driver_(std::move(driver)) {
+    AddObserver(waits_);
+}
 
 void TourPlatform::CheckDeadline() const {
     if (Clock::now() > deadline_) throw OverTime{};
@@ -51,7 +35,7 @@ std::string TourPlatform::Inkey() {
     // One key at a time: the driver chooses each key seeing the wait it
     // answers.
     if (!keyWaiting_) {
-        std::string key = driver_(WaitNow());
+        std::string key = driver_(waits_.Now());
         if (!key.empty()) {
             AddKeys(key);
             typed_ += key;
@@ -69,21 +53,27 @@ std::string TourPlatform::Inkey() {
     return key;
 }
 
-void TourPlatform::Emit(const DrawCall& call) {
+void TourPlatform::Emit(const platform::DrawCall& call) {
     CheckDeadline();
-    inField_ = IsFieldCursor(call);
-    if (call.kind == DrawKind::Text) {
-        if (At(call, 816, 648)) lastPrompt_ = Wait::MainMenu;
-        else if (At(call, 16, 666)) lastPrompt_ = Wait::Submenu;
-        else if (At(call, 128, 648)) lastPrompt_ = Wait::NextStep;
-        else if (At(call, 1008, 648)) {
+    HeadlessPlatform::Emit(call);
+}
+
+void TourPlatform::WaitReader::BeginTextPiece(const std::string&, platform::Point, platform::PieceKind kind) {
+    using platform::PieceKind;
+    switch (kind) {
+        case PieceKind::MenuPrompt: lastPrompt_ = Wait::MainMenu; break;
+        case PieceKind::SubmenuLine: lastPrompt_ = Wait::Submenu; break;
+        case PieceKind::NextStepPrompt: lastPrompt_ = Wait::NextStep; break;
+        case PieceKind::FieldLabel:
             // "入力" opens a field: its owner is the prompt drawn since the
             // last field, if any.
-            fieldOwner_ = lastPrompt_;
+            wait_ = lastPrompt_;
             lastPrompt_ = Wait::OtherNumber;
-        }
+            break;
+        case PieceKind::KeyPrompt: wait_ = Wait::AnyKey; break;
+        case PieceKind::Text:
+        case PieceKind::SignMark: break;
     }
-    HeadlessPlatform::Emit(call);
 }
 
 }  // namespace tour

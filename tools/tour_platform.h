@@ -13,10 +13,10 @@ namespace tour {
 
 using Clock = std::chrono::steady_clock;
 
-// What the program waits for when it polls the keyboard, told from what
-// it drew: the number field of the main menu ("番号を入力して下さい。"), of
-// a sub-menu (its line in the prompt bar), of "次のステップは１を入力。" or
-// of another prompt; or any key.
+// What the program waits for when it polls the keyboard, as the runtime
+// tells it by the kind of the prompt it drew last: the number field of the
+// main menu ("番号を入力して下さい。"), of a sub-menu (its line in the prompt
+// bar), of "次のステップは１を入力。" or of another prompt; or any key.
 enum class Wait { AnyKey, MainMenu, Submenu, NextStep, OtherNumber };
 inline constexpr int kWaitKinds = 5;
 const char* WaitName(Wait wait);
@@ -54,16 +54,22 @@ protected:
 
 private:
     void CheckDeadline() const;
-    Wait WaitNow() const { return inField_ ? fieldOwner_ : Wait::AnyKey; }
 
     Driver driver_;
     WorkObserver observer_;
     Clock::time_point deadline_ = Clock::time_point::max();
-    // A field's owner is the prompt drawn before its "入力" label; inField_
-    // holds while the last call was the field's blinking cursor.
-    Wait lastPrompt_ = Wait::OtherNumber;
-    Wait fieldOwner_ = Wait::OtherNumber;
-    bool inField_ = false;
+    // What the program waits for, from the kinds of the prompts it draws; a
+    // field's owner is the prompt drawn before its "入力" label.
+    class WaitReader : public platform::DrawingObserver {
+    public:
+        void BeginTextPiece(const std::string& source, platform::Point at, platform::PieceKind kind) override;
+        Wait Now() const { return wait_; }
+
+    private:
+        Wait lastPrompt_ = Wait::OtherNumber;
+        Wait wait_ = Wait::AnyKey;
+    };
+    WaitReader waits_;
     bool keyWaiting_ = false;  // a typed key the program has not taken yet
     bool working_ = false;     // a key was taken and the program works on it
     Clock::time_point takenAt_{};

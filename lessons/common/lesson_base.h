@@ -3,9 +3,11 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "lessons/common/page.h"
 #include "runtime/runtime.h"
 
 namespace lessons {
@@ -35,6 +37,19 @@ protected:
     // Random examples: the loop runs until 1 is typed at the next-step
     // prompt. `example` draws one example.
     void RunExamples(const std::function<void()>& example);
+
+    // The screens both programs draw alike (lesson_screens.cpp).
+    // The goal of a program's first lesson, on the screen the main menu has
+    // just cleared: "<めあて>" in the answers' colour, the goal indented.
+    void ShowFirstLessonGoal(const char* sentence);
+    // The goal of a later lesson on a cleared screen: "<めあて>" in the
+    // headings' colour, then the goal's lines.
+    void ShowGoal(std::initializer_list<const char*> lines);
+    // The two plates that head a page of problems: the chapter title, 396
+    // wide, at (x, y), and the page's number `gap` right of it. The cursor
+    // is left at the number plate's top right corner.
+    void ShowChapterPlates(Page& page, X x, Y y, const char* title, const char* number, float numberWidth = 44,
+                           float gap = 44);
 };
 
 }  // namespace lessons

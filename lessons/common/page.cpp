@@ -6,7 +6,7 @@ namespace lessons {
 
 Page::Page(runtime::Runtime& rt, Clear area, float leftMargin, float cursorY, SideColumn* side)
     : Page(rt, leftMargin, cursorY, side) {
-    erase(area.x, area.y, area.w, area.h);
+    eraseAt(area.x, area.y, area.w, area.h);
 }
 
 Page::Page(runtime::Runtime& rt, float leftMargin, float cursorY, SideColumn* side) : rt_(rt), side_(side) {
@@ -119,7 +119,7 @@ Page& Page::columnSum(X at, Y row, float colour, const std::string& upper, const
     return *this;
 }
 
-Page& Page::erase(float x0, float y0, float w, float h) {
+Page& Page::eraseAt(float x0, float y0, float w, float h) {
     rt_.BoxAt(x0, y0, w, h, 15, 15);
     return *this;
 }

@@ -87,8 +87,9 @@ public:
     // in colour 0, rows 50 apart. Leaves cursorY on the lower row and
     // resultX at its equations' column.
     Page& columnSum(X x, Y y, float colour, const std::string& upper, const std::string& op, const std::string& lower);
-    // Erases a box from (x, y) of size w by h.
-    Page& erase(float x, float y, float w, float h);
+    // Erases a box from (x, y) of size w by h (a corner and a size, as
+    // Runtime::BoxAt takes them; Runtime::Erase takes two corners).
+    Page& eraseAt(float x, float y, float w, float h);
     // Sets the pen width (pages that do so leave it set).
     Page& penWidth(float width);
 

@@ -7,16 +7,9 @@ namespace kanovel {
 
 using namespace lessons;
 
-void KanovelLessons::DrawBasicProblemPlates(Page& page, float x, float gap, const char* number) {
-    page.cell(x, 30, 396, 44, 5, 4, 13, "P48 基本の問題");
-    page.cell(x + 396 + gap, 30, 44, 44, 4, 3, 13, number);
-    rt.cursorX = rt.penX;
-    rt.cursorY = rt.penY;
-}
-
 void KanovelLessons::ShowBasicCandidateChecks() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 36, 30);
-    DrawBasicProblemPlates(page, 36, 10, "1");
+    ShowChapterPlates(page, 36, 30, "P48 基本の問題", "1", 44, 10);
     page.key();
     page.text(L, Down(50), 7, "ア x=1,y=7 を代入すると");
     // The second column of candidates is placed from where this heading ends.
@@ -61,7 +54,7 @@ void KanovelLessons::ShowBasicEliminationProblems() {
         rt.columnX = 38;
         rt.leftMargin = 76;
         rt.cursorY = 30;
-        DrawBasicProblemPlates(page, 76, 44, "2");
+        ShowChapterPlates(page, 76, 30, "P48 基本の問題", "2");
         page.text(38, Down(58), 3, label);
     };
     // Right column: the label on the plate row.
@@ -77,18 +70,18 @@ void KanovelLessons::ShowBasicEliminationProblems() {
     rightColumn(page, "(2)");
     solver.Solve({5, -2, -1, 7, -6, 5});
     page.key();
-    page.erase(0, 0, 684, 1800);
+    page.eraseAt(0, 0, 684, 1800);
     leftColumn(page, "(3)");
     solver.Solve({5, -4, 9, 2, -3, 5});
     page.key();
-    page.erase(684, 0, 1760, 1800);
+    page.eraseAt(684, 0, 1760, 1800);
     rightColumn(page, "(4)");
     solver.Solve({3, -2, -20, 4, 3, 13});
 }
 
 void KanovelLessons::ShowBasicSubstitutionProblems() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 108, 30);
-    DrawBasicProblemPlates(page, 108, 44, "3");
+    ShowChapterPlates(page, 108, 30, "P48 基本の問題", "3");
     // Each system's brace stands where its label ends.
     page.text(L - 38, Down(50), 3, "(1)");
     page.system(C, Same, 0, "y=x-2…①", "3x+y=14…②");

@@ -39,7 +39,7 @@ void KanovelLessons::ShowBracketExamples() {
 
 void KanovelLessons::BuildBracketFormTexts() {
     rt.workNum(2) = rt.solverCoef(4);
-    rt.workNum(3) = Draw(3, 1);  // the bracket factor k, after all of the system's draws
+    rt.workNum(3) = PickRandomWhole(3, 1);  // the bracket factor k, after all of the system's draws
     rt.workNum(4) = rt.workNum(3) * rt.workNum(2);
     rt.workNum(5) = rt.solverCoef(3);
     rt.workNum(6) = rt.solverConst(2);

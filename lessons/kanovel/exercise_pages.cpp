@@ -23,7 +23,7 @@ void KanovelLessons::WorkExercisesInTwoColumns(const char* heading, const solver
     solver.Solve(systems[1]);
     page.key();
     // The left half alone: (2) stays at the right, from x 640.
-    page.erase(0, 0, 640, 1800);
+    page.eraseAt(0, 0, 640, 1800);
     rt.columnX = 40;
     rt.leftMargin = 121;
     rt.cursorY = 30;
@@ -45,7 +45,7 @@ void KanovelLessons::ShowExercise1Page() {
     page.text(600, Same, 3, "(2)");
     solver.Solve({2, 4, 18, 2, -3, 4});
     page.key().key();
-    page.erase(0, 0, 1600, 1800);
+    page.eraseAt(0, 0, 1600, 1800);
     rt.columnX = 80;
     rt.cursorY = 30;
     page.text(80, Same, 3, "(3)");

@@ -127,18 +127,15 @@ public:
 
 private:
     // Shared steps of the generators.
-    float Draw(float count, float low);
+    float PickRandomWhole(float count, float low);
     void PickRandomSign(float& value);
     float TakeFromPool(int first, int live);
     void ResetPool();
-    void DrawSolution();
+    void PickSolution();
     void ShuffleSystem();
     // Right-hand sides from the solution; false when one exceeds 99.
     bool AcceptSystem();
 
-    // Lesson 6's title plate at (x, 30) and the page's number plate `gap`
-    // to its right; the cursor ends at the number plate's top-right corner.
-    void DrawBasicProblemPlates(lessons::Page& page, float x, float gap, const char* number);
     // One example of the elimination example pages.
     void ShowEliminationExample(float titleColour, float column, const char* label);
 

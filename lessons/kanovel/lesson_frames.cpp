@@ -60,35 +60,19 @@ void KanovelLessons::RunBasicProblemsLesson() {
 // ---- goal screens ----
 
 void KanovelLessons::ShowSystemsLessonGoal() {
-    // Drawn on the screen the main menu has just cleared.
-    Page page(rt, 44, 240);
-    page.text(L, Same, 5, "<めあて>");
-    page.text(L + 32, Down(65), 0, "2元１次方程式と解、連立方程式と解の意味をつかもう。");
+    ShowFirstLessonGoal("2元１次方程式と解、連立方程式と解の意味をつかもう。");
 }
 
 void KanovelLessons::ShowEliminationLesson1Goal() {
-    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
-    page.text(L, Same, 3, "<めあて>");
-    page.text(L, Down(65), 0, "1 2つの方程式から、文字を1つだけふくむ方程式をつくろう。");
-    page.text(L, Down(65), 0, "2 連立方程式を加減法で解こう。");
+    ShowGoal({"1 2つの方程式から、文字を1つだけふくむ方程式をつくろう。", "2 連立方程式を加減法で解こう。"});
 }
 
 void KanovelLessons::ShowEliminationLesson2Goal() {
-    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
-    page.text(L, Same, 3, "<めあて>");
-    page.text(L, Down(65), 0, "たしてもひいても文字が消去できないとき、どうしたらよいか考えよう。");
+    ShowGoal({"たしてもひいても文字が消去できないとき、どうしたらよいか考えよう。"});
 }
 
-void KanovelLessons::ShowSubstitutionLessonGoal() {
-    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
-    page.text(L, Same, 3, "<めあて>");
-    page.text(L, Down(65), 0, "連立方程式を代入法で解こう。");
-}
+void KanovelLessons::ShowSubstitutionLessonGoal() { ShowGoal({"連立方程式を代入法で解こう。"}); }
 
-void KanovelLessons::ShowVariousSystemsLessonGoal() {
-    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
-    page.text(L, Same, 3, "<めあて>");
-    page.text(L, Down(65), 0, "いろいろな連立方程式を工夫して解こう。");
-}
+void KanovelLessons::ShowVariousSystemsLessonGoal() { ShowGoal({"いろいろな連立方程式を工夫して解こう。"}); }
 
 }  // namespace kanovel

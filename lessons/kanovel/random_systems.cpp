@@ -22,10 +22,10 @@ bool Divides(float a, float b) { return basic::Mod(std::fabs(b), std::fabs(a)) =
 
 }  // namespace
 
-float KanovelLessons::Draw(float count, float low) { return basic::RandomWhole(rt.random, count, low); }
+float KanovelLessons::PickRandomWhole(float count, float low) { return basic::RandomWhole(rt.random, count, low); }
 
 void KanovelLessons::PickRandomSign(float& value) {
-    signCoin = Draw(2, 0);
+    signCoin = PickRandomWhole(2, 0);
     if (signCoin == 0) value = -value;
 }
 
@@ -35,22 +35,22 @@ void KanovelLessons::ResetPool() {
 }
 
 float KanovelLessons::TakeFromPool(int first, int live) {
-    poolIndex = Draw(static_cast<float>(first), 1);
+    poolIndex = PickRandomWhole(static_cast<float>(first), 1);
     const int taken = static_cast<int>(poolIndex);
     const float value = rt.coefPool(taken);
     for (int i = taken; i < live; ++i) rt.coefPool(i) = rt.coefPool(i + 1);
     return value;
 }
 
-void KanovelLessons::DrawSolution() {
-    solutionX = Draw(5, 1);
-    solutionY = Draw(5, 1);
+void KanovelLessons::PickSolution() {
+    solutionX = PickRandomWhole(5, 1);
+    solutionY = PickRandomWhole(5, 1);
     PickRandomSign(solutionX);
     PickRandomSign(solutionY);
 }
 
 void KanovelLessons::ShuffleSystem() {
-    shuffleCase = Draw(4, 1);
+    shuffleCase = PickRandomWhole(4, 1);
     if (shuffleCase == 2 || shuffleCase == 3) {
         std::swap(A1(rt), A2(rt));
         std::swap(B1(rt), B2(rt));
@@ -69,7 +69,7 @@ bool KanovelLessons::AcceptSystem() {
 
 void KanovelLessons::MakeRandomSystemA() {
     do {
-        DrawSolution();
+        PickSolution();
         ResetPool();
         A1(rt) = TakeFromPool(5, 7);
         PickRandomSign(A1(rt));
@@ -84,13 +84,13 @@ void KanovelLessons::MakeRandomSystemA() {
 
 void KanovelLessons::MakeRandomSystemB() {
     do {
-        DrawSolution();
-        A1(rt) = Draw(2, 1);
+        PickSolution();
+        A1(rt) = PickRandomWhole(2, 1);
         PickRandomSign(A1(rt));
-        coefRatio = Draw(3, 2);
+        coefRatio = PickRandomWhole(3, 2);
         A2(rt) = A1(rt) * coefRatio;
         PickRandomSign(A2(rt));
-        B1(rt) = Draw(3, 3);
+        B1(rt) = PickRandomWhole(3, 3);
         PickRandomSign(B1(rt));
         B2(rt) = B1(rt) * coefRatio - 3;
         PickRandomSign(B2(rt));
@@ -104,7 +104,7 @@ void KanovelLessons::MakeRandomSystemB() {
 
 void KanovelLessons::MakeRandomSystemC() {
     for (;;) {
-        DrawSolution();
+        PickSolution();
         ResetPool();
         A1(rt) = TakeFromPool(3, 7);
         PickRandomSign(A1(rt));

@@ -44,7 +44,7 @@ void KanovelLessons::MakeSubstitutionExample(bool yForm) {
         // A lead equal to the last lead is drawn again; it is compared with
         // its sign, so -2 after 2 stands.
         do {
-            lead = Draw(5, 1);
+            lead = PickRandomWhole(5, 1);
             PickRandomSign(lead);
         } while (lead == lastLeadValue);
         lastLeadValue = lead;
@@ -52,16 +52,16 @@ void KanovelLessons::MakeSubstitutionExample(bool yForm) {
         float& a6 = rt.workNum(6);
         float& a1 = rt.workNum(1);
         float& a2 = rt.workNum(2);
-        a3 = Draw(4, 1);
+        a3 = PickRandomWhole(4, 1);
         PickRandomSign(a3);
-        a6 = Draw(4, 1);
+        a6 = PickRandomWhole(4, 1);
         PickRandomSign(a6);
         other = a3 * lead + a6;
         // The x-form draws a1 from 2 up, so that the bracket it multiplies
         // never stands alone.
-        a1 = Draw(5, yForm ? 1 : 2);
+        a1 = PickRandomWhole(5, yForm ? 1 : 2);
         PickRandomSign(a1);
-        a2 = Draw(5, 1);
+        a2 = PickRandomWhole(5, 1);
         PickRandomSign(a2);
         const float x = yForm ? lead : other, y = yForm ? other : lead;
         // The bracket is multiplied by the coefficient of the letter ②

@@ -83,7 +83,7 @@ void KanovelLessons::ShowSolutionTablesPage() {
     page.text(L, Down(80), 3, "x=3,y=6 は①と②の共通な解になっている。");
     page.text(L, Down(50), 5, "2元1次方程式の解は、組み合わせると1つに決まる。").key().key();
 
-    page.erase(0, 0, 1320, 1300);
+    page.eraseAt(0, 0, 1320, 1300);
     rt.leftMargin = 44;
     rt.cursorY = 30;
     page.text(L, Same, 3, "<連立方程式、解>").key();

@@ -44,7 +44,7 @@ void TirosamLessons::RunAdmissionFeeExamples() {
         // The problem, on the right.
         rt.columnX = exampleColumnX;
         rt.cursorY = 30;
-        page.erase(exampleColumnX, 0, 1600, 1800);
+        page.eraseAt(exampleColumnX, 0, 1600, 1800);
         page.text(exampleColumnX, Same, 3, "例1 ");
         page.text(C, Same, 0, "ある美術館の入館料は、おとな" + rt.workText(1) + "人");
         page.text(exampleColumnX, Down(50), 0,
@@ -55,7 +55,7 @@ void TirosamLessons::RunAdmissionFeeExamples() {
         // The set-up, on the left.
         rt.leftMargin = setupColumnX;
         rt.cursorY = 30;
-        page.erase(0, 0, exampleColumnX, 1800);
+        page.eraseAt(0, 0, exampleColumnX, 1800);
         page.text(L, Same, 7, "おとな1人の入館料をx円,");
         page.text(L, Down(50), 7, "中学生1人の入館料をy円とすると、").key();
         page.text(L, Down(50), 0,
@@ -72,7 +72,7 @@ void TirosamLessons::RunAdmissionFeeExamples() {
         rt.columnX = exampleColumnX;
         rt.leftMargin = exampleColumnX + 81;
         rt.cursorY = 30;
-        page.erase(exampleColumnX, 0, 1320, 1300);
+        page.eraseAt(exampleColumnX, 0, 1320, 1300);
         page.text(exampleColumnX, Same, 3, "式　");
         solver.Solve(solver.SystemInSlots(), SolveOptions().StepByStep().HideAnswer());
 

@@ -12,10 +12,10 @@ void TirosamLessons::ShowBracketDecimalSystemsPage() {
     // Each screen starts erased, with the plates; the number plate is wide
     // and stands close to the title.
     auto screen = [&](const char* number) {
-        page.erase(0, 0, 1760, 1800);
+        page.eraseAt(0, 0, 1760, 1800);
         rt.leftMargin = 36;
         rt.cursorY = 30;
-        ShowChapterPlates(page, "P55 章の問題B", number, 132, 10);
+        ShowChapterPlates(page, L, Same, "P55 章の問題B", number, 132, 10);
     };
 
     screen("1(1)");

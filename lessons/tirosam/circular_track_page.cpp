@@ -8,7 +8,7 @@ using namespace lessons;
 
 void TirosamLessons::ShowCircularTrackPage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 36, 30);
-    ShowChapterPlates(page, "P55 章の問題B", "4");
+    ShowChapterPlates(page, L, Same, "P55 章の問題B", "4");
     page.text(L, Down(50), 0, "Aの速さを毎分xm,Bを毎分ymとすると").key();
     page.text(L, Down(50), 0, "15分後に出会う→2人の進んだ");
     page.text(L, Down(50), 0, "距離の和が周囲の長さになる。").key();

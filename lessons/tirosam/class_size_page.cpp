@@ -9,7 +9,7 @@ using namespace lessons;
 void TirosamLessons::ShowClassSizeChangePage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 36, 30);
     page.penWidth(5);
-    ShowChapterPlates(page, "P55 章の問題B", "3");
+    ShowChapterPlates(page, L, Same, "P55 章の問題B", "3");
 
     // The table: a label column 266 wide and three value columns (女子,
     // 男子, 合計) 152 wide; rows 50 high, the last 70 for its fractions.

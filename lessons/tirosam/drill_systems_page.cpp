@@ -106,10 +106,10 @@ void TirosamLessons::ShowDrillSystemsPage() {
     // Every screen starts erased, with the plates; its left-hand system has
     // the column edge 76 and its label row 50 below the plates.
     auto screen = [&] {
-        page.erase(0, 0, 1760, 1800);
+        page.eraseAt(0, 0, 1760, 1800);
         rt.leftMargin = 76;
         rt.cursorY = 30;
-        ShowChapterPlates(page, "P54 章の問題A", "2");
+        ShowChapterPlates(page, L, Same, "P54 章の問題A", "2");
     };
     // The right-hand system's label stands level with the plates.
     auto rightColumn = [&] {

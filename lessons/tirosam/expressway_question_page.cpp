@@ -75,7 +75,7 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     page.system(L + 19, Down(50), 0, "x+y=200…①", "x+2y=240…③").key().key();
 
     // The left part goes; the subtraction and the answer take its place.
-    page.erase(0, 0, 646, 1800);
+    page.eraseAt(0, 0, 646, 1800);
     rt.leftMargin = 38;
     rt.cursorY = 30;
     page.text(L, Same, 3, "①-③").key();

@@ -48,23 +48,12 @@ void TirosamLessons::RunChapterExercisesB() {
 
 // ---- goal screens ----
 
-void TirosamLessons::ShowIntroLessonGoal() {
-    // Drawn on the screen the main menu has just cleared.
-    Page page(rt, 44, 240);
-    page.text(L, Same, 5, "<めあて>");
-    page.text(L + 32, Down(65), 0, "連立方程式を利用する手順をつかもう。");
-}
+void TirosamLessons::ShowIntroLessonGoal() { ShowFirstLessonGoal("連立方程式を利用する手順をつかもう。"); }
 
-void TirosamLessons::ShowCountPriceLessonGoal() { ShowGoal("連立方程式を利用して、個数と代金に関する問題を解こう。"); }
+void TirosamLessons::ShowCountPriceLessonGoal() { ShowGoal({"連立方程式を利用して、個数と代金に関する問題を解こう。"}); }
 
-void TirosamLessons::ShowSpeedLessonGoal() { ShowGoal("連立方程式を利用して、速さに関する問題を解こう。"); }
+void TirosamLessons::ShowSpeedLessonGoal() { ShowGoal({"連立方程式を利用して、速さに関する問題を解こう。"}); }
 
-void TirosamLessons::ShowPercentLessonGoal() { ShowGoal("連立方程式を利用して、割合に関する問題を解こう。"); }
-
-void TirosamLessons::ShowGoal(const char* sentence) {
-    Page page(rt, Clear{0, 0, 1760, 1800}, 44, 240);
-    page.text(L, Same, 3, "<めあて>");
-    page.text(L, Down(65), 0, sentence);
-}
+void TirosamLessons::ShowPercentLessonGoal() { ShowGoal({"連立方程式を利用して、割合に関する問題を解こう。"}); }
 
 }  // namespace tirosam

@@ -20,7 +20,7 @@ void TirosamLessons::ShowPercentExamplePage() {
     setupColumnX = 40;
     Page page(rt, rt.leftMargin, rt.cursorY);
     page.penWidth(5);
-    page.erase(0, 0, 1600, 1800);
+    page.eraseAt(0, 0, 1600, 1800);
     RunExamples([this] {
         GeneratePercentExampleData();
         DrawPercentExample();

@@ -8,7 +8,7 @@ using namespace lessons;
 
 void TirosamLessons::ShowRatioCoefficientPage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 76, 30);
-    ShowChapterPlates(page, "P55 章の問題B", "2");
+    ShowChapterPlates(page, L, Same, "P55 章の問題B", "2");
     page.system(L, Down(50), 0, "5x-3y=18…①", "ax-6y=-6…②").key();
     page.text(L, Down(50), 0, "x:y=3:2 だから").key();
     page.text(L, Down(50), 0, "2x=3y").key();

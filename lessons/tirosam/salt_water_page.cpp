@@ -11,7 +11,7 @@ using namespace lessons;
 void TirosamLessons::ShowSaltWaterPage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 40, 30);
     page.penWidth(5);
-    ShowChapterPlates(page, "P55 章の問題B", "5");
+    ShowChapterPlates(page, L, Same, "P55 章の問題B", "5");
 
     // The table: a label column 190 wide, value columns at a pitch of 128,
     // the last one 210 wide; rows 50 high, the salt row 70 for its fractions.

@@ -9,7 +9,7 @@ using namespace lessons;
 
 void TirosamLessons::ShowCoinSavingsPage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 40, 30);
-    ShowChapterPlates(page, "P54 章の問題A", "3");
+    ShowChapterPlates(page, L, Same, "P54 章の問題A", "3");
     page.key();
     page.text(L, Down(50), 0, "500円硬貨をx日,100円硬貨をy日");
     page.text(L, Down(50), 0, "入れるとすると、").key();
@@ -37,7 +37,7 @@ void TirosamLessons::ShowCoinSavingsPage() {
 
 void TirosamLessons::ShowAdmissionFeesPage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 108, 30);
-    ShowChapterPlates(page, "P54 章の問題A", "4");
+    ShowChapterPlates(page, L, Same, "P54 章の問題A", "4");
     page.key();
     page.text(L, Down(50), 0, "おとな1人の入館料をx円,");
     page.text(L, Down(50), 0, "中学生1人の入館料をy円とすると").key();

@@ -38,7 +38,7 @@ void TirosamLessons::DrawSpeedExample() {
     // goes.
     rt.columnX = exampleColumnX;
     rt.cursorY = 30;
-    page.erase(680, 0, 1600, 1800);
+    page.eraseAt(680, 0, 1600, 1800);
     page.text(rt.columnX, Same, 3, "例2 ");
     page.text(C, Same, 0, "Aさんは10時に家を出発して、");
     page.text(rt.columnX, Down(50), 0, distance + "mはなれた駅に向かいました。");

@@ -16,7 +16,7 @@ void TirosamLessons::RunSpeedExamples() {
     setupColumnX = 40;
     Page page(rt, setupColumnX, 30);
     page.penWidth(5);
-    page.erase(0, 0, 1600, 1800);
+    page.eraseAt(0, 0, 1600, 1800);
     RunExamples([this] {
         GenerateSpeedExampleData();
         DrawSpeedExample();

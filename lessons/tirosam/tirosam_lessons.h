@@ -90,11 +90,6 @@ public:
     void ShowCandidatePairsPage();
 
 private:
-    // The plates that head every page of the chapter problems: the title
-    // plate at (leftMargin, cursorY), then the page-number plate `gap` to
-    // its right; the cursor ends at the number plate's top right corner.
-    void ShowChapterPlates(lessons::Page& page, const char* title, const char* number, float numberWidth = 44,
-                           float gap = 44);
     // A table row's three texts, into workText(1..3).
     void SetRowTexts(const char* first, const char* second, const char* third);
     // The three value cells of a table row from workText(1..3), each drawn
@@ -103,9 +98,6 @@ private:
     // right of centre (NudgedCell). The cursor does not move.
     void DrawValueRow(lessons::Page& page, float top, float height, float fill, float pitch, float lastWidth,
                       const std::array<float, 3>& nudgeX = {});
-    // The goal screen of lessons 2 to 4: the screen cleared, "<めあて>" and
-    // the goal sentence below it.
-    void ShowGoal(const char* sentence);
 };
 
 }  // namespace tirosam

@@ -29,7 +29,7 @@ constexpr GridPoint kCorners[] = {
 
 void TirosamLessons::ShowTrianglePerimetersPage() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 108, 30);
-    ShowChapterPlates(page, "P54 章の問題A", "5");
+    ShowChapterPlates(page, L, Same, "P54 章の問題A", "5");
 
     // The grid is asked only for its origin: in the background colour it
     // draws no line.

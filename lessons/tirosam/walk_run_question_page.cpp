@@ -77,7 +77,7 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     page.text(rt.resultX, Down(50), 0, "    30y=300").key().key();
 
     // The left part goes; the working ends there.
-    page.erase(0, 0, 646, 1800);
+    page.eraseAt(0, 0, 646, 1800);
     rt.leftMargin = 38;
     rt.cursorY = 30;
     page.text(L, Same, 0, "    30y=300").key();

@@ -81,7 +81,7 @@ bool RunningProgram::FindWindow(const char* title, double seconds) {
             for (unsigned i = 0; i < count && !window_; ++i) {
                 char* name = nullptr;
                 if (XFetchName(display_, children[i], &name) && name) {
-                    if (std::string(name) == title) window_ = children[i];
+                    if (name == title_) window_ = children[i];
                     XFree(name);
                 }
             }
