@@ -1,5 +1,7 @@
 #include "platform/canvas_platform.h"
 
+#include <algorithm>
+
 #include "platform/basic.h"
 
 namespace platform {
@@ -73,8 +75,16 @@ void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int mag
     Emit(call);
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
 void CanvasPlatform::NumberReader::BeginTextPiece(const std::string& source, Point, PieceKind) {
-    pieces_.push_back({source});
+    // Only a piece with digits is worth keeping; most pieces are one
+    // character of a walk, or words.
+    pieces_.push_back({std::any_of(source.begin(), source.end(), IsDigit) ? source : std::string()});
 }
 
 void CanvasPlatform::NumberReader::EndTextPiece(Point) {
@@ -82,21 +92,18 @@ void CanvasPlatform::NumberReader::EndTextPiece(Point) {
 }
 
 void CanvasPlatform::NumberReader::PlaceDigit(DrawCall& call) {
-    if (pieces_.empty() || call.text.empty()) return;
-    // The glyphs come in the order of the piece's characters; what draws
-    // no glyph (a blank, a sign drawn as strokes, a control character) or
-    // a glyph of its own (× for *) is passed over. A character is found
-    // whole: no UTF-8 sequence starts inside another.
+    if (pieces_.empty() || call.text.size() != 1 || !IsDigit(call.text[0])) return;
+    // The glyphs come in the order of the piece's characters, and every
+    // digit draws one: the digit is the next of its kind after the last
+    // one found.
     OpenPiece& piece = pieces_.back();
     const std::string& text = piece.source;
-    const size_t at = text.find(call.text, piece.next);
+    const size_t at = text.find(call.text[0], piece.next);
     if (at == std::string::npos) return;
-    piece.next = at + call.text.size();
-    auto isDigit = [&](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-    if (call.text.size() != 1 || !isDigit(at)) return;
+    piece.next = at + 1;
     size_t first = at, end = at + 1;
-    while (first > 0 && isDigit(first - 1)) --first;
-    while (end < text.size() && isDigit(end)) ++end;
+    while (first > 0 && IsDigit(text[first - 1])) --first;
+    while (end < text.size() && IsDigit(text[end])) ++end;
     call.digitPlace = static_cast<int>(at - first);
     call.digits = static_cast<int>(end - first);
 }

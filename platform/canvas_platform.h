@@ -67,7 +67,7 @@ private:
 
     private:
         // The open pieces, innermost last: their text, and where the glyphs
-        // drawn have got to in it.
+        // drawn have got to in it (a piece without digits keeps no text).
         struct OpenPiece {
             std::string source;
             size_t next = 0;

@@ -3,6 +3,8 @@
 // font, place against the pen, magnification and advance), or strokes of a
 // small function. Control characters change the walker's state, and the
 // radical sign and the box draw without an overline step.
+#include <optional>
+
 #include "runtime/runtime.h"
 
 namespace runtime {
@@ -181,11 +183,15 @@ void Runtime::DrawMarkupGlyphs() {
         } else {
             const Cell& cell = rule->cell;
             {
-                const FontScope keepFont(*this);
-                if (cell.face) pf.SetFontName(cell.face);
-                if (cell.size) pf.SetFontSize(cell.size);
-                if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
-                if (cell.italic) pf.SetFontItalic(true);
+                // Most glyphs are drawn in the font the run stands in.
+                std::optional<FontScope> keepFont;
+                if (cell.face || cell.size || cell.italic || cell.bold != Bold::AsItStands) {
+                    keepFont.emplace(*this);
+                    if (cell.face) pf.SetFontName(cell.face);
+                    if (cell.size) pf.SetFontSize(cell.size);
+                    if (cell.bold != Bold::AsItStands) pf.SetFontBold(true);
+                    if (cell.italic) pf.SetFontItalic(true);
+                }
                 // An empty character (an empty text) draws nothing.
                 if (cell.magX > 0 && !curChar.empty())
                     Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
