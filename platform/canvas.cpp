@@ -66,14 +66,33 @@ Canvas::Canvas(FontBook& fonts, int width, int height)
     if (status != CAIRO_STATUS_SUCCESS) {
         cairo_destroy(cr_);
         cairo_surface_destroy(surface_);
-        throw CanvasFailure("cannot make a " + std::to_string(width_) + "x" + std::to_string(height_) +
-                            " canvas: " + cairo_status_to_string(status));
+        throw CanvasFailure("cannot make a " + SizeText() + " canvas: " + cairo_status_to_string(status));
     }
+    StartContext();
+    Clear();
+}
+
+void Canvas::StartContext() {
     cairo_translate(cr_, offsetX_, offsetY_);
     cairo_scale(cr_, scale_, scale_);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-    Clear();
+    cairo_rectangle(cr_, 0, 0, kViewWidth, kViewHeight);
+    cairo_clip(cr_);
 }
+
+void Canvas::Check() {
+    const cairo_status_t status = cairo_status(cr_);
+    if (status == CAIRO_STATUS_SUCCESS) return;
+    batch_.clear();
+    batchFont_ = nullptr;
+    cairo_destroy(cr_);
+    cr_ = cairo_create(surface_);
+    if (cairo_status(cr_) == CAIRO_STATUS_SUCCESS) StartContext();
+    MarkAllDirty();
+    throw CanvasFailure("cannot draw on the " + SizeText() + " canvas: " + cairo_status_to_string(status));
+}
+
+std::string Canvas::SizeText() const { return std::to_string(width_) + "x" + std::to_string(height_); }
 
 Canvas::~Canvas() {
     cairo_destroy(cr_);
@@ -219,6 +238,7 @@ void Canvas::Render(const DrawCall& c) {
             RenderText(c);
             break;
     }
+    Check();
 }
 
 void Canvas::RenderText(const DrawCall& c) {
@@ -240,6 +260,7 @@ void Canvas::FlushGlyphs() {
     SetColour(batchColour_);
     cairo_show_glyphs(cr_, batch_.data(), static_cast<int>(batch_.size()));
     batch_.clear();
+    Check();
 }
 
 void Canvas::Replay(const std::vector<DrawCall>& calls) {

@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/draw_call.h"
@@ -17,10 +18,10 @@ struct Rgb {
 };
 const Rgb& PaletteColour(int index);
 
-// A canvas could not be made; the message says how large and why ("cannot
-// make a 1920x1080 canvas: out of memory").
-struct CanvasFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
+// A canvas could not be made, or drawn on; the message says how large and
+// why ("cannot make a 1920x1080 canvas: out of memory").
+struct CanvasFailure : ShowFailure {
+    using ShowFailure::ShowFailure;
 };
 
 class Canvas {
@@ -33,6 +34,9 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
+    // Throws CanvasFailure when the drawing fails (memory short), and
+    // FontFailure when a text's face does: cairo would draw nothing more
+    // after either. The canvas can be drawn on again after the throw.
     void Render(const DrawCall& call);
     // Clears to the background and draws the calls in order.
     void Replay(const std::vector<DrawCall>& calls);
@@ -54,6 +58,12 @@ public:
     bool WritePng(const std::string& path);
 
 private:
+    // The drawing context, scaled to the view.
+    void StartContext();
+    // After a drawing has failed, the context draws nothing more: the
+    // failure is thrown and a new context is started.
+    void Check();
+    std::string SizeText() const;
     void SetColour(int index);
     void Clear();
     void RenderText(const DrawCall& call);

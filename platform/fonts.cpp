@@ -3,6 +3,9 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace platform {
@@ -77,6 +80,34 @@ const Alias kAliases[] = {
     {"MT Extra", &kScript},
 };
 
+// Why fontconfig found no configuration to read, or "" when it read one.
+// Without one it falls back to a few built-in folders and may find no fonts
+// at all; saying then that a font is not installed would send a teacher to
+// install a package that is there (the usual cause is too few file
+// handles, or a FONTCONFIG_FILE that cannot be read).
+std::string UnreadConfiguration() {
+    FcStrList* files = FcConfigGetConfigFiles(nullptr);
+    const bool none = !files || !FcStrListNext(files);
+    if (files) FcStrListDone(files);
+    if (!none) return "";
+    const char* named = std::getenv("FONTCONFIG_FILE");
+    FcChar8* path = FcConfigFilename(nullptr);
+    std::string file = named && *named ? named : path ? reinterpret_cast<const char*>(path) : "fonts.conf";
+    if (path) FcStrFree(path);
+    std::string why;
+    errno = 0;
+    if (std::FILE* opened = std::fopen(file.c_str(), "r"))
+        std::fclose(opened);
+    else
+        why = std::string(": ") + std::strerror(errno);
+    return "fontconfig cannot read its configuration \"" + file + "\"" +
+           (named && *named ? " (FONTCONFIG_FILE)" : "") + why;
+}
+
+std::string StyleName(bool bold, bool italic) {
+    return bold && italic ? "bold italic" : bold ? "bold" : italic ? "italic" : "regular";
+}
+
 bool FamilyMatches(FcPattern* pattern, const char* family) {
     FcChar8* value = nullptr;
     for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &value) == FcResultMatch; ++i)
@@ -104,18 +135,25 @@ FontBook::FontBook() : options_(cairo_font_options_create()) {
     cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
     // Every face in every style a program can select, so that a missing
     // font stops the program here, never in the middle of a lesson.
+    // The font engine reads a face's file only when a scaled font is made of
+    // it; one that cannot be read then draws nothing at all. So every face
+    // is also loaded here, and kept loaded.
     for (const FaceSpec* face : {&kGothic, &kSerif, &kScript, &kPlainZero})
         for (bool bold : {false, true})
-            for (bool italic : {false, true}) Face(*face, bold, italic);
+            for (bool italic : {false, true}) {
+                const LoadedFace& loaded = Face(*face, bold, italic);
+                loaded_.push_back(Make(*face, loaded, 16, 16, 1));
+            }
 }
 
 FontBook::~FontBook() {
     for (auto& [key, font] : scaled_) cairo_scaled_font_destroy(font);
-    for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
+    for (cairo_scaled_font_t* font : loaded_) cairo_scaled_font_destroy(font);
+    for (auto& [key, loaded] : faces_) cairo_font_face_destroy(loaded.face);
     cairo_font_options_destroy(options_);
 }
 
-cairo_font_face_t* FontBook::Face(const FaceSpec& face, bool bold, bool italic) {
+const FontBook::LoadedFace& FontBook::Face(const FaceSpec& face, bool bold, bool italic) {
     auto key = std::make_tuple(&face, bold, italic);
     if (auto found = faces_.find(key); found != faces_.end()) return found->second;
 
@@ -130,13 +168,25 @@ cairo_font_face_t* FontBook::Face(const FaceSpec& face, bool bold, bool italic) 
     FcPatternDestroy(pattern);
     if (!match || !FamilyMatches(match, face.family)) {
         if (match) FcPatternDestroy(match);
-        throw MissingFont(std::string("the font \"") + face.family + "\" is not installed (Debian package " +
+        const std::string unread = UnreadConfiguration();
+        if (!unread.empty())
+            throw FontFailure(unread + ", so the font \"" + face.family + "\" cannot be found");
+        throw FontFailure(std::string("the font \"") + face.family + "\" is not installed (Debian package " +
                           face.package + ")");
     }
-    cairo_font_face_t* created = cairo_ft_font_face_create_for_pattern(match);
+    FcChar8* file = nullptr;
+    LoadedFace loaded;
+    loaded.file = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch
+                      ? reinterpret_cast<const char*>(file)
+                      : StyleName(bold, italic);
+    loaded.face = cairo_ft_font_face_create_for_pattern(match);
     FcPatternDestroy(match);
-    faces_[key] = created;
-    return created;
+    if (const cairo_status_t status = cairo_font_face_status(loaded.face); status != CAIRO_STATUS_SUCCESS) {
+        cairo_font_face_destroy(loaded.face);
+        throw FontFailure(std::string("cannot load the font \"") + face.family + "\" (" + loaded.file +
+                          "): " + cairo_status_to_string(status));
+    }
+    return faces_[key] = loaded;
 }
 
 // A window asks for its fonts at a new device scale after every resize:
@@ -156,15 +206,32 @@ void FontBook::KeepScale(double deviceScale) {
     });
 }
 
+cairo_scaled_font_t* FontBook::Make(const FaceSpec& face, const LoadedFace& loaded, double emX, double emY,
+                                    double deviceScale) {
+    cairo_matrix_t fontMatrix, ctm;
+    cairo_matrix_init_scale(&fontMatrix, emX, emY);
+    cairo_matrix_init_scale(&ctm, deviceScale, deviceScale);
+    cairo_scaled_font_t* font = cairo_scaled_font_create(loaded.face, &fontMatrix, &ctm, options_);
+    if (const cairo_status_t status = cairo_scaled_font_status(font); status != CAIRO_STATUS_SUCCESS) {
+        cairo_scaled_font_destroy(font);
+        throw FontFailure(std::string("cannot load the font \"") + face.family + "\" (" + loaded.file +
+                          "): " + cairo_status_to_string(status));
+    }
+    return font;
+}
+
 cairo_scaled_font_t* FontBook::Scaled(const FaceSpec& face, bool bold, bool italic, double emX, double emY,
                                       double deviceScale) {
     KeepScale(deviceScale);
     auto key = std::make_tuple(&face, bold, italic, emX, emY, deviceScale);
-    if (auto found = scaled_.find(key); found != scaled_.end()) return found->second;
-    cairo_matrix_t fontMatrix, ctm;
-    cairo_matrix_init_scale(&fontMatrix, emX, emY);
-    cairo_matrix_init_scale(&ctm, deviceScale, deviceScale);
-    cairo_scaled_font_t* font = cairo_scaled_font_create(Face(face, bold, italic), &fontMatrix, &ctm, options_);
+    if (auto found = scaled_.find(key); found != scaled_.end()) {
+        // A font that failed since (memory short while it read a glyph)
+        // draws nothing more: it is made again, or the failure said.
+        if (cairo_scaled_font_status(found->second) == CAIRO_STATUS_SUCCESS) return found->second;
+        cairo_scaled_font_destroy(found->second);
+        scaled_.erase(found);
+    }
+    cairo_scaled_font_t* font = Make(face, Face(face, bold, italic), emX, emY, deviceScale);
     scaled_[key] = font;
     return font;
 }

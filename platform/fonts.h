@@ -11,12 +11,17 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace platform {
 
-// A font the programs need is not installed (fontconfig silently offers
-// another face instead); the message names the package to install.
-struct MissingFont : std::runtime_error {
-    using std::runtime_error::runtime_error;
+// A face the programs need cannot be drawn: it is not installed (fontconfig
+// silently offers another face instead; the message names the package to
+// install), fontconfig cannot read its configuration, or the face's file
+// cannot be loaded (memory short). A face in error draws nothing at all,
+// so a page would be shown without its text.
+struct FontFailure : ShowFailure {
+    using ShowFailure::ShowFailure;
 };
 
 // In a magnified cell the ink is drawn smaller than the cell: scaled
@@ -81,7 +86,9 @@ const InkShape& InkFor(const FaceSpec& face, int magX, int magY);
 
 class FontBook {
 public:
-    // Resolves every face; throws MissingFont when one is not installed.
+    // Resolves and loads every face in every style; throws FontFailure when
+    // one cannot be found or loaded, so that it stops the program before
+    // anything is shown.
     FontBook();
     ~FontBook();
     FontBook(const FontBook&) = delete;
@@ -90,17 +97,28 @@ public:
     // A scaled font for the face with an em of emX across and emY down, in
     // logical units, drawn at deviceScale device units per logical unit.
     // Cached for the latest kKeptScales device scales: a font stays valid
-    // until fonts at that many other scales have been asked for.
+    // until fonts at that many other scales have been asked for. Throws
+    // FontFailure when the font cannot be made (a cached font that has
+    // failed since is made again first).
     cairo_scaled_font_t* Scaled(const FaceSpec& face, bool bold, bool italic, double emX, double emY,
                                 double deviceScale);
     static constexpr size_t kKeptScales = 2;
     size_t ScaledFonts() const { return scaled_.size(); }
 
 private:
-    cairo_font_face_t* Face(const FaceSpec& face, bool bold, bool italic);
+    struct LoadedFace {
+        cairo_font_face_t* face = nullptr;
+        std::string file;  // what fontconfig found, for the messages
+    };
+    const LoadedFace& Face(const FaceSpec& face, bool bold, bool italic);
+    cairo_scaled_font_t* Make(const FaceSpec& face, const LoadedFace& loaded, double emX, double emY,
+                              double deviceScale);
     void KeepScale(double deviceScale);
 
-    std::map<std::tuple<const FaceSpec*, bool, bool>, cairo_font_face_t*> faces_;
+    std::map<std::tuple<const FaceSpec*, bool, bool>, LoadedFace> faces_;
+    // A scaled font of every face, made at start-up and kept: making one
+    // reads the face's file, which must not first happen in a lesson.
+    std::vector<cairo_scaled_font_t*> loaded_;
     std::map<std::tuple<const FaceSpec*, bool, bool, double, double, double>, cairo_scaled_font_t*> scaled_;
     std::vector<double> scales_;  // the device scales kept, the latest first
     cairo_font_options_t* options_;

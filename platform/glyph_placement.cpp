@@ -80,10 +80,14 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
     const double baseline = top + face.baselineFactor * height;
     cairo_glyph_t* glyphs = nullptr;
     int count = 0;
-    if (cairo_scaled_font_text_to_glyphs(cellFont, call.points[0].x, baseline, text.c_str(),
-                                         static_cast<int>(text.size()), &glyphs, &count, nullptr, nullptr,
-                                         nullptr) != CAIRO_STATUS_SUCCESS)
-        return placed;
+    // A text that cannot be set (the font failed since it was made) would
+    // leave its place blank: the failure is said instead.
+    if (const cairo_status_t status = cairo_scaled_font_text_to_glyphs(
+            cellFont, call.points[0].x, baseline, text.c_str(), static_cast<int>(text.size()), &glyphs, &count,
+            nullptr, nullptr, nullptr);
+        status != CAIRO_STATUS_SUCCESS)
+        throw FontFailure(std::string("cannot set text in the font \"") + face.family +
+                          "\": " + cairo_status_to_string(status));
     placed.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) placed.push_back({cellFont, glyphs[i]});
     cairo_glyph_free(glyphs);

@@ -70,6 +70,23 @@ struct WindowClosed : std::exception {
     const char* what() const noexcept override { return "window closed"; }
 };
 
+// The program cannot show its window, its page or its text (no display, a
+// face that cannot be found or loaded, a window, canvas or drawing that
+// cannot be made): the message says what and why in one line. A lesson
+// never runs on where nobody can see it: in a lesson such a failure ends
+// on the error screen, and one before the first picture ends the program
+// with a failure.
+struct ShowFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The window can show nothing any more, not even the error screen. Like
+// WindowClosed it passes the runtime by; main() says why and the program
+// ends with a failure.
+struct WindowFailure : ShowFailure {
+    using ShowFailure::ShowFailure;
+};
+
 inline constexpr int kNoFill = -1;
 
 struct DrawCall;  // platform/draw_call.h

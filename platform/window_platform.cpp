@@ -234,18 +234,32 @@ SDL_Surface* WindowPlatform::WindowSurface() {
     // SDL makes the surface at the size it last heard of: held first.
     if (pixels.w > kLargestCanvasWidth || pixels.h > kLargestCanvasHeight) {
         Hold(units, pixels);
+        SDL_GetWindowSize(window_.get(), &units.w, &units.h);
         SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
     }
+    if (SDL_Surface* surface = SDL_GetWindowSurface(window_.get())) {
+        surfaceMade_ = units;
+        return surface;
+    }
+    const std::string failed =
+        "cannot make the window's " + SizeText(pixels.w, pixels.h) + " surface: " + SDL_GetError();
+    if (!pictureShown_ || surfaceMade_.w == 0) throw WindowFailure(failed);
+    // Back to the last size that was shown, as the hold does for a window
+    // that is too large; the surface of the failed size has gone already.
+    const Size back = surfaceMade_;
+    SDL_SetWindowSize(window_.get(), back.w, back.h);
     SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
     if (!surface)
-        Failure("surface", "cannot make the window's " + SizeText(pixels.w, pixels.h) + " surface: " + SDL_GetError(),
-                kOlderPicture);
+        throw WindowFailure(failed + "; nor at " + SizeText(back.w, back.h) + ", the size it had: " + SDL_GetError());
+    const std::string shown = "the window is set back to " + SizeText(back.w, back.h);
+    Failure("surface", failed, shown.c_str());
+    if (canvas_) canvas_->MarkAllDirty();
+    dirty_ = true;
     return surface;
 }
 
 void WindowPlatform::Resize() {
     SDL_Surface* window = WindowSurface();
-    if (!window) return;
     // The canvas is bounded also where the window could not be held.
     const Size size{std::min(window->w, kLargestCanvasWidth), std::min(window->h, kLargestCanvasHeight)};
     if (canvas_ && canvasPixels_ && size == Size{canvas_->Width(), canvas_->Height()}) return;
@@ -265,7 +279,9 @@ void WindowPlatform::Resize() {
                                                         cairo_image_surface_get_stride(surface),
                                                         SDL_PIXELFORMAT_RGB888));
         if (!pixels) failure = "cannot hand a " + SizeText(size.w, size.h) + " canvas to the window: " + SDL_GetError();
-    } catch (const CanvasFailure& refused) {
+    } catch (const ShowFailure& refused) {
+        // The canvas, or the page drawn again on it (a face at the new
+        // scale), could not be made.
         failure = refused.what();
     }
     if (!failure.empty()) {
@@ -286,12 +302,11 @@ void WindowPlatform::Resize() {
 void WindowPlatform::Present() {
     dirty_ = false;
     SDL_Surface* window = WindowSurface();
-    if (!window) return;
     if (!canvasPixels_ || window->w != canvas_->Width() || window->h != canvas_->Height()) {
         Resize();
         window = WindowSurface();
         dirty_ = false;
-        if (!window || !canvasPixels_) return;
+        if (!canvasPixels_) return;
     }
     Canvas::Area area = canvas_->TakeDirty();
     if (area.w == 0) return;
@@ -348,10 +363,13 @@ void WindowPlatform::Handle(const SDL_Event& event) {
             if (x.type == DestroyNotify && x.xdestroywindow.window == ourXWindow) throw WindowClosed();
             // The size the server gave the window, also where SDL's own
             // record of it falls behind requests that cross (another
-            // program resizing the window while it is being held).
-            if (x.type == ConfigureNotify && x.xconfigure.window == ourXWindow &&
-                (x.xconfigure.width > kLargestCanvasWidth || x.xconfigure.height > kLargestCanvasHeight))
-                oversized_ = {x.xconfigure.width, x.xconfigure.height};
+            // program resizing the window while it is being held). The last
+            // one counts: an ordinary size right after an oversize one is
+            // the size asked for.
+            if (x.type == ConfigureNotify && x.xconfigure.window == ourXWindow) {
+                const bool over = x.xconfigure.width > kLargestCanvasWidth || x.xconfigure.height > kLargestCanvasHeight;
+                oversized_ = over ? Size{x.xconfigure.width, x.xconfigure.height} : Size{};
+            }
             break;
         }
         case SDL_TEXTINPUT: {

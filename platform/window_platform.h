@@ -17,22 +17,16 @@ namespace platform {
 
 // There is no display to open a window on; the message names the displays
 // the environment gave, and the reason the video library gave.
-struct NoDisplay : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// The window could not show a first picture: what could not be made, how
-// large, and why ("cannot make a 1920x1080 canvas: out of memory"). A
-// program that never showed anything does not run on blind.
-struct WindowFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct NoDisplay : ShowFailure {
+    using ShowFailure::ShowFailure;
 };
 
 class WindowPlatform : public CanvasPlatform {
 public:
     // Opens the window at the display's usable size (at most the largest
     // canvas), titled `title`, and shows a first picture in it. Throws
-    // NoDisplay, MissingFont or WindowFailure.
+    // NoDisplay, FontFailure or WindowFailure (what could not be made, how
+    // large, and why: "cannot make a 1920x1080 canvas: out of memory").
     explicit WindowPlatform(const std::string& title);
     ~WindowPlatform() override;
 
@@ -77,7 +71,12 @@ private:
         bool operator==(const Size&) const = default;
     };
     // The window's own surface, the window first held within the largest
-    // canvas; null after a failure (reported).
+    // canvas. When none can be made at the window's size after a picture
+    // has been shown, the window is set back to the last size whose surface
+    // was made (reported once) and the whole page shown there; when not
+    // even that can be made, or no picture was ever shown, throws
+    // WindowFailure: a window that shows an old picture in a corner while
+    // keys move the lesson on unseen would be a lesson run blind.
     SDL_Surface* WindowSurface();
     // Asks for the window at most the largest canvas in each direction; a
     // window `units` large shows `pixels`.
@@ -98,7 +97,10 @@ private:
     std::set<std::string> reportedFailures_;  // their kinds
     Size refusedCanvas_;                      // a canvas size that could not be made; another is tried
     bool pictureShown_ = false;               // a picture has reached the window
-    Size oversized_;                          // the X server made the window larger than the largest canvas
+    Size surfaceMade_;                        // the last window size (in units) whose surface was made
+    // The X server made the window larger than the largest canvas; only the
+    // last size it reported counts.
+    Size oversized_;
     std::deque<std::string> keys_;
     std::string swallowText_;  // text input already delivered by its key press
     bool dirty_ = true;

@@ -1,4 +1,4 @@
 #include "lessons/kanovel/kanovel.h"
 #include "programs/window_main.h"
 
-int main() { return RunInWindow("Kanovel", kanovel::Run); }
+int main(int argc, char** argv) { return RunInWindow("Kanovel", kanovel::Run, argc, argv); }

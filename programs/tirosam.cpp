@@ -1,4 +1,4 @@
 #include "lessons/tirosam/tirosam.h"
 #include "programs/window_main.h"
 
-int main() { return RunInWindow("Tirosam", tirosam::Run); }
+int main(int argc, char** argv) { return RunInWindow("Tirosam", tirosam::Run, argc, argv); }

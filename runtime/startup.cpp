@@ -46,6 +46,8 @@ void Runtime::Run() {
         ReportRuntimeError(error.line, error.code);
     } catch (const platform::WindowClosed&) {
         throw;
+    } catch (const platform::WindowFailure&) {
+        throw;  // no error screen could be seen
     } catch (const std::exception& error) {
         TraceFault(program.title, kInternalError, nullptr, error.what());
         ReportRuntimeError(0, kInternalError);

@@ -1,12 +1,13 @@
 # Installs the build twice and checks what lands there: into a prefix whose
 # name has a blank, and staged under DESTDIR for the prefix /opt/lessons.
 # Both programs in bin/; a desktop entry each in share/applications/ that
-# starts the installed program by its full path and names the program's
+# starts the installed program by its full path, with the argument that
+# shows a failure at start-up in a dialog, and names the program's
 # icon, installed in share/icons/hicolor/scalable/apps/; an AppStream
 # metainfo file each in share/metainfo/ with the version and the entry it
 # launches. desktop-file-validate and appstreamcli must accept them; when one
 # of them is not installed, the rest is checked and the test is skipped.
-#   cmake -DBUILD=dir -DWORK=dir -DVERSION=v -DAPPSTREAM_DOMAIN=d
+#   cmake -DBUILD=dir -DWORK=dir -DVERSION=v -DAPPSTREAM_DOMAIN=d -DFAILURE_DIALOG=argument
 #         [-DDESKTOP_FILE_VALIDATE=path] [-DAPPSTREAMCLI=path] -P install_check.cmake
 
 # Checks the files of an install whose prefix is `prefix`, found under `root`.
@@ -25,7 +26,7 @@ function(check_install root prefix)
       set(path "\"${path}\"")
     endif()
     file(STRINGS "${entry}" exec REGEX "^Exec=")
-    if(NOT exec STREQUAL "Exec=${path}")
+    if(NOT exec STREQUAL "Exec=${path} ${FAILURE_DIALOG}" OR FAILURE_DIALOG STREQUAL "")
       message(FATAL_ERROR "${program}.desktop starts \"${exec}\", not the installed ${prefix}/bin/${program}")
     endif()
     file(STRINGS "${entry}" icon REGEX "^Icon=")

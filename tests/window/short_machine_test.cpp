@@ -1,8 +1,10 @@
 // The real program on a machine short of memory, and in a window far larger
 // than any screen (run under Xvfb): it never crashes and never runs on
-// blind; what it cannot make at start-up it names, and fails; a resize it
-// cannot follow keeps the page, scaled, and the lesson goes on; a huge
-// window is held to the largest canvas and answers its close button at once.
+// blind; what it cannot make at start-up (a face, the window's surface, the
+// canvas) it names, and fails; a resize it cannot follow keeps the page,
+// scaled, or sets the window back to the size it had, and the lesson goes
+// on; a huge window is held to the largest canvas and answers its close
+// button at once.
 // gtest first: the X headers define macros (None, Bool) that clash with it.
 #include <gtest/gtest.h>
 // clang-format off
@@ -58,6 +60,55 @@ TEST(Window, ShortOfMemoryAtStartUpSaysWhatCannotBeMadeAndFails) {
     EXPECT_EQ(Lines(noSurface.errors), 1) << noSurface.errors;
 }
 
+// Shown at the view's own size: once the program has let go of its first,
+// larger, surface and canvas, the address space it then takes, in kB; -1
+// when it kept them.
+long ShrinkToTheView(RunningProgram& program) {
+    const long large = PixelsKb(5000, 3000);
+    const long atLarge = program.StatusKb("VmSize");
+    program.Resize(1344, 756);
+    if (!program.WaitForSize(1344, 756, 5)) return -1;
+    // Both the larger surface and the larger canvas have gone once the
+    // address space has shrunk by more than one and a half of them (the
+    // surface goes first, then the canvas).
+    long atSmall = atLarge;
+    for (int i = 0; i < 1000 && atSmall > atLarge - large - large / 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        atSmall = program.StatusKb("VmSize");
+    }
+    if (atSmall > atLarge - large - large / 2 || !program.WaitForPixel(600, 300, kPanel, 5)) return -1;
+    return program.StatusKb("VmSize");
+}
+
+// The faces are loaded before the window's surface and canvas are made, and
+// kept loaded: short of a little more than the surface, the first thing
+// the program cannot make is a face, and it names the face and fails before
+// it shows anything. A face whose file is first read when a page draws its
+// text would leave that page, and every later one, without text.
+TEST(Window, ShortOfMemoryForAFaceAtStartUpNamesItAndFails) {
+    if (kProgramsSanitized) GTEST_SKIP() << "AddressSanitizer takes more address space than any limit";
+    const long atMenu = AddressSpaceAtTheMenu();
+    ASSERT_GT(atMenu, 0) << "the program did not show its menu (run under xvfb-run with a 5000x3000 screen)";
+    const long surfaceKb = PixelsKb(5000, 3000);
+
+    // Down from a limit where the surface is what is missing, a MB at a
+    // time, to the first one where something made before it is.
+    Outcome first{-1, ""};
+    for (long kb = atMenu - 2 * surfaceKb; kb > atMenu - 2 * surfaceKb - 40 * 1024; kb -= 1024) {
+        const Outcome outcome = RunToItsEnd({}, kb);
+        // Xlib may not get the memory for the display either, now and then.
+        if (outcome.errors.rfind("Kanovel: cannot make the window's", 0) == 0 ||
+            outcome.errors.find("cannot open a window") != std::string::npos)
+            continue;
+        first = outcome;
+        break;
+    }
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.errors.rfind("Kanovel: cannot load the font \"", 0), 0u) << first.errors;
+    EXPECT_NE(first.errors.find("): out of memory\n"), std::string::npos) << first.errors;
+    EXPECT_EQ(Lines(first.errors), 1) << first.errors;
+}
+
 // The window is made small, the address space limited to what a 5000x3000
 // window's surface needs and half its canvas, and then the window is made
 // that large.
@@ -70,20 +121,8 @@ TEST(Window, ShortOfMemoryAtAResizeKeepsThePageScaledAndTheLessonGoesOn) {
     ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
 
     const long small = PixelsKb(1344, 756), large = PixelsKb(5000, 3000);
-    const long atLarge = program.StatusKb("VmSize");
-    program.Resize(1344, 756);
-    ASSERT_TRUE(program.WaitForSize(1344, 756, 5));
-    // Both the larger surface and the larger canvas have gone once the
-    // address space has shrunk by more than one and a half of them (the
-    // surface goes first, then the canvas).
-    long atSmall = atLarge;
-    for (int i = 0; i < 1000 && atSmall > atLarge - large - large / 2; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        atSmall = program.StatusKb("VmSize");
-    }
-    ASSERT_LE(atSmall, atLarge - large - large / 2) << "the program kept its first canvas or surface";
-    ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 5));
-    atSmall = program.StatusKb("VmSize");
+    const long atSmall = ShrinkToTheView(program);
+    ASSERT_GT(atSmall, 0) << "the program kept its first canvas or surface";
     ASSERT_TRUE(program.LimitAddressSpace(atSmall - small + large + large / 2));
 
     program.Resize(5000, 3000);
@@ -99,6 +138,43 @@ TEST(Window, ShortOfMemoryAtAResizeKeepsThePageScaledAndTheLessonGoesOn) {
     EXPECT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
     EXPECT_EQ(FileText(errors),
               "Kanovel: cannot make a 5000x3000 canvas: out of memory; the page is shown scaled (reported once)\n");
+
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(5), 0);
+    std::remove(errors.c_str());
+}
+
+// The address space left short of even the window's own surface at
+// 5000x3000: the window goes back to the size it had, the page is shown
+// there whole, and the lesson goes on (never an old picture in a corner
+// while keys move the lesson on unseen).
+TEST(Window, ShortOfMemoryForTheWindowAtAResizeSetsItBackAndTheLessonGoesOn) {
+    if (kProgramsSanitized) GTEST_SKIP() << "AddressSanitizer takes more address space than any limit";
+    const std::string errors = "/tmp/short-surface-" + std::to_string(getpid()) + ".err";
+    RunningProgram program(KANOVEL_PATH, errors.c_str());
+    ASSERT_NE(program.display(), nullptr) << "no X display (run under xvfb-run)";
+    ASSERT_TRUE(program.FindWindow("Kanovel", 10));
+    ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
+
+    const long atSmall = ShrinkToTheView(program);
+    ASSERT_GT(atSmall, 0) << "the program kept its first canvas or surface";
+    ASSERT_TRUE(program.LimitAddressSpace(atSmall + PixelsKb(5000, 3000) / 2));
+
+    program.Resize(5000, 3000);
+    std::string said;
+    for (int i = 0; i < 500 && said.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        said = FileText(errors);
+    }
+    EXPECT_EQ(said.rfind("Kanovel: cannot make the window's 5000x3000 surface: ", 0), 0u) << said;
+    EXPECT_NE(said.find("; the window is set back to 1344x756 (reported once)\n"), std::string::npos) << said;
+    EXPECT_TRUE(program.WaitForSize(1344, 756, 5));
+    // The whole page, at the window's size: the panel, and white above it.
+    EXPECT_TRUE(program.WaitForPixel(600, 300, kPanel, 5));
+    EXPECT_TRUE(program.WaitForPixel(100, 4, kWhite, 5));
+    program.Key(XK_5);
+    EXPECT_TRUE(program.WaitForArea(1058, 650, 1070, 662, kAnswer, 5));
+    EXPECT_EQ(program.Attributes().width, 1344);
 
     program.Close();
     EXPECT_EQ(program.WaitForExit(5), 0);

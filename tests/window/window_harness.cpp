@@ -50,14 +50,14 @@ int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 12
 
 bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g) < 12 && std::abs(a.b - b.b) < 12; }
 
-RunningProgram::RunningProgram(const char* path, const char* errors) {
+RunningProgram::RunningProgram(const char* path, const char* errors, const char* argument) {
     XSetErrorHandler(IgnoreXErrors);
     display_ = XOpenDisplay(nullptr);
     started_ = Clock::now();
     pid_ = fork();
     if (pid_ == 0) {
         if (errors) freopen(errors, "w", stderr);
-        execl(path, path, static_cast<char*>(nullptr));
+        execl(path, path, argument, static_cast<char*>(nullptr));
         _exit(127);
     }
 }
@@ -78,11 +78,13 @@ bool RunningProgram::FindWindow(const char* title, double seconds) {
         Window root = DefaultRootWindow(display_), parent, *children = nullptr;
         unsigned count = 0;
         if (XQueryTree(display_, root, &root, &parent, &children, &count)) {
+            // The name as it is stored, whatever its type: the video
+            // library's message box stores its title as UTF-8.
             for (unsigned i = 0; i < count && !window_; ++i) {
-                char* name = nullptr;
-                if (XFetchName(display_, children[i], &name) && name) {
-                    if (name == title_) window_ = children[i];
-                    XFree(name);
+                XTextProperty name{};
+                if (XGetWMName(display_, children[i], &name) && name.value) {
+                    if (std::string(reinterpret_cast<char*>(name.value), name.nitems) == title_) window_ = children[i];
+                    XFree(name.value);
                 }
             }
             if (children) XFree(children);

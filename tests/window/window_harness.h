@@ -38,8 +38,9 @@ inline constexpr bool kProgramsSanitized = PROGRAMS_SANITIZED;
 
 class RunningProgram {
 public:
-    // `errors`: a file for the program's standard error.
-    explicit RunningProgram(const char* path, const char* errors = nullptr);
+    // `errors`: a file for the program's standard error; `argument`: one
+    // argument to start it with.
+    explicit RunningProgram(const char* path, const char* errors = nullptr, const char* argument = nullptr);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;

@@ -71,6 +71,27 @@ TEST(Window, OpensMaximisedTakesKeysBlinksAndClosesFromItsCloseButton) {
     EXPECT_EQ(program.WaitForExit(5), 0);
 }
 
+// On a desktop without a window manager (a kiosk), another program asks for
+// an oversize window and at once, without waiting, for an ordinary one: the
+// window ends at the size asked last, not held at the largest canvas.
+TEST(Window, TheLastOfTwoResizesWins) {
+    RunningProgram program(KANOVEL_PATH);
+    ASSERT_NE(program.display(), nullptr) << "no X display (run under xvfb-run)";
+    ASSERT_TRUE(program.FindWindow("Kanovel", 10));
+    ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
+    program.Resize(16000, 16000);
+    program.Resize(1000, 700);
+    EXPECT_TRUE(program.WaitForSize(1000, 700, 5));
+    // And stays there once the program has seen both.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const XWindowAttributes a = program.Attributes();
+    EXPECT_EQ(a.width, 1000);
+    EXPECT_EQ(a.height, 700);
+    EXPECT_TRUE(program.WaitForPixel(600, 300, kPanel, 5));
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(5), 0);
+}
+
 TEST(Window, MenuEntryEightEndsTheProgram) {
     RunningProgram program(KANOVEL_PATH);
     ASSERT_NE(program.display(), nullptr);
@@ -209,6 +230,28 @@ TEST(Window, MissingFontIsReportedAtStartUpAndFails) {
     std::remove((stem + "-none.conf").c_str());
     std::remove((stem + "-gothic.conf").c_str());
     std::filesystem::remove_all(stem + "-cache");
+}
+
+// Started from the desktop's menu (with the argument its entry passes), a
+// program that cannot start also shows its one line in a dialog titled with
+// its name, since nobody reads its standard error there, and fails once the
+// dialog is dismissed. Started without it, as from a terminal or a script,
+// it is never held up (the test above).
+TEST(Window, AStartUpFailureFromTheMenuIsShownInADialog) {
+    const std::string stem = "/tmp/fonts-dialog-" + std::to_string(getpid());
+    std::ofstream(stem + ".conf") << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    setenv("FONTCONFIG_FILE", (stem + ".conf").c_str(), 1);
+    RunningProgram program(KANOVEL_PATH, (stem + ".err").c_str(), FAILURE_DIALOG_ARGUMENT);
+    unsetenv("FONTCONFIG_FILE");
+    ASSERT_NE(program.display(), nullptr) << "no X display (run under xvfb-run)";
+    ASSERT_TRUE(program.FindWindow("Kanovel", 10)) << "no dialog";
+    EXPECT_EQ(program.WaitForExit(0.5), -1) << "the program did not wait for the dialog";
+    EXPECT_EQ(FileText(stem + ".err"),
+              "Kanovel: the font \"IPAGothic\" is not installed (Debian package fonts-ipafont-gothic)\n");
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(5), 1);
+    std::remove((stem + ".conf").c_str());
+    std::remove((stem + ".err").c_str());
 }
 
 }  // namespace
