@@ -1,7 +1,5 @@
 #include "platform/canvas_platform.h"
 
-#include <algorithm>
-
 #include "platform/basic.h"
 
 namespace platform {
@@ -60,7 +58,7 @@ void CanvasPlatform::Polyline(int colour, std::span<const Point> points) {
     Emit(call);
 }
 
-void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int magY, int colour) {
+void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int magY, int colour, NumberPlace number) {
     if (magX < 1 || magY < 1) basic::Fail(basic::kBadArgument);
     DrawCall call = Start(DrawKind::Text, colour);
     call.points = {at};
@@ -71,41 +69,8 @@ void CanvasPlatform::Symbol(Point at, const std::string& text, int magX, int mag
     call.italic = italic_;
     call.magX = magX;
     call.magY = magY;
-    numbers_.PlaceDigit(call);
+    call.number = number;
     Emit(call);
-}
-
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
-void CanvasPlatform::NumberReader::BeginTextPiece(const std::string& source, Point, PieceKind) {
-    // Only a piece with digits is worth keeping; most pieces are one
-    // character of a walk, or words.
-    pieces_.push_back({std::any_of(source.begin(), source.end(), IsDigit) ? source : std::string()});
-}
-
-void CanvasPlatform::NumberReader::EndTextPiece(Point) {
-    if (!pieces_.empty()) pieces_.pop_back();
-}
-
-void CanvasPlatform::NumberReader::PlaceDigit(DrawCall& call) {
-    if (pieces_.empty() || call.text.size() != 1 || !IsDigit(call.text[0])) return;
-    // The glyphs come in the order of the piece's characters, and every
-    // digit draws one: the digit is the next of its kind after the last
-    // one found.
-    OpenPiece& piece = pieces_.back();
-    const std::string& text = piece.source;
-    const size_t at = text.find(call.text[0], piece.next);
-    if (at == std::string::npos) return;
-    piece.next = at + 1;
-    size_t first = at, end = at + 1;
-    while (first > 0 && IsDigit(text[first - 1])) --first;
-    while (end < text.size() && IsDigit(text[end])) ++end;
-    call.digitPlace = static_cast<int>(at - first);
-    call.digits = static_cast<int>(end - first);
 }
 
 void CanvasPlatform::Cls() {

@@ -14,7 +14,7 @@ namespace platform {
 
 class CanvasPlatform : public Platform {
 public:
-    CanvasPlatform() { AddObserver(numbers_); }
+    CanvasPlatform() = default;
     CanvasPlatform(const CanvasPlatform&) = delete;
     CanvasPlatform& operator=(const CanvasPlatform&) = delete;
 
@@ -22,7 +22,7 @@ public:
     void Box(Point a, Point b, int outline, int fill, Corner corner) override;
     void Circle(Point centre, float radius, int colour, float start, float end, bool filled, int fill) override;
     void Polyline(int colour, std::span<const Point> points) override;
-    void Symbol(Point at, const std::string& text, int magX, int magY, int colour) override;
+    void Symbol(Point at, const std::string& text, int magX, int magY, int colour, NumberPlace number = {}) override;
     void Cls() override;
 
     void SetFontName(const std::string& name) override { fontName_ = name; }
@@ -54,28 +54,6 @@ protected:
 
 private:
     DrawCall Start(DrawKind kind, int colour);
-    // Which glyphs drawn one by one are the digits of one number, read off
-    // the innermost open piece of text. Every platform reads them, so that a
-    // call carries its place for whoever reads its ink later (a repaint, the
-    // layout check).
-    class NumberReader : public DrawingObserver {
-    public:
-        void BeginTextPiece(const std::string& source, Point at, PieceKind kind) override;
-        void EndTextPiece(Point penEnd) override;
-        // The digit's place in its number, for a glyph about to be drawn.
-        void PlaceDigit(DrawCall& call);
-
-    private:
-        // The open pieces, innermost last: their text, and where the glyphs
-        // drawn have got to in it (a piece without digits keeps no text).
-        struct OpenPiece {
-            std::string source;
-            size_t next = 0;
-        };
-        std::vector<OpenPiece> pieces_;
-    };
-    NumberReader numbers_;
-
     std::string fontName_ = "ゴシック";
     int fontSize_ = 16;
     bool bold_ = false, italic_ = false;

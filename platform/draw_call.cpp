@@ -131,10 +131,14 @@ std::string FormatCall(const DrawCall& c) {
             for (const Point& p : c.points) line += " " + n(p.x) + " " + n(p.y);
             return line;
         }
-        case DrawKind::Text:
-            return "text " + n(c.points[0].x) + " " + n(c.points[0].y) + " " + i(c.magX) + " " + i(c.magY) + " " +
-                   i(c.colour) + " " + Quote(c.face) + " " + i(c.size) + " " + i(c.bold) + " " + i(c.italic) + " " +
-                   Quote(c.text);
+        case DrawKind::Text: {
+            std::string line = "text " + n(c.points[0].x) + " " + n(c.points[0].y) + " " + i(c.magX) + " " + i(c.magY) +
+                               " " + i(c.colour) + " " + Quote(c.face) + " " + i(c.size) + " " + i(c.bold) + " " +
+                               i(c.italic) + " " + Quote(c.text);
+            // Only a digit of a number of several carries its place.
+            if (c.number.digits > 1) line += " place " + i(c.number.place) + "/" + i(c.number.digits);
+            return line;
+        }
         case DrawKind::Cls:
             return "cls";
     }

@@ -26,10 +26,9 @@ struct DrawCall {
     int size = 16;
     int magX = 1, magY = 1;
     bool bold = false, italic = false;
-    // A digit drawn by itself that is one of the `digits` digits of a
-    // number, at `digitPlace` from 0 (the backend reads it off the piece of
-    // text it belongs to); how close they stand is the face's matter.
-    int digitPlace = 0, digits = 1;
+    // A digit drawn by itself: which of its number's digits it is, as the
+    // program said; how close they stand is the face's matter.
+    NumberPlace number;
 };
 
 // A box that covers the whole view, or a Cls, makes everything before it

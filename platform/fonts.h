@@ -28,9 +28,10 @@ struct FontFailure : ShowFailure {
 // across by x about the middle of the glyph's advance, and down by y so
 // that the point `from` of the cell's height (a share, from its top) comes
 // to `to`.
-// The digits of one number, drawn a call each, come `closeUp` of their
-// cell's width nearer each other per place, about the number's middle: a
-// cell much wider than its ink would otherwise set "100" as "1 0 0".
+// The digits of one number, drawn a call each with its place in the number
+// (DrawCall::number), come `closeUp` of their cell's width nearer each other
+// per place, about the number's middle: a cell much wider than its ink would
+// otherwise set "100" as "1 0 0".
 struct InkShape {
     double x, y, from, to;
     double closeUp = 0;

@@ -107,8 +107,8 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
         for (PlacedGlyph& glyph : placed) {
             const double advance = ExtentsOf(glyph).x_advance;
             glyph.glyph.x += advance * (1 - ink.x) / 2;
-            if (placed.size() == 1 && call.digits > 1)
-                glyph.glyph.x += ((call.digits - 1) / 2.0 - call.digitPlace) * ink.closeUp * advance;
+            if (placed.size() == 1 && call.number.digits > 1)
+                glyph.glyph.x += ((call.number.digits - 1) / 2.0 - call.number.place) * ink.closeUp * advance;
             glyph.glyph.y = to + (glyph.glyph.y - from) * ink.y;
             glyph.font = inkFont;
         }

@@ -14,6 +14,10 @@
 //   its magnified cell, and (x, y) is the top-left corner of the first cell.
 //   The programs fix every advance themselves; Symbol's own advance matters
 //   only inside one call.
+// - A digit drawn by itself, a call a digit, may say which of the digits of
+//   its number it is (NumberPlace): a face may set the digits of one number
+//   closer than their cells, about the number's middle. The call alone says
+//   it; a digit that says nothing stands alone.
 // - Fonts are chosen by the names the programs use ("ゴシック", "ｺﾞｼｯｸ",
 //   "Times New Roman", "MT Extra"); the backend maps them to real faces.
 // - Drawing goes to an off-screen canvas. The window sees it when the
@@ -89,13 +93,21 @@ struct WindowFailure : ShowFailure {
 
 inline constexpr int kNoFill = -1;
 
+// Where a glyph drawn by itself stands in the number it belongs to: the
+// digit at `place` (from 0, the first) of a number of `digits` digits. Any
+// other glyph, a lone digit among them, is the one digit of a number of one.
+struct NumberPlace {
+    int place = 0;
+    int digits = 1;
+};
+
 struct DrawCall;  // platform/draw_call.h
 
 // Whoever follows what a program draws as it draws it: the layout check,
-// the tours, the canvas's reading of numbers. The runtime brackets each
-// piece of text and each figure (Platform::BeginTextPiece ...); a backend
-// that records its calls tells each of them (Drawn). Nothing is drawn
-// differently for an observer; a backend need not know of any.
+// the tours. The runtime brackets each piece of text and each figure
+// (Platform::BeginTextPiece ...); a backend that records its calls tells
+// each of them (Drawn). Nothing is drawn differently for an observer; a
+// backend need not know of any.
 class DrawingObserver {
 public:
     virtual ~DrawingObserver() = default;
@@ -145,8 +157,10 @@ public:
     // An open polyline through the points in order.
     virtual void Polyline(int colour, std::span<const Point> points) = 0;
     // Draws `text` in the current font, top-left of the first glyph cell at
-    // `at`, each cell magnified magX across and magY down.
-    virtual void Symbol(Point at, const std::string& text, int magX, int magY, int colour) = 0;
+    // `at`, each cell magnified magX across and magY down. A digit drawn by
+    // itself as one of the digits of a number says which (`number`). An
+    // override repeats the default.
+    virtual void Symbol(Point at, const std::string& text, int magX, int magY, int colour, NumberPlace number = {}) = 0;
     // Clears the drawing area to the background colour.
     virtual void Cls() = 0;
 

@@ -1,5 +1,6 @@
 // The bold label renderer: short figure labels drawn one character at a
 // time in bold at size 15, with fixed advances and no markup.
+#include "runtime/digit_places.h"
 #include "runtime/runtime.h"
 
 namespace runtime {
@@ -7,7 +8,8 @@ namespace runtime {
 void Runtime::DrawBoldLabel() {
     const TextPiece piece(*this, textArg);
     const PenWidthScope keepWidth(*this);
-    for (;;) {
+    const std::vector<std::string> label = basic::Chars(textArg);
+    for (size_t at = 0;; ++at) {
         glyphX = penX;
         glyphY = penY;
         if (textArg.empty()) {
@@ -48,7 +50,7 @@ void Runtime::DrawBoldLabel() {
             // Drawn a little higher so that its tail sits on the line.
             Symbol(x, y - 6, curChar, 3, 2, textColour);
         } else {
-            Symbol(x, y, curChar, 3, 2, textColour);
+            Symbol(x, y, curChar, 3, 2, textColour, PlaceInNumber(label, at));
         }
         glyphX = x + advance;
         penX = glyphX;

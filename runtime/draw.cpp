@@ -42,9 +42,10 @@ void Runtime::Circle(float x, float y, float radius, float colour, float start, 
               fill == platform::kNoFill ? platform::kNoFill : Colour(fill));
 }
 
-void Runtime::Symbol(float x, float y, const std::string& text, int magX, int magY, float colour) {
+void Runtime::Symbol(float x, float y, const std::string& text, int magX, int magY, float colour,
+                     platform::NumberPlace number) {
     if (Measuring()) return;
-    pf.Symbol({x, y}, text, magX, magY, Colour(colour));
+    pf.Symbol({x, y}, text, magX, magY, Colour(colour), number);
 }
 
 Runtime::TextPiece::TextPiece(Runtime& rt, const std::string& source, platform::PieceKind kind)

@@ -5,6 +5,7 @@
 // radical sign and the box draw without an overline step.
 #include <optional>
 
+#include "runtime/digit_places.h"
 #include "runtime/runtime.h"
 
 namespace runtime {
@@ -194,7 +195,8 @@ void Runtime::DrawMarkupGlyphs() {
                 }
                 // An empty character (an empty text) draws nothing.
                 if (cell.magX > 0 && !curChar.empty())
-                    Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour);
+                    Symbol(x + cell.dx, y + cell.dy, curChar, cell.magX, cell.magY, textColour,
+                           PlaceInNumber(run, static_cast<size_t>(formatIndex) - 1));
             }
             // Bold, once a rule sets it, stays for the rest of the run; the
             // script l leaves it off.

@@ -185,7 +185,9 @@ public:
     void Poly(float colour, std::initializer_list<Point> points);
     void Circle(float x, float y, float radius, float colour, float start, float end, bool filled,
                 float fill = platform::kNoFill);
-    void Symbol(float x, float y, const std::string& text, int magX, int magY, float colour);
+    // A digit drawn by itself says which of its number's digits it is.
+    void Symbol(float x, float y, const std::string& text, int magX, int magY, float colour,
+                platform::NumberPlace number = {});
     void SetDrawWidth(float width);
     float GetDrawWidth() const { return static_cast<float>(pf.GetDrawWidth()); }
     // The bar of a sign of the kind `strokes` in a cell at x, at barY, and

@@ -125,6 +125,7 @@ TEST_F(FractionExamples, OneExampleClearsTheFractionsThenTheSolverWorks) {
     EXPECT_EQ(CountDrawn("poly 0 5 75 85"), 1);  // the brace at (40, 80)
     EXPECT_TRUE(Shows(0, 80, 80, "2x+7y=-3…①"));
     EXPECT_TRUE(Shows(0, 80, 130, "ﾀ1/3ﾀx+ﾀ1/5ﾀy=ﾀ7/15ﾀ…②"));
+    EXPECT_EQ(RowText(pf.Log(), 158, 80, 600), "3515");  // the denominators, read digit by digit
     EXPECT_TRUE(Shows(3, 40, 200, "②の両辺に15をかけて"));
     EXPECT_TRUE(Shows(0, 40, 286, "ﾀ1/3ﾀx*15+ﾀ1/5ﾀy*15=ﾀ7/15ﾀ*15"));
     EXPECT_TRUE(Shows(0, 40, 356, "5x+3y=7…③"));

@@ -163,7 +163,8 @@ class NumberInkTest : public testing_support::RuntimeTest {};
 // Numerators of three digits drawn by the runtime, a digit a call in cells
 // 32 apart: set as one number, its digits about as close as the body's
 // (scaled to the part's smaller ink), the number still centred on its bar;
-// a lone digit stays in the middle of its cell.
+// a lone digit stays in the middle of its cell; the log says which digit
+// each is.
 TEST_F(NumberInkTest, FractionPartDigitsStandCloseAsOneNumber) {
     platform::FontBook fonts;
     for (const char* numerator : {"250", "100"}) {
@@ -190,6 +191,13 @@ TEST_F(NumberInkTest, FractionPartDigitsStandCloseAsOneNumber) {
             EXPECT_NEAR((upper.front().x0 + upper.back().x1) / 2, barMiddle, 1);
         }
         EXPECT_NEAR((lower[0].x0 + lower[0].x1) / 2, barMiddle, 1);
+        // The log tells the digits apart as the ink does: the denominator,
+        // drawn first, a lone digit, then each numerator digit's place.
+        const std::vector<std::string> lines = LogLines("text ");
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_TRUE(lines[0].ends_with(" \"7\"")) << lines[0];
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_TRUE(lines[i + 1].ends_with(" place " + std::to_string(i) + "/3")) << lines[i + 1];
     }
 }
 

@@ -90,10 +90,11 @@ TEST_F(MarkupGlyphs, ExponentAndRaiseCodes) {
     ASSERT_EQ(pf.Log().size(), 2u);
     EXPECT_EQ(pf.Log()[1], "text 132 196 6 3 0 \"ゴシック\" 8 1 0 \"3\"");
     EXPECT_EQ(rt.escapeFlag, 0);
-    // "\" then "^": the 2 raised, the 3 an exponent of running text.
+    // "\" then "^": the 2 raised, the 3 an exponent of running text; by
+    // its text, "23" is still one number.
     EXPECT_EQ(Run("\\^23"), 48);
-    EXPECT_EQ(pf.Log()[0], "text 100 190 6 3 0 \"ゴシック\" 8 1 0 \"2\"");
-    EXPECT_EQ(pf.Log()[1], "text 124 200 3 2 0 \"ゴシック\" 16 1 0 \"3\"");
+    EXPECT_EQ(pf.Log()[0], "text 100 190 6 3 0 \"ゴシック\" 8 1 0 \"2\" place 0/2");
+    EXPECT_EQ(pf.Log()[1], "text 124 200 3 2 0 \"ゴシック\" 16 1 0 \"3\" place 1/2");
     // An exponent letter is upright Gothic, not the italic serif.
     EXPECT_EQ(Run("^x"), 24);
     EXPECT_EQ(pf.Log()[0], "text 100 200 3 2 0 \"ゴシック\" 16 1 0 \"x\"");

@@ -99,7 +99,7 @@ inline int WaitsBefore(const Log& log, const std::string& prefix, int occurrence
 // ---- Glyphs ----------------------------------------------------------------
 
 // One glyph of a "text" line: text X Y MAGX MAGY COLOUR "FACE" SIZE BOLD
-// ITALIC "TEXT".
+// ITALIC "TEXT", and for a digit of a number of several its place.
 struct Glyph {
     float x = 0, y = 0;
     int colour = 0;
@@ -127,8 +127,8 @@ inline std::vector<Glyph> Glyphs(const Log& log) {
         g.face = l.substr(faceOpen + 1, faceClose - faceOpen - 1);
         std::istringstream(l.substr(faceClose + 1)) >> g.size >> g.bold >> g.italic;
         // The glyph is the last quoted text.
-        const size_t open = l.rfind(" \"");
-        g.text = l.substr(open + 2, l.size() - open - 3);
+        const size_t open = l.find('"', faceClose + 1), close = l.rfind('"');
+        g.text = l.substr(open + 1, close - open - 1);
         out.push_back(g);
     }
     return out;
