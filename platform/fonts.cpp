@@ -80,28 +80,31 @@ const Alias kAliases[] = {
     {"MT Extra", &kScript},
 };
 
-// Why fontconfig found no configuration to read, or "" when it read one.
-// Without one it falls back to a few built-in folders and may find no fonts
-// at all; saying then that a font is not installed would send a teacher to
-// install a package that is there (the usual cause is too few file
-// handles, or a FONTCONFIG_FILE that cannot be read).
+// Why fontconfig could not read its own configuration file, or "" when it
+// read it. Without it fontconfig falls back to a few built-in folders and
+// may find no fonts at all; saying then that a font is not installed would
+// send a teacher to install a package that is there (the usual causes are
+// too few file handles, or a FONTCONFIG_FILE that cannot be read).
 std::string UnreadConfiguration() {
-    FcStrList* files = FcConfigGetConfigFiles(nullptr);
-    const bool none = !files || !FcStrListNext(files);
-    if (files) FcStrListDone(files);
-    if (!none) return "";
     const char* named = std::getenv("FONTCONFIG_FILE");
-    FcChar8* path = FcConfigFilename(nullptr);
-    std::string file = named && *named ? named : path ? reinterpret_cast<const char*>(path) : "fonts.conf";
-    if (path) FcStrFree(path);
+    const bool byVariable = named && *named;
+    FcChar8* found = FcConfigGetFilename(nullptr, nullptr);
+    const std::string file = found ? reinterpret_cast<const char*>(found) : byVariable ? named : "fonts.conf";
+    if (found) FcStrFree(found);
+    bool read = false;
+    if (FcStrList* files = FcConfigGetConfigFiles(nullptr)) {
+        while (FcChar8* each = FcStrListNext(files)) read |= file == reinterpret_cast<const char*>(each);
+        FcStrListDone(files);
+    }
+    if (read) return "";
     std::string why;
     errno = 0;
     if (std::FILE* opened = std::fopen(file.c_str(), "r"))
         std::fclose(opened);
     else
         why = std::string(": ") + std::strerror(errno);
-    return "fontconfig cannot read its configuration \"" + file + "\"" +
-           (named && *named ? " (FONTCONFIG_FILE)" : "") + why;
+    return "fontconfig cannot read its configuration \"" + file + "\"" + (byVariable ? " (FONTCONFIG_FILE)" : "") +
+           why;
 }
 
 std::string StyleName(bool bold, bool italic) {
