@@ -50,12 +50,14 @@ inline constexpr double kSignMarkBeforeReach = 6.0;
 // How the check tells what belongs to what. These judge no ink: they decide
 // which ink is a text's own, which pieces make one row or one line, what
 // stands around a sign-change mark and which ink is a column sum's, before
-// the thresholds above are applied. A reach that only bounds a search (a
-// larger one finds the same) says so.
+// the thresholds above are applied. Each that decides an owner is pinned
+// by scenes too; where a value shows only in part, or follows from others,
+// or is a slack for antialiasing, its comment says so.
 
 // Places: the drawing sets positions in whole and half units, so two closer
 // than this are one place (a piece starting where another left the pen
-// continues its row; "=" signs on one column).
+// continues its row; "=" signs on one column); any value up to half a unit
+// finds the same.
 inline constexpr double kSamePlace = 0.5;
 
 // Lines: a piece begun this close to the baseline of the text drawn just
@@ -80,9 +82,9 @@ inline constexpr double kBraced = 15;
 inline constexpr double kBracedOverlap = 2;
 // A rule belongs to the rows whose ink ends this close above it or begins
 // this close below it. Only text within kFromLine of a line can crowd it,
-// so any reach from kFromLine up finds the same; 12 stays inside the gap
-// between a column sum's rows, so a rule owns the rows it parts and no
-// other.
+// so any reach from kFromLine up finds the same (the scenes pin that much);
+// 12 stays inside the gap between a column sum's rows, so a rule owns the
+// rows it parts and no other.
 inline constexpr double kRuled = 12;
 // A box's edge is the frame of a cell whose side it runs along, its middle
 // this close to that side: the cell's own edge, or the one it shares with
@@ -100,20 +102,21 @@ inline constexpr double kGlyphBefore = 24;
 inline constexpr double kSameRow = runtime::kColumnSumBracketDrop + 2;
 
 // Sign-change marks: the rows a mark sits between are looked for this far
-// to either side of it (two half-width cells: the term it notes and its
-// neighbours; the row below only within kSignMarkBeforeReach, so this only
-// widens the look for the row above).
+// to either side of it, two half-width cells: the term it notes and its
+// neighbours. (The row below is taken under the mark or within
+// kSignMarkBeforeReach right of it, so this reach tells the row above.)
 inline constexpr double kMarkAcross = 2 * runtime::kHalfWidthAdvance;
 // The row below a mark is the text whose ink begins this far under the
 // mark's foot at most: a mark higher than that, well up in the gap between
 // two rows (50 apart), notes no row and stands over a blank.
 inline constexpr double kMarkDown = 40;
 // The row above counts as far up as it could make a mark lean towards it:
-// kSignMarkLean times the furthest a row below may be.
+// kSignMarkLean times the furthest a row below may be (a larger reach finds
+// the same; this follows from the two).
 inline constexpr double kMarkUp = kSignMarkLean * kMarkDown;
 // A row's line (its digits' top and foot) is read from its glyphs this far
-// to either side of the mark at most; a row's line hardly varies along it,
-// so this only bounds the search.
+// to either side of the mark at most, about seven cells: the terms near the
+// mark, not the far end of a long row or the text of a column beside it.
 inline constexpr double kMarkRowReach = 200;
 // A descender of the row above lowers that row's foot where it reaches this
 // close to the mark's sides: reaching towards the mark, it crowds it as the
@@ -127,9 +130,9 @@ inline constexpr double kUnderSlack = 2;
 inline constexpr double kInkSlack = 0.5;
 inline constexpr double kSignLengthSlack = 2;
 
-// Column sums: the rule lies about a row step (50) below the sum's ")"; a line
-// further down than this (two steps) that happens to start under a ")" is
-// not its rule.
+// Column sums: the rule lies about a row step (50) below the sum's ")"; a
+// line further down than this (two steps) that happens to start under a
+// ")" is not its rule.
 inline constexpr double kLongestStep = 100;
 // A point well inside the ink of a glyph of a sum (its ")" or an "="),
 // from the top-left of its cell: an erase that covers it takes the glyph
