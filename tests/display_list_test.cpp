@@ -1,7 +1,7 @@
 // The display list repaints the view exactly as it was drawn, does not
-// grow while the program waits at a blinking cursor, and is kept while a
-// window has no surface yet; the fonts of a window resized again and again
-// stay few.
+// grow while the program waits at a blinking cursor, starts afresh at a
+// clear of the whole view, and is kept while a window has no surface yet;
+// the fonts of a window resized again and again stay few.
 #include <cstring>
 #include <limits>
 
@@ -51,6 +51,15 @@ TEST(DisplayList, BlinkingCursorAndErasedTextsDoNotPileUp) {
     list.Add(text);
     list.Add(Box(0, 50, 100, 200, 15));  // covers only part of it
     EXPECT_EQ(list.Calls().size(), 4u);
+    // A clear of the whole view, a box or a CLS, starts the list afresh:
+    // one page's calls are not repainted under the next.
+    list.Add(Box(0, 0, platform::kViewWidth, platform::kViewHeight, 15));
+    EXPECT_EQ(list.Calls().size(), 1u);
+    list.Add(text);
+    DrawCall cls;
+    cls.kind = DrawKind::Cls;
+    list.Add(cls);
+    EXPECT_EQ(list.Calls().size(), 1u);
 }
 
 TEST(DisplayList, ReplayPaintsTheSameView) {

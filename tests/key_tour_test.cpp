@@ -17,11 +17,8 @@ namespace {
 // A few seconds in CI: fewer seeds and keys under the sanitizers, which
 // run about eight times slower. KEY_TOUR_SEEDS and KEY_TOUR_KEYS set them;
 // build/tools/key-tour is the long run.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kSeeds = 2, kKeysPerRun = 200;
-#else
-constexpr int kSeeds = 4, kKeysPerRun = 400;
-#endif
+constexpr int kSeeds = testing_support::kUnderSanitizers ? 2 : 4;
+constexpr int kKeysPerRun = testing_support::kUnderSanitizers ? 200 : 400;
 
 int FromEnvironment(const char* name, int fallback) {
     const char* value = std::getenv(name);

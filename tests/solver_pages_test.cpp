@@ -134,6 +134,7 @@ TEST_F(SolverPageTest, SignMarksStandWithTheLowerRowsOwnTerms) {
     using page_checks::MinusMark;
     using page_checks::MinusMarkBefore;
     using page_checks::PlusMark;
+    using page_checks::PlusMarkBefore;
     Solve({10, 10, 12600, 10, 7, 10500});
     for (const std::string& mark : {PlusMark(40, 205, 3), MinusMarkBefore(94, 205, 3), MinusMark(202, 205, 3),
                                     MinusMarkBefore(315, 205, 3)})
@@ -147,6 +148,10 @@ TEST_F(SolverPageTest, SignMarksStandWithTheLowerRowsOwnTerms) {
     pf.ClearRecord();
     Solve({1, 2, 1, 1, 1, -1});
     EXPECT_EQ(page_checks::Count(Drawn(), PlusMark(234, 205, 3)), 1);
+    // A known term of 0 taken away leaves +0: the mark before it is "+".
+    pf.ClearRecord();
+    Solve({1, 2, 3, 1, 1, 0});
+    EXPECT_EQ(page_checks::Count(Drawn(), PlusMarkBefore(234, 205, 3)), 1);
 }
 
 // A coefficient 1 on the combined equation and on the unknown of the

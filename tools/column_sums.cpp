@@ -13,16 +13,9 @@ namespace {
 using platform::DrawCall;
 using platform::DrawKind;
 
-// Positions are sums of whole and half units; anything closer is the same.
-constexpr double kSame = 0.5;
-// The rule lies a row step below the lower row; a line further down that
-// happens to start under a ")" is not one.
-constexpr double kLongestStep = 100;
-// A point well inside a glyph's ink, from the top-left of its cell: an
-// erase that covers it takes the glyph away.
-constexpr double kInkX = 10, kInkY = 20;
-
-bool Same(double a, double b) { return std::fabs(a - b) < kSame; }
+// Which "=" stand on one column, which line is a sum's rule and what an
+// erase takes away: tools/ink_thresholds.h.
+bool Same(double a, double b) { return std::fabs(a - b) < kSamePlace; }
 
 }  // namespace
 
@@ -84,7 +77,7 @@ void ColumnSums::Erase(const DrawCall& box) {
 const ColumnSums::Equals* ColumnSums::FirstEquals(double y, double from, double to) const {
     const Equals* first = nullptr;
     for (const Equals& e : equals_)
-        if (e.alive && Same(e.y, y) && e.x >= from - kSame && e.x <= to && (!first || e.x < first->x)) first = &e;
+        if (e.alive && Same(e.y, y) && e.x >= from - kSamePlace && e.x <= to && (!first || e.x < first->x)) first = &e;
     return first;
 }
 

@@ -20,17 +20,10 @@
 
 namespace layout {
 
-namespace {
+// What makes one line band, and how near a brace or rule its text stands:
+// tools/ink_thresholds.h.
 
-// Line bands that share less height than this (a quarter of a row) are
-// different lines. Texts whose bands share less than half the narrower
-// band stand a line apart, one higher than the other, and read as two
-// lines however close across.
-constexpr double kSharedBand = runtime::kRowBand / 4;
-// A brace embraces the text that starts this close right of it; a rule
-// belongs to the rows this close above and below it.
-constexpr double kBraced = 15;
-constexpr double kRuled = 12;
+namespace {
 
 bool Inside(const Rect& inner, const Rect& outer) {
     return inner.x0 >= outer.x0 && inner.x1 <= outer.x1 && inner.y0 >= outer.y0 && inner.y1 <= outer.y1;
@@ -43,12 +36,17 @@ bool IsFrame(int piece, const std::string& what) {
 // An edge that runs along one side of a box (it may reach beyond it, as the
 // side of the next cell does).
 bool AlongSide(const Rect& edge, const Rect& box) {
-    constexpr double slack = 3;
     const double cx = (edge.x0 + edge.x1) / 2, cy = (edge.y0 + edge.y1) / 2;
-    auto near = [&](double a, double b) { return std::fabs(a - b) < slack; };
+    auto near = [&](double a, double b) { return std::fabs(a - b) < kAlongSide; };
     if (edge.Width() >= edge.Height())
         return (near(cy, box.y0) || near(cy, box.y1)) && edge.x1 > box.x0 && edge.x0 < box.x1;
     return (near(cx, box.x0) || near(cx, box.x1)) && edge.y1 > box.y0 && edge.y0 < box.y1;
+}
+
+// Whether text starting at x, over the height y0..y1, is a row of the
+// brace with ink `brace`.
+bool StartsRightOfBrace(double x, double y0, double y1, const Rect& brace) {
+    return x >= brace.x1 - kBracedOverlap && x <= brace.x1 + kBraced && y1 > brace.y0 && y0 < brace.y1;
 }
 
 std::string Apart(const char* how, double gap) {
@@ -73,8 +71,7 @@ bool InkScene::Own(const Item& text, const Item& other) const {
     const Figure& figure = figures_[other.figure];
     const Rect& f = figure.bounds;
     switch (figure.kind) {
-        case platform::FigureKind::Brace:
-            return t.x0 >= f.x1 - 2 && t.x0 <= f.x1 + kBraced && t.y1 > f.y0 && t.y0 < f.y1;
+        case platform::FigureKind::Brace: return StartsRightOfBrace(t.x0, t.y0, t.y1, f);
         case platform::FigureKind::Rule:
             return t.x1 > o.x0 && t.x0 < o.x1 &&
                    ((t.y1 <= o.y0 + 0.5 && o.y0 - t.y1 <= kRuled) || (t.y0 >= o.y1 - 0.5 && t.y0 - o.y1 <= kRuled));
@@ -96,8 +93,7 @@ bool InkScene::Labels(int piece, int brace) const {
     const int row = pieces_[piece].after;
     if (row == 0) return false;
     const Piece& p = pieces_[row];
-    const Rect& f = figure.bounds;
-    return p.x >= f.x1 - 2 && p.x <= f.x1 + kBraced && p.y + p.band > f.y0 && p.y < f.y1;
+    return StartsRightOfBrace(p.x, p.y, p.y + p.band, figure.bounds);
 }
 
 bool InkScene::Parted(const Rect& a, const Rect& b) const {

@@ -19,10 +19,6 @@ using platform::DrawCall;
 using platform::DrawKind;
 
 constexpr double kTurn = 2 * 3.14159265358979323846;
-// A piece begun this close to the baseline of the text before it goes on
-// that text's line: the bracket before a column sum's lower row stands a
-// little below the row.
-constexpr double kSameBaseline = runtime::kColumnSumBracketDrop;
 
 bool Near(const Shape& a, const Shape& b) {
     return a.segment == b.segment && std::fabs(a.x0 - b.x0) < 0.5 && std::fabs(a.y0 - b.y0) < 0.5 &&
@@ -44,7 +40,7 @@ int InkScene::NewPiece(const std::string& source, platform::Point at, platform::
     const int index = static_cast<int>(pieces_.size());
     // Started where an earlier piece left the pen: the same row goes on.
     for (size_t i = pieces_.size(); i-- > 1;)
-        if (std::fabs(pieces_[i].endX - at.x) < 0.5 && std::fabs(pieces_[i].endY - at.y) < 0.5) {
+        if (std::fabs(pieces_[i].endX - at.x) < kSamePlace && std::fabs(pieces_[i].endY - at.y) < kSamePlace) {
             piece.continues = pieces_[i].continues ? pieces_[i].continues : static_cast<int>(i);
             break;
         }
@@ -244,8 +240,7 @@ void InkScene::AddCircle(const DrawCall& call) {
         const double a0 = (from + (to - from) * i / steps) * kTurn, a1 = (from + (to - from) * (i + 1) / steps) * kTurn;
         Item item;
         item.shape = Shape::Segment(cx + call.radius * std::cos(a0), cy + call.radius * std::sin(a0),
-                                    cx + call.radius * std::cos(a1), cy + call.radius * std::sin(a1),
-                                    call.width / 2.0);
+                                    cx + call.radius * std::cos(a1), cy + call.radius * std::sin(a1), call.width / 2.0);
         item.piece = currentPiece_;
         item.what = "arc";
         item.colour = call.colour;

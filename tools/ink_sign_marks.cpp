@@ -16,28 +16,10 @@
 
 namespace layout {
 
-namespace {
+// How far around a mark each step looks, and what makes one row or one
+// term: tools/ink_thresholds.h.
 
-// How far around a mark the rows it sits between are looked for.
-constexpr double kCell = runtime::kHalfWidthAdvance;
-constexpr double kAcross = 2 * kCell;
-// A descender above counts where it reaches this close to the mark's sides.
-constexpr double kOverhead = 6;
-constexpr double kRowReach = 200;
-constexpr double kDown = 40, kUp = 60;
-// Pieces whose first cells stand this close in height make one row (the
-// operator and its bracket stand a little below the row they lead).
-constexpr double kSameRow = runtime::kColumnSumBracketDrop + 2;
-// A glyph under a mark may be this much narrower than the mark's middle
-// (its ink's antialiasing); a mark before a term ends before the term's
-// first ink begins, but for what the antialiasing of a glyph's box may add.
-constexpr double kUnderSlack = 2;
-constexpr double kInkSlack = 0.5;
-// The glyph before a term's first glyph ends less than a cell left of it.
-constexpr double kGlyphBefore = 24;
-// A sign of the row below is a stroke of the signs' pen, as long as a sign
-// of the body or of a fraction part, give or take this.
-constexpr double kSignLengthSlack = 2;
+namespace {
 
 bool IsDigit(const std::string& ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9'; }
 
@@ -50,7 +32,7 @@ Rect Union(const Rect& a, const Rect& b) {
 }
 
 // Ink whose top lies just below the mark's foot: the row below.
-bool JustBelow(const Rect& ink, const Rect& mark) { return ink.y0 >= mark.y1 - 1 && ink.y0 <= mark.y1 + kDown; }
+bool JustBelow(const Rect& ink, const Rect& mark) { return ink.y0 >= mark.y1 - 1 && ink.y0 <= mark.y1 + kMarkDown; }
 
 std::string MarkInk(const Rect& mark) {
     return "mark " + Number(mark.x0) + "," + Number(mark.y0) + "-" + Number(mark.x1) + "," + Number(mark.y1);
@@ -93,14 +75,12 @@ std::map<int, Rect> InkScene::MarkBoxes() const {
 
 // What stands around a mark.
 
-InkScene::AroundMark InkScene::Around(const Rect& mark) const {
-    return {Under(mark), NextGlyph(mark), Above(mark)};
-}
+InkScene::AroundMark InkScene::Around(const Rect& mark) const { return {Under(mark), NextGlyph(mark), Above(mark)}; }
 
 bool InkScene::NearMark(const Item& item, const Rect& mark) const {
     if (!item.alive || item.piece == 0 || IsMark(item)) return false;
     const Rect r = item.shape.Bounds();
-    return r.x1 >= mark.x0 - kAcross && r.x0 <= mark.x1 + kAcross;
+    return r.x1 >= mark.x0 - kMarkAcross && r.x0 <= mark.x1 + kMarkAcross;
 }
 
 int InkScene::Under(const Rect& mark) const {
@@ -137,7 +117,7 @@ int InkScene::Above(const Rect& mark) const {
     for (size_t i = 0; i < items_.size(); ++i) {
         if (!NearMark(items_[i], mark)) continue;
         const Rect r = items_[i].shape.Bounds();
-        if (r.y1 <= mark.y0 + 1 && r.y1 >= mark.y0 - kUp && (above < 0 || r.y1 > items_[above].shape.Bounds().y1))
+        if (r.y1 <= mark.y0 + 1 && r.y1 >= mark.y0 - kMarkUp && (above < 0 || r.y1 > items_[above].shape.Bounds().y1))
             above = static_cast<int>(i);
     }
     return above;
@@ -154,7 +134,7 @@ std::vector<const InkScene::Item*> InkScene::RowGlyphs(int member, const Rect& m
         if (!item.alive || !item.glyph || item.piece == 0 || IsMark(item)) continue;
         if (std::fabs(pieces_[item.piece].y - rowY) > kSameRow) continue;
         const Rect r = item.shape.Bounds();
-        if (r.x1 < mark.x0 - kRowReach || r.x0 > mark.x1 + kRowReach) continue;
+        if (r.x1 < mark.x0 - kMarkRowReach || r.x0 > mark.x1 + kMarkRowReach) continue;
         glyphs.push_back(&item);
     }
     return glyphs;
@@ -176,7 +156,7 @@ double InkScene::RowFoot(int member, const Rect& mark) const {
         const Rect r = glyph->shape.Bounds();
         any = std::max(any, r.y1);
         if (IsDigit(glyph->what)) digits = std::max(digits, r.y1);
-        if (r.x1 >= mark.x0 - kOverhead && r.x0 <= mark.x1 + kOverhead) over = std::max(over, r.y1);
+        if (r.x1 >= mark.x0 - kMarkOverhead && r.x0 <= mark.x1 + kMarkOverhead) over = std::max(over, r.y1);
     }
     return std::max(digits > -1e299 ? digits : any, over);
 }

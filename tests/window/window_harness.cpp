@@ -1,6 +1,7 @@
 #include "tests/window/window_harness.h"
 
 // clang-format off
+#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 // clang-format on
@@ -161,6 +162,14 @@ void RunningProgram::Key(KeySym sym) {
     XTestFakeKeyEvent(display_, code, True, 0);
     XTestFakeKeyEvent(display_, code, False, 0);
     XFlush(display_);
+}
+
+bool RunningProgram::LockNumLock() {
+    Key(XK_Num_Lock);
+    XSync(display_, False);
+    const unsigned mask = XkbKeysymToModifiers(display_, XK_Num_Lock);
+    XkbStateRec state{};
+    return mask != 0 && XkbGetState(display_, XkbUseCoreKbd, &state) == Success && (state.locked_mods & mask) != 0;
 }
 
 void RunningProgram::Resize(unsigned width, unsigned height) {

@@ -62,6 +62,8 @@ public:
 
     double SecondsSinceStart() const;
     void Key(KeySym sym);
+    // Presses Num Lock, as a user does; whether it is locked after.
+    bool LockNumLock();
     // What another program's resize request does.
     void Resize(unsigned width, unsigned height);
     // What the window manager sends when the close button is clicked.

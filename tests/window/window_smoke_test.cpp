@@ -1,8 +1,8 @@
 // The real program in a real window (run under Xvfb): it opens maximised,
-// shows its menu, takes typed keys, blinks its cursor without using the
-// processor, and ends from its close button, from menu entry 8, or when
-// another program destroys its window; a start-up without a display or a
-// font says why and fails.
+// shows its menu, takes typed keys (a keypad digit once, Num Lock on or
+// off), blinks its cursor without using the processor, and ends from its
+// close button, from menu entry 8, or when another program destroys its
+// window; a start-up without a display or a font says why and fails.
 // gtest first: the X headers define macros (None, Bool) that clash with it.
 #include <gtest/gtest.h>
 // clang-format off
@@ -98,6 +98,22 @@ TEST(Window, MenuEntryEightEndsTheProgram) {
     ASSERT_TRUE(program.FindWindow("Kanovel", 10));
     ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
     program.Key(XK_KP_8);  // a keypad digit
+    program.Key(XK_Return);
+    EXPECT_EQ(program.WaitForExit(5), 0);
+}
+
+// With Num Lock on, a keypad key also arrives as text: the digit is taken
+// once, so "8" and Enter end the program, and the field's cursor stands
+// after one digit (at 1080), never after a second (at 1096).
+TEST(Window, KeypadDigitWithNumLockOnArrivesOnce) {
+    RunningProgram program(KANOVEL_PATH);
+    ASSERT_NE(program.display(), nullptr);
+    ASSERT_TRUE(program.FindWindow("Kanovel", 10));
+    ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
+    ASSERT_TRUE(program.LockNumLock());
+    program.Key(XK_KP_8);
+    EXPECT_TRUE(program.WaitForArea(1058, 650, 1070, 662, kAnswer, 2));
+    EXPECT_FALSE(program.WaitForArea(1094, 654, 1098, 658, kAnswer, 1));
     program.Key(XK_Return);
     EXPECT_EQ(program.WaitForExit(5), 0);
 }
