@@ -11,6 +11,15 @@ inline constexpr float kHalfWidthAdvance = 27;
 inline constexpr float kEqualsAdvance = 32;
 inline constexpr float kDoubleByteAdvance = 34;
 inline constexpr float kFractionPartAdvance = 32;
+// Its other advances: a decimal point, a prime or degree sign, a character
+// in a small cell (raised, or after an escape), the script l (and a name's
+// plain l, in the same cell), and a double-byte character in a fraction
+// part.
+inline constexpr float kPointAdvance = 8;
+inline constexpr float kPrimeAdvance = 12;
+inline constexpr float kSmallCellAdvance = 24;
+inline constexpr float kScriptLAdvance = 32;
+inline constexpr float kFractionDoubleByteAdvance = 38;
 
 // Where the walker sets a glyph in a face of its own against its cell: the
 // italic letters a, x and c of running text 4 right and 22 up (a larger
