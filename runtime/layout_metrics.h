@@ -50,8 +50,12 @@ struct SignStrokes {
 inline constexpr SignStrokes kBodySign{5.5f, 21.5f, 20, 21, 13.5f, 8, 5};
 // A sign in a fraction part, across the middle of the part's digits.
 inline constexpr SignStrokes kFractionPartSign{9, 23, 16, 16, 16, 7, 5};
+// A row of sign-change marks stands this far above the row whose signs it
+// turns (a column sum's lower row): half the 50 between two rows.
+inline constexpr float kSignMarkRowRise = 25;
 // A sign-change mark: three quarters of the body's sign, at the foot of the
-// band between two rows 50 apart (its slot's y is 25 above the lower row).
+// band between two rows 50 apart (its slot's y is kSignMarkRowRise above
+// the lower row).
 inline constexpr SignStrokes kSignMarkStrokes{7.5f, 19.5f, 25, 23, 13.5f, 6, 4};
 // How long a sign's bar is.
 constexpr float BarLength(const SignStrokes& sign) { return sign.x1 - sign.x0; }
