@@ -77,6 +77,16 @@ struct PlateBox {
 // The main menu's panel, under its title and entries.
 inline constexpr PlateBox kMenuPanel{22, 10, 1342, 610, 15, 10};
 
+// A plate that a page places itself: w by h, framed and filled. The two
+// that head a page of problems: the chapter's title and, right of it, the
+// page's number (this wide unless the page asks for another width).
+struct PlateStyle {
+    float w, h;
+    int frame, fill;
+};
+inline constexpr PlateStyle kChapterTitlePlate{396, 44, 5, 4};
+inline constexpr PlateStyle kChapterNumberPlate{44, 44, 4, 3};
+
 // The prompt bar at the foot of the screen and what stands in it: the
 // plate of "何かキーを押して下さい。" with its text's origin, the wider plate
 // of a caller's own prompt text, the plate of "次のステップは１を入力。" and its

@@ -63,6 +63,19 @@ inline const std::string kSubmenuStart = "text " + std::to_string(static_cast<in
                                          std::to_string(static_cast<int>(runtime::kSubmenuLineY)) + " 1 1 0";
 // The main menu's panel.
 inline const std::string kMenuPanel = PlateLine(runtime::kMenuPanel);
+// The two plates that head a page of problems: the title's corner at
+// (x, y), the number's `gap` right of the title and `numberWidth` wide.
+struct ChapterPlateLines {
+    std::string title, number;
+};
+inline ChapterPlateLines ChapterPlates(float x, float y, float gap,
+                                       float numberWidth = runtime::kChapterNumberPlate.w) {
+    const runtime::PlateStyle& title = runtime::kChapterTitlePlate;
+    const runtime::PlateStyle& number = runtime::kChapterNumberPlate;
+    const float numberX = x + title.w + gap;
+    return {Box(x, y, x + title.w, y + title.h, title.frame, title.fill),
+            Box(numberX, y, numberX + numberWidth, y + number.h, number.frame, number.fill)};
+}
 // Key waits of one solver run with a key wait after each step, on a system
 // with one solution.
 constexpr int kSolverWaits = 15;
