@@ -1,5 +1,6 @@
 // The bold label renderer: short figure labels drawn one character at a
-// time in bold at size 15, with fixed advances and no markup.
+// time in bold at size 15, with fixed advances and no markup; the font
+// found is put back after.
 #include "runtime/digit_places.h"
 #include "runtime/runtime.h"
 
@@ -8,19 +9,16 @@ namespace runtime {
 void Runtime::DrawBoldLabel() {
     const TextPiece piece(*this, textArg);
     const PenWidthScope keepWidth(*this);
+    const FontScope keepFont(*this);
+    pf.SetFontBold(true);
+    pf.SetFontSize(15);
     const std::vector<std::string> label = basic::Chars(textArg);
     for (size_t at = 0;; ++at) {
         glyphX = penX;
         glyphY = penY;
-        if (textArg.empty()) {
-            pf.SetFontBold(false);
-            pf.SetFontSize(16);
-            return;
-        }
+        if (textArg.empty()) return;
         strArg = basic::KLeft(textArg, 1);
         textArg.erase(0, strArg.size());
-        pf.SetFontBold(true);
-        pf.SetFontSize(15);
         curChar = strArg;
 
         const float x = glyphX, y = glyphY;
@@ -40,12 +38,11 @@ void Runtime::DrawBoldLabel() {
             Symbol(x, y, curChar, 2, 2, textColour);
             advance = 30;
         } else if (curChar == "a" || curChar == "x" || curChar == "c") {
+            const FontScope letterFont(*this);
             pf.SetFontName("Times New Roman");
             pf.SetFontSize(8);
             pf.SetFontItalic(true);
             Symbol(x + 4, y - 12, curChar, 7, 4, textColour);
-            pf.SetFontName("ゴシック");
-            pf.SetFontItalic(false);
         } else if (curChar == "y") {
             // Drawn a little higher so that its tail sits on the line.
             Symbol(x, y - 6, curChar, 3, 2, textColour);

@@ -1,5 +1,6 @@
 // The numbered coordinate plane: thin lines on every cell, heavy numbered
 // lines on every fifth, the axes and the letters x, 0 and y.
+// Its routines put back the font they found.
 #include <cmath>
 
 #include "runtime/runtime.h"
@@ -31,6 +32,7 @@ void EachIndex(Runtime& rt, float low, float high, Body body) {
 
 void Runtime::DrawCoordinateGrid() {
     const PenWidthScope keepWidth(*this);
+    const FontScope keepFont(*this);
     gridStepX = NormalStep(gridStepX);
     gridStepY = NormalStep(gridStepY);
     gridMinX = basic::Div(gridMinX, gridStepX);
@@ -100,18 +102,20 @@ void Runtime::DrawCoordinateGrid() {
     SetDrawWidth(4);
     Line(gridFrameLeft, gridOriginY, gridFrameRight, gridOriginY, 0);
 
+    // The letters and the 0 in bold; the x in the serif face, italic and a
+    // little smaller.
     pf.SetFontBold(true);
-    pf.SetFontName("Times New Roman");
-    pf.SetFontSize(basic::Cint(0.8f * tickLabelSize));
-    pf.SetFontItalic(true);
-    textColour = 0;
-    penX = gridFrameRight - 0.8f * tickLabelSize;
-    penY = gridOriginY - 1.5f * tickLabelSize;
-    Symbol(penX, penY, "x", 3, 2, 0);
+    {
+        const FontScope letterFont(*this);
+        pf.SetFontName("Times New Roman");
+        pf.SetFontSize(basic::Cint(0.8f * tickLabelSize));
+        pf.SetFontItalic(true);
+        textColour = 0;
+        penX = gridFrameRight - 0.8f * tickLabelSize;
+        penY = gridOriginY - 1.5f * tickLabelSize;
+        Symbol(penX, penY, "x", 3, 2, 0);
+    }
 
-    pf.SetFontName("ゴシック");
-    pf.SetFontSize(basic::Cint(tickLabelSize));
-    pf.SetFontItalic(false);
     textColour = 0;
     penX = gridOriginX - tickLabelSize;
     penY = gridOriginY;
@@ -124,12 +128,11 @@ void Runtime::DrawCoordinateGrid() {
     textArg = "y";
     Symbol(penX, penY, textArg, 2, 1, 0);
 
-    pf.SetFontBold(false);
-    pf.SetFontSize(16);
     tickLabelsHidden = 0;
 }
 
 void Runtime::DrawDecimalAxisLabels() {
+    const FontScope keepFont(*this);
     pf.SetFontSize(basic::Cint(tickLabelSize));
     // The value of line `index` as its whole part and first decimal digit,
     // truncated; the point is a glyph of its own, 6 left of where the whole
@@ -170,7 +173,6 @@ void Runtime::DrawDecimalAxisLabels() {
             penY = gridOriginY - gridCell * j - tickLabelSize / 2;
         });
     });
-    pf.SetFontSize(16);
 }
 
 }  // namespace runtime

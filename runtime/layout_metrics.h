@@ -11,6 +11,15 @@ inline constexpr float kHalfWidthAdvance = 27;
 inline constexpr float kEqualsAdvance = 32;
 inline constexpr float kDoubleByteAdvance = 34;
 inline constexpr float kFractionPartAdvance = 32;
+// Its other advances: a decimal point, a prime or degree sign, a character
+// in a small cell (raised, or after an escape), the script l (and a name's
+// plain l, in the same cell), and a double-byte character in a fraction
+// part.
+inline constexpr float kPointAdvance = 8;
+inline constexpr float kPrimeAdvance = 12;
+inline constexpr float kSmallCellAdvance = 24;
+inline constexpr float kScriptLAdvance = 32;
+inline constexpr float kFractionDoubleByteAdvance = 38;
 
 // Where the walker sets a glyph in a face of its own against its cell: the
 // italic letters a, x and c of running text 4 right and 22 up (a larger
@@ -41,8 +50,12 @@ struct SignStrokes {
 inline constexpr SignStrokes kBodySign{5.5f, 21.5f, 20, 21, 13.5f, 8, 5};
 // A sign in a fraction part, across the middle of the part's digits.
 inline constexpr SignStrokes kFractionPartSign{9, 23, 16, 16, 16, 7, 5};
+// A row of sign-change marks stands this far above the row whose signs it
+// turns (a column sum's lower row): half the 50 between two rows.
+inline constexpr float kSignMarkRowRise = 25;
 // A sign-change mark: three quarters of the body's sign, at the foot of the
-// band between two rows 50 apart (its slot's y is 25 above the lower row).
+// band between two rows 50 apart (its slot's y is kSignMarkRowRise above
+// the lower row).
 inline constexpr SignStrokes kSignMarkStrokes{7.5f, 19.5f, 25, 23, 13.5f, 6, 4};
 // How long a sign's bar is.
 constexpr float BarLength(const SignStrokes& sign) { return sign.x1 - sign.x0; }
@@ -55,23 +68,56 @@ constexpr float BarLength(const SignStrokes& sign) { return sign.x1 - sign.x0; }
 inline constexpr float kSignMarkSlot = kHalfWidthAdvance;
 inline constexpr float kSignMarkBeforeGlyph = 17.5;
 
-// The prompt bar at the foot of the screen and what stands in it: the
-// plate of "何かキーを押して下さい。" with its text's origin, the plate of
-// "次のステップは１を入力。" and its text, the sub-menu line's origin, and the
-// number field's prompt and label left of the field (at promptX, promptY),
-// whose cursor is a disc 8 into the field.
+// A plate: a box from corner (x0, y0) to (x1, y1), framed and filled.
 struct PlateBox {
     float x0, y0, x1, y1;
     int frame, fill;
 };
+
+// The main menu's panel, under its title and entries.
+inline constexpr PlateBox kMenuPanel{22, 10, 1342, 610, 15, 10};
+
+// A plate that a page places itself: w by h, framed and filled. The two
+// that head a page of problems: the chapter's title and, right of it, the
+// page's number (this wide unless the page asks for another width).
+struct PlateStyle {
+    float w, h;
+    int frame, fill;
+};
+inline constexpr PlateStyle kChapterTitlePlate{396, 44, 5, 4};
+inline constexpr PlateStyle kChapterNumberPlate{44, 44, 4, 3};
+
+// The prompt bar at the foot of the screen and what stands in it: the
+// plate of "何かキーを押して下さい。" with its text's origin, the wider plate
+// of a caller's own prompt text, the plate of "次のステップは１を入力。" and its
+// text, the sub-menu line's origin, and the number field (its origin is the
+// runtime's promptX, promptY from start-up on) with the main menu's prompt
+// and the label "入力" left of it, whose cursor is a disc 8 into the field.
 inline constexpr PlateBox kPromptBar{0, 657, 992, 720, 15, 15};
 inline constexpr PlateBox kKeyWaitPlate{96, 657, 400, 693, 13, 4};
 inline constexpr float kKeyWaitTextX = 128, kKeyWaitTextY = 666;
+inline constexpr PlateBox kCallerPromptPlate{
+    16, kKeyWaitPlate.y0, 496, kKeyWaitPlate.y1, kKeyWaitPlate.frame, kKeyWaitPlate.fill};
+inline constexpr float kCallerPromptTextX = 48;
 inline constexpr PlateBox kNextStepPlate{96, 639, 400, 675, 13, 12};
 inline constexpr float kNextStepTextX = 128, kNextStepTextY = 648;
 inline constexpr float kSubmenuLineX = 16, kSubmenuLineY = 666;
+inline constexpr float kFieldX = 1056, kFieldY = 648;
 inline constexpr float kMenuPromptOffset = 240, kFieldLabelOffset = 48;
 inline constexpr float kFieldCursorInset = 8, kFieldCursorRadius = 4;
+
+// A box placed from the number field's origin: its corner dx, dy from it,
+// w wide and h high. The prompts erase these in the background colour: the
+// main menu's prompt with its field once read, the label with the field
+// once read, the digits typed so far (at Backspace, Delete or a key past
+// the tenth), and the label with the field under the next-step plate.
+struct FieldBox {
+    float dx, dy, w, h;
+};
+inline constexpr FieldBox kMenuPromptErase{-kMenuPromptOffset, -8, 1056, 50};
+inline constexpr FieldBox kFieldErase{-kFieldLabelOffset, -8, 240, 30};
+inline constexpr FieldBox kTypedDigitsErase{0, -8, 192, 30};
+inline constexpr FieldBox kNextStepFieldErase{-kFieldLabelOffset, -9, 160, 27};
 
 // The height of a row of running text: its magnified cells, 16 high drawn
 // three times their size.

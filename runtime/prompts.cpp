@@ -13,7 +13,7 @@ void Runtime::AskMenuNumber() {
     ParseTypedNumber();
 }
 
-void Runtime::ClearMenuPrompt() { BoxAt(promptX - kMenuPromptOffset, promptY - 8, 1056, 50, 15, 15); }
+void Runtime::ClearMenuPrompt() { EraseFromField(kMenuPromptErase); }
 
 void Runtime::AskSubmenuChoice() {
     textColour = 0;
@@ -24,7 +24,7 @@ void Runtime::AskSubmenuChoice() {
     ParseTypedNumber();
 }
 
-void Runtime::ClearPromptBar() { Erase(kPromptBar.x0, kPromptBar.y0, kPromptBar.x1, kPromptBar.y1); }
+void Runtime::ClearPromptBar() { ErasePlate(kPromptBar); }
 
 void Runtime::DrawPrompt(platform::PieceKind kind) {
     const TextPiece prompt(*this, textArg, kind);
@@ -41,8 +41,10 @@ void Runtime::ReadNumberField() {
     textArg = "入力";
     DrawPrompt(platform::PieceKind::FieldLabel);
     EditNumberInput();
-    BoxAt(promptX - kFieldLabelOffset, promptY - 8, 240, 30, 15, 15);
+    EraseFromField(kFieldErase);
 }
+
+void Runtime::EraseFromField(const FieldBox& box) { BoxAt(promptX + box.dx, promptY + box.dy, box.w, box.h, 15, 15); }
 
 void Runtime::EditNumberInput() {
     // The cursor disc is drawn before every poll and erased after an empty
@@ -60,7 +62,7 @@ void Runtime::EditNumberInput() {
         }
         cursorShown = true;
         if (keyChar == "\b" || keyChar == "\f" || basic::KLen(inputText) > 9) {
-            BoxAt(promptX, promptY - 8, 192, 30, 15, 15);
+            EraseFromField(kTypedDigitsErase);
             inputText.clear();
             inputX = promptX;
             inputY = promptY;
@@ -102,8 +104,7 @@ void Runtime::ParseTypedNumber() {
 void Runtime::AskNextStep() {
     const PenWidthScope keepWidth(*this);
     SetDrawWidth(2);
-    BoxFromTo(kNextStepPlate.x0, kNextStepPlate.y0, kNextStepPlate.x1, kNextStepPlate.y1, kNextStepPlate.frame,
-              kNextStepPlate.fill);
+    DrawPlate(kNextStepPlate);
     textColour = 9;
     penX = kNextStepTextX;
     penY = kNextStepTextY;
@@ -111,22 +112,24 @@ void Runtime::AskNextStep() {
     DrawPrompt(platform::PieceKind::NextStepPrompt);
     ReadNumberField();
     ParseTypedNumber();
-    BoxAt(promptX - kFieldLabelOffset, promptY - 9, 160, 27, 15, 15);
-    Erase(kNextStepPlate.x0, kNextStepPlate.y0, kNextStepPlate.x1, kNextStepPlate.y1);
+    EraseFromField(kNextStepFieldErase);
+    ErasePlate(kNextStepPlate);
 }
 
 void Runtime::WaitAnyKey() {
     textArg = "何かキーを押して下さい。";
-    WaitKeyOnPlate(kKeyWaitPlate.x0, kKeyWaitPlate.x1, kKeyWaitTextX, kKeyWaitPlate.x1, kKeyWaitPlate.y1);
+    WaitKeyOnPlate(kKeyWaitPlate, kKeyWaitTextX, kKeyWaitPlate.x1, kKeyWaitPlate.y1);
 }
 
-void Runtime::ShowPromptWaitKey() { WaitKeyOnPlate(16, 496, 48, kPromptBar.x1, kPromptBar.y1); }
+void Runtime::ShowPromptWaitKey() {
+    WaitKeyOnPlate(kCallerPromptPlate, kCallerPromptTextX, kPromptBar.x1, kPromptBar.y1);
+}
 
-void Runtime::WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom) {
+void Runtime::WaitKeyOnPlate(const PlateBox& plate, float textX, float eraseRight, float eraseBottom) {
     savedTextColour = textColour;
     const PenWidthScope keepWidth(*this);
     SetDrawWidth(3);
-    BoxFromTo(left, kKeyWaitPlate.y0, right, kKeyWaitPlate.y1, kKeyWaitPlate.frame, kKeyWaitPlate.fill);
+    DrawPlate(plate);
     textColour = 9;
     penX = textX;
     penY = kKeyWaitTextY;

@@ -78,10 +78,12 @@ public:
     void EditNumberInput();
     void ParseTypedNumber();
     void WaitAnyKey();
-    // The plate with textArg from x `left` to `right` on the prompt bar, a
-    // key, then (0, 657)-(eraseRight, eraseBottom) erased; colour and pen
+    // The plate with textArg at x `textX` on the prompt bar, a key, then the
+    // bar from its corner to (eraseRight, eraseBottom) erased; colour and pen
     // width as they were.
-    void WaitKeyOnPlate(float left, float right, float textX, float eraseRight, float eraseBottom);
+    void WaitKeyOnPlate(const PlateBox& plate, float textX, float eraseRight, float eraseBottom);
+    // Erases a box placed from the number field's origin.
+    void EraseFromField(const FieldBox& box);
     // textArg as prompt text at the pen, telling the platform what kind of
     // prompt it is.
     void DrawPrompt(platform::PieceKind kind);
@@ -182,6 +184,11 @@ public:
     void BoxAt(float x, float y, float w, float h, float outline, float fill);
     // Erases (x1, y1)-(x2, y2) with the background colour.
     void Erase(float x1, float y1, float x2, float y2) { BoxFromTo(x1, y1, x2, y2, 15, 15); }
+    // A plate in its frame and fill; the same box erased.
+    void DrawPlate(const PlateBox& p) {
+        BoxFromTo(p.x0, p.y0, p.x1, p.y1, static_cast<float>(p.frame), static_cast<float>(p.fill));
+    }
+    void ErasePlate(const PlateBox& p) { Erase(p.x0, p.y0, p.x1, p.y1); }
     void Poly(float colour, std::initializer_list<Point> points);
     void Circle(float x, float y, float radius, float colour, float start, float end, bool filled,
                 float fill = platform::kNoFill);

@@ -28,7 +28,7 @@ bool StartsWithSign(const std::string& term) {
 
 void Runtime::DrawSignRow() {
     const std::vector<std::string> marks = basic::Chars(textArg);
-    const float rowX = penX, rowY = penY;
+    const float marksX = penX, marksY = penY;
 
     // The lower row's cells from the left: the operator and its bracket
     // (DrawColumnSum puts them in the two slots before the row), then one
@@ -48,7 +48,7 @@ void Runtime::DrawSignRow() {
 
     for (size_t i = 0; i < marks.size(); ++i) {
         if (marks[i] == " ") continue;
-        const float slotX = rowX + kSignMarkSlot * static_cast<float>(i), centre = slotX + kSignMarkSlot / 2;
+        const float slotX = marksX + kSignMarkSlot * static_cast<float>(i), centre = slotX + kSignMarkSlot / 2;
         // A mark beyond the row stands in its own slot.
         penX = slotX;
         strArg.clear();
@@ -61,12 +61,12 @@ void Runtime::DrawSignRow() {
                 strArg = cells[k].rest;
             }
         }
-        penY = rowY;
+        penY = marksY;
         textArg = marks[i];
         DrawSignMark();
     }
-    penX = rowX + kSignMarkSlot * static_cast<float>(marks.size());
-    penY = rowY;
+    penX = marksX + kSignMarkSlot * static_cast<float>(marks.size());
+    penY = marksY;
     textArg.clear();
 }
 

@@ -62,8 +62,8 @@ void Runtime::StartProgram() {
     SetDrawWidth(3);
     ReseedFromClock();
     textColour = 4;
-    promptX = 1056;
-    promptY = 648;
+    promptX = kFieldX;
+    promptY = kFieldY;
     programTitle = program.title;
 
     workNum.Dim(80);
@@ -98,7 +98,7 @@ void Runtime::FlushKeys() {
 void Runtime::ShowMainMenu() {
     for (;;) {
         BoxAt(0, 0, 1760, 1800, 15, 15);
-        BoxAt(22, 10, 1320, 600, 15, 10);
+        DrawPlate(kMenuPanel);
         textColour = 15;
         penX = 264;
         penY = 30;
@@ -117,7 +117,7 @@ void Runtime::ShowMainMenu() {
             DrawMarkupText();
         }
         textColour = 0;
-        penX = promptX - 240;
+        penX = promptX - kMenuPromptOffset;
         penY = promptY;
         textArg = "番号を入力して下さい。";
         DrawSimpleText();

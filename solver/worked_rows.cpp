@@ -87,7 +87,7 @@ void EliminationSolver::DrawElimination(const Branch& branch) {
                      {rt.colX(7) + runtime::kEqualsAdvance, rt.auxText(4), rt.rowText(6).substr(1)}};
         for (const auto& mark : marks) {
             rt.penX = mark.x;
-            rt.penY = rt.cursorY - 25;
+            rt.penY = rt.cursorY - runtime::kSignMarkRowRise;
             rt.textArg = mark.mark;
             rt.strArg = mark.term;
             rt.DrawSignMark();

@@ -19,8 +19,9 @@ TEST(BasicProblems, CandidatePageWaitsOnceAfterItsPlatesAndAnswersU) {
     auto run = RunLesson6Page(1, "3");
     const Log& log = run.log;
     EXPECT_EQ(Count(log, kKeyWait), 1);
-    const long number = FindRun(log, {"box 442 30 486 74 4 3 3"});
-    EXPECT_GE(FindRun(log, {"box 36 30 432 74 5 4 3"}), 0);
+    const ChapterPlateLines plates = ChapterPlates(36, 30, 10);
+    const long number = FindRun(log, {plates.number + " 3"});
+    EXPECT_GE(FindRun(log, {plates.title + " 3"}), 0);
     ASSERT_GE(number, 0);
     const long first = FindRow(log, 7, 36, 80, "ア x=1,y=7 を代入すると");
     ASSERT_GT(first, number);
@@ -49,8 +50,9 @@ TEST(BasicProblems, EliminationPageSolvesFourSystemsInThreeStages) {
     auto run = RunLesson6Page(2, "  ");
     const Log& log = run.log;
     EXPECT_EQ(Count(log, kKeyWait), 2);
-    EXPECT_EQ(Count(log, "box 76 30 472 74 5 4"), 2);  // the plates, drawn again for (3)
-    EXPECT_EQ(Count(log, "box 516 30 560 74 4 3"), 2);
+    const ChapterPlateLines plates = ChapterPlates(76, 30, 44);
+    EXPECT_EQ(Count(log, plates.title), 2);  // the plates, drawn again for (3)
+    EXPECT_EQ(Count(log, plates.number), 2);
 
     const long label1 = FindRow(log, 3, 38, 88, "(1)");
     const long label2 = FindRow(log, 3, 684, 30, "(2)", label1);
@@ -79,8 +81,9 @@ TEST(BasicProblems, SubstitutionPageIsDrawnWholeWithItsRowsLinedUp) {
     auto run = RunLesson6Page(3, "");
     const Log& log = run.log;
     EXPECT_EQ(Count(log, kKeyWait), 0);
-    EXPECT_GE(FindRun(log, {"box 108 30 504 74 5 4 3"}), 0);
-    EXPECT_GE(FindRun(log, {"box 548 30 592 74 4 3 3"}), 0);
+    const ChapterPlateLines plates = ChapterPlates(108, 30, 44);
+    EXPECT_GE(FindRun(log, {plates.title + " 3"}), 0);
+    EXPECT_GE(FindRun(log, {plates.number + " 3"}), 0);
     EXPECT_GE(FindRun(log, Brace(151, 80)), 0);
     EXPECT_GE(FindRun(log, Brace(765, 30)), 0);
     ExpectTextRows(log, {

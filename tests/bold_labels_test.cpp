@@ -51,15 +51,18 @@ TEST_F(BoldLabelTest, EachCharacterClassHasItsPlaceAndSize) {
         std::string face;
         bool italic;
     };
+    // Every glyph but the letter's in the face found.
+    // clang-format off
     const Expect expected[] = {
         {"(", 92, 200, 3, 2, 15, "ｺﾞｼｯｸ", false},
         {"x", 116, 188, 7, 4, 8, "Times New Roman", true},
-        {")", 132, 200, 3, 2, 15, "ゴシック", false},
-        {"y", 140, 194, 3, 2, 15, "ゴシック", false},
-        {".", 160, 200, 3, 2, 15, "ゴシック", false},
-        {"X", 168, 200, 3, 2, 15, "ゴシック", false},
-        {"漢", 188, 200, 2, 2, 15, "ゴシック", false},
+        {")", 132, 200, 3, 2, 15, "ｺﾞｼｯｸ", false},
+        {"y", 140, 194, 3, 2, 15, "ｺﾞｼｯｸ", false},
+        {".", 160, 200, 3, 2, 15, "ｺﾞｼｯｸ", false},
+        {"X", 168, 200, 3, 2, 15, "ｺﾞｼｯｸ", false},
+        {"漢", 188, 200, 2, 2, 15, "ｺﾞｼｯｸ", false},
     };
+    // clang-format on
     for (size_t i = 0; i < texts.size(); ++i) {
         const Expect& e = expected[i];
         EXPECT_EQ(texts[i].text, e.text);
@@ -76,12 +79,15 @@ TEST_F(BoldLabelTest, EachCharacterClassHasItsPlaceAndSize) {
     EXPECT_EQ(rt.penY, 200);
     EXPECT_EQ(rt.textArg, "");
     EXPECT_EQ(rt.strArg, "漢");
+    // The font is the one found: the letter's face and italic are gone.
     const DrawCall after = NextTextState();
     EXPECT_FALSE(after.bold);
     EXPECT_EQ(after.size, 16);
+    EXPECT_EQ(after.face, "ｺﾞｼｯｸ");
+    EXPECT_FALSE(after.italic);
 }
 
-TEST_F(BoldLabelTest, EmptyTextOnlyResetsTheFont) {
+TEST_F(BoldLabelTest, EmptyTextLeavesTheFontAsFound) {
     pf.SetFontBold(true);
     pf.SetFontSize(30);
     rt.SetDrawWidth(4);
@@ -92,8 +98,8 @@ TEST_F(BoldLabelTest, EmptyTextOnlyResetsTheFont) {
     EXPECT_EQ(rt.penX, 7);
     EXPECT_EQ(rt.GetDrawWidth(), 4);
     const DrawCall after = NextTextState();
-    EXPECT_FALSE(after.bold);
-    EXPECT_EQ(after.size, 16);
+    EXPECT_TRUE(after.bold);
+    EXPECT_EQ(after.size, 30);
 }
 
 TEST_F(BoldLabelTest, OneRowCellCentresItsText) {

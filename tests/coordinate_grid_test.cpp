@@ -68,7 +68,7 @@ TEST_F(CoordinateGridTest, WholeGridWithHeavyNumberedLines) {
     ExpectAt(texts[6].points[0], 1440 - 24, 380 - 45);
     ExpectAt(texts[7].points[0], 1010, 380);
     ExpectAt(texts[8].points[0], 1040, 165);
-    EXPECT_EQ(texts[8].face, "ゴシック");
+    EXPECT_EQ(texts[8].face, "ｺﾞｼｯｸ");  // the face in force, after the letter's own
     EXPECT_FALSE(texts[8].italic);
 
     EXPECT_EQ(rt.GetDrawWidth(), 2);
@@ -92,6 +92,25 @@ TEST_F(CoordinateGridTest, AxesOnlyLeaveTheSharedCountersAlone) {
     EXPECT_EQ(rt.strArg, "keep");
     EXPECT_EQ(rt.tickLabelSize, 26);
     EXPECT_EQ(CallsOf(DrawKind::Text).at(0).size, 21);  // 0.8 of 26, as a whole size
+}
+
+TEST_F(CoordinateGridTest, TheNumbersAndLettersLeaveTheFontAsFound) {
+    pf.SetFontName("Times New Roman");
+    pf.SetFontSize(20);
+    pf.SetFontBold(true);
+    pf.SetFontItalic(true);
+    auto expectFontFound = [&](const char* routine) {
+        const platform::Font font = pf.GetFont();
+        EXPECT_EQ(font.name, "Times New Roman") << routine;
+        EXPECT_EQ(font.size, 20) << routine;
+        EXPECT_TRUE(font.bold && font.italic) << routine;
+    };
+    Plane(-10, 10, 1, -5, 5, 0.5f);
+    rt.boxColour = 7;
+    rt.DrawCoordinateGrid();
+    expectFontFound("DrawCoordinateGrid");
+    rt.DrawDecimalAxisLabels();
+    expectFontFound("DrawDecimalAxisLabels");
 }
 
 TEST_F(CoordinateGridTest, StepsAndCornersAreNormalised) {

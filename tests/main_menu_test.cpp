@@ -9,11 +9,12 @@
 namespace {
 
 using page_checks::CountExact;
+using page_checks::FieldBoxErased;
 using page_checks::kMenuPanel;
 using testing_support::RunProgram;
 
 // The main menu's panel, in the pen width the program starts with.
-const std::string kPanel = std::string(kMenuPanel) + " 3";
+const std::string kPanel = kMenuPanel + " 3";
 
 TEST(MainMenu, EntryEightEndsBothPrograms) {
     for (const char* program : {"kanovel", "tirosam"}) {
@@ -42,7 +43,7 @@ TEST(MainMenu, DrawsTitleEntriesAndPromptInPlace) {
     // The prompt, drawn by the simple drawer in 0, then again by the entry.
     EXPECT_EQ(CountExact(log, "text 816 648 1 1 0 \"ゴシック\" 16 1 0 \"番\""), 2);
     EXPECT_EQ(CountExact(log, "text 1008 648 1 1 0 \"ゴシック\" 16 1 0 \"入\""), 1);
-    EXPECT_EQ(CountExact(log, "box 816 640 1872 690 15 15 3"), 1);  // the prompt erased
+    EXPECT_EQ(CountExact(log, FieldBoxErased(runtime::kMenuPromptErase) + " 3"), 1);  // the prompt erased
 }
 
 platform::HeadlessOptions Keys(const std::string& keys, const std::string& time = "10:20:30") {
@@ -192,8 +193,8 @@ TEST(MainMenu, SeedIsTheSumOfTheClockFields) {
         rt.StartProgram();
         EXPECT_EQ(rt.seedValue, c.seed) << c.time;
         EXPECT_EQ(rt.textColour, 4);
-        EXPECT_EQ(rt.promptX, 1056);
-        EXPECT_EQ(rt.promptY, 648);
+        EXPECT_EQ(rt.promptX, runtime::kFieldX);
+        EXPECT_EQ(rt.promptY, runtime::kFieldY);
         EXPECT_EQ(pf.GetDrawWidth(), 3);
         EXPECT_EQ(rt.auxNum.Upper(), 80);
     }

@@ -29,23 +29,53 @@ using solver_testing::FindRun;
 
 // ---- Fixed lines of the log ------------------------------------------------
 
-// A plate of the prompt bar as the log writes it.
-inline std::string PlateLine(const runtime::PlateBox& plate) {
+// A box with its corners, frame and fill, as the log writes it, without
+// the pen width that ends its line.
+inline std::string Box(float x1, float y1, float x2, float y2, int frame, int fill) {
     std::ostringstream s;
-    s << "box " << plate.x0 << " " << plate.y0 << " " << plate.x1 << " " << plate.y1 << " " << plate.frame << " "
-      << plate.fill;
+    s << "box " << x1 << " " << y1 << " " << x2 << " " << y2 << " " << frame << " " << fill;
     return s.str();
+}
+// A plate as the log writes it.
+inline std::string PlateLine(const runtime::PlateBox& plate) {
+    return Box(plate.x0, plate.y0, plate.x1, plate.y1, plate.frame, plate.fill);
+}
+// A plate's box erased in the background colour.
+inline std::string PlateErased(const runtime::PlateBox& plate) {
+    return Box(plate.x0, plate.y0, plate.x1, plate.y1, 15, 15);
+}
+// A box placed from the number field's origin, erased.
+inline std::string FieldBoxErased(const runtime::FieldBox& box) {
+    const float x = runtime::kFieldX + box.dx, y = runtime::kFieldY + box.dy;
+    return Box(x, y, x + box.w, y + box.h, 15, 15);
 }
 // The frame of the key prompt "何かキーを押して下さい。", one per key wait.
 inline const std::string kKeyWait = PlateLine(runtime::kKeyWaitPlate);
+// The prompt bar erased after a key wait, from its corner to the plate's.
+inline const std::string kKeyWaitErased =
+    Box(runtime::kPromptBar.x0, runtime::kPromptBar.y0, runtime::kKeyWaitPlate.x1, runtime::kKeyWaitPlate.y1, 15, 15);
+// The whole prompt bar erased.
+inline const std::string kPromptBarErased = PlateErased(runtime::kPromptBar);
 // The frame of the next-step prompt "次のステップは１を入力。".
 inline const std::string kNextStep = PlateLine(runtime::kNextStepPlate);
 // The first glyph of a sub-menu line, drawn by the prompt drawer in colour 0.
 inline const std::string kSubmenuStart = "text " + std::to_string(static_cast<int>(runtime::kSubmenuLineX)) + " " +
                                          std::to_string(static_cast<int>(runtime::kSubmenuLineY)) + " 1 1 0";
-// The panel of the main menu and of each lesson's sub-menu, without the pen
-// width that ends its log line.
-inline const char* const kMenuPanel = "box 22 10 1342 610 15 10";
+// The main menu's panel.
+inline const std::string kMenuPanel = PlateLine(runtime::kMenuPanel);
+// The two plates that head a page of problems: the title's corner at
+// (x, y), the number's `gap` right of the title and `numberWidth` wide.
+struct ChapterPlateLines {
+    std::string title, number;
+};
+inline ChapterPlateLines ChapterPlates(float x, float y, float gap,
+                                       float numberWidth = runtime::kChapterNumberPlate.w) {
+    const runtime::PlateStyle& title = runtime::kChapterTitlePlate;
+    const runtime::PlateStyle& number = runtime::kChapterNumberPlate;
+    const float numberX = x + title.w + gap;
+    return {Box(x, y, x + title.w, y + title.h, title.frame, title.fill),
+            Box(numberX, y, numberX + numberWidth, y + number.h, number.frame, number.fill)};
+}
 // Key waits of one solver run with a key wait after each step, on a system
 // with one solution.
 constexpr int kSolverWaits = 15;
@@ -347,13 +377,6 @@ inline std::string MinusMarkBefore(float x, float y, int colour) {
     return MinusMark(x - runtime::kSignMarkBeforeGlyph, y, colour);
 }
 
-// A box with its corners, frame and fill, as the log writes it.
-inline std::string Box(float x1, float y1, float x2, float y2, int frame, int fill) {
-    std::ostringstream s;
-    s << "box " << x1 << " " << y1 << " " << x2 << " " << y2 << " " << frame << " " << fill;
-    return s.str();
-}
-
 // ---- A page run from the main menu -----------------------------------------
 
 // The keys that open page `entry` of lesson `lesson` from the main menu,
@@ -375,7 +398,7 @@ inline std::string RefusedEntries(int entries) {
 // A run from the choice in the sub-menu on: the lines after the number
 // field of the second prompt (the main menu's is the first) is cleared.
 inline Log AfterSubmenuChoice(const Log& log) {
-    const long cleared = FindLine(log, "box 1008 640 1248 670 15 15", 1);
+    const long cleared = FindLine(log, FieldBoxErased(runtime::kFieldErase), 1);
     return cleared < 0 ? Log{} : Log(log.begin() + cleared, log.end());
 }
 

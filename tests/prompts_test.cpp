@@ -1,10 +1,13 @@
 // The number field, its parsing, and the key waits.
+#include "tests/page_checks.h"
 #include "tests/test_support.h"
 
 namespace {
 
-using testing_support::RuntimeTest;
+using page_checks::FieldBoxErased;
+using page_checks::PlateLine;
 using platform::DrawKind;
+using testing_support::RuntimeTest;
 
 class Prompts : public RuntimeTest {
 protected:
@@ -29,7 +32,7 @@ TEST_F(Prompts, EntryCollectsAcceptedKeysAndEchoesThem) {
     EXPECT_EQ(echoes[2].points[0].x, 1072);
     // Label and prompt, then the field erased when the entry ends.
     EXPECT_FALSE(LogLines("text 1008 648 1 1 0").empty());
-    EXPECT_EQ(pf.Log().back(), "box 1008 640 1248 670 15 15 3");
+    EXPECT_EQ(pf.Log().back(), FieldBoxErased(runtime::kFieldErase) + " 3");
 }
 
 TEST_F(Prompts, EmptyEntryIsZeroAndColourStaysWithoutEcho) {
@@ -91,9 +94,9 @@ TEST_F(Prompts, WaitAnyKeyRestoresColourAndPenWidth) {
     EXPECT_TRUE(rt.textArg.empty());
     const auto& log = pf.Log();
     ASSERT_GE(log.size(), 3u);
-    EXPECT_EQ(log.front(), "box 96 657 400 693 13 4 3");
+    EXPECT_EQ(log.front(), page_checks::kKeyWait + " 3");
     EXPECT_EQ(log[log.size() - 2], "key \"q\"");
-    EXPECT_EQ(log.back(), "box 0 657 400 693 15 15 3");
+    EXPECT_EQ(log.back(), page_checks::kKeyWaitErased + " 3");
     EXPECT_EQ(LogLines("text 128 666 1 1 9").size(), 1u);
 }
 
@@ -103,9 +106,9 @@ TEST_F(Prompts, ShowPromptWaitKeyShowsTheCallersTextAndClearsTheBar) {
     Type(" ");
     rt.ShowPromptWaitKey();
     EXPECT_EQ(rt.textColour, 3);
-    EXPECT_EQ(pf.Log().front(), "box 16 657 496 693 13 4 3");
+    EXPECT_EQ(pf.Log().front(), PlateLine(runtime::kCallerPromptPlate) + " 3");
     EXPECT_EQ(LogLines("text 48 666 1 1 9 \"ｺﾞｼｯｸ\" 16 1 0 \"Ｏ\"").size(), 1u);
-    EXPECT_EQ(pf.Log().back(), "box 0 657 992 720 15 15 3");
+    EXPECT_EQ(pf.Log().back(), page_checks::kPromptBarErased + " 3");
 }
 
 TEST_F(Prompts, AskNextStepRestoresPenWidthOnly) {
@@ -116,10 +119,10 @@ TEST_F(Prompts, AskNextStepRestoresPenWidthOnly) {
     EXPECT_EQ(rt.inputValue, 1);
     EXPECT_EQ(pf.GetDrawWidth(), 4);
     EXPECT_EQ(rt.textColour, 5);
-    EXPECT_EQ(pf.Log().front(), "box 96 639 400 675 13 12 2");
+    EXPECT_EQ(pf.Log().front(), page_checks::kNextStep + " 2");
     auto tail = std::vector<std::string>(pf.Log().end() - 2, pf.Log().end());
-    EXPECT_EQ(tail[0], "box 1008 639 1168 666 15 15 2");
-    EXPECT_EQ(tail[1], "box 96 639 400 675 15 15 2");
+    EXPECT_EQ(tail[0], FieldBoxErased(runtime::kNextStepFieldErase) + " 2");
+    EXPECT_EQ(tail[1], page_checks::PlateErased(runtime::kNextStepPlate) + " 2");
 }
 
 TEST_F(Prompts, FlushKeysEmptiesTheBuffer) {

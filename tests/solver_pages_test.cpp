@@ -16,9 +16,9 @@ std::vector<std::string> WithoutWaits(const std::vector<std::string>& lines) {
     std::vector<std::string> out;
     bool inWait = false;
     for (const std::string& line : lines) {
-        if (line.rfind("box 96 657 400 693 13 4 ", 0) == 0) inWait = true;
+        if (line.rfind(page_checks::kKeyWait + " ", 0) == 0) inWait = true;
         if (!inWait) out.push_back(line);
-        if (line.rfind("box 0 657 400 693 15 15 ", 0) == 0) inWait = false;
+        if (line.rfind(page_checks::kKeyWaitErased + " ", 0) == 0) inWait = false;
     }
     return out;
 }

@@ -51,7 +51,7 @@ TEST(SubstitutionPages, PuzzlePageRevealsBothColumnsStepByStep) {
     }
     // The page leaves the pen width 5: the prompt bar is cleared with it
     // once the sub-menu has read the next choice.
-    EXPECT_EQ(Count(run.log, "box 0 657 992 720 15 15 5"), 1);
+    EXPECT_EQ(Count(run.log, kPromptBarErased + " 5"), 1);
 }
 
 TEST(SubstitutionPages, ExplanationNotesFollowTheWorking) {
@@ -65,7 +65,7 @@ TEST(SubstitutionPages, ExplanationNotesFollowTheWorking) {
                    {135, 480, 0, "2", 10},  {135, 530, 0, "1", 11},  {106, 580, 5, "答", 12},
                    {608, 270, 7, "(", 13},  {608, 330, 5, "代", 14}, {608, 430, 3, "1", 14},
                });
-    EXPECT_EQ(Count(run.log, "box 0 657 992 720 15 15 5"), 0);  // the pen width as it was
+    EXPECT_EQ(Count(run.log, kPromptBarErased + " 5"), 0);  // the pen width as it was
 }
 
 TEST(SubstitutionPages, Exercise5ReusesEachHalfOfTheScreen) {

@@ -11,8 +11,9 @@ TEST(CandidatePairsPage, PlatesThenOneKeyBringsEveryCheckAndTheAnswer) {
     ExpectPageRun(run, 1);
     const Log& log = run.log;
     // The plates in the pen width the program started with.
-    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 36 30 432 74 5 4 3")), 0);
-    EXPECT_EQ(WaitsBefore(log, FindLine(log, "box 442 30 486 74 4 3 3")), 0);
+    const ChapterPlateLines plates = ChapterPlates(36, 30, 10);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, plates.title + " 3")), 0);
+    EXPECT_EQ(WaitsBefore(log, FindLine(log, plates.number + " 3")), 0);
     ExpectRows(log, {
         {36, 80, 7, "ア", 1}, {36, 330, 7, "イ", 1}, {40, 530, 0, "=", 1},
         // ウ 76 right of the end of ア's heading, level with it

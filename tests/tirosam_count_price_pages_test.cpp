@@ -128,7 +128,7 @@ TEST(BreadAndDoughnuts, RevealsTheWorkedAnswer) {
     for (float y : {80.f, 130.f, 180.f, 230.f}) EXPECT_GE(FindGlyph(run.log, 931, y, 0, "="), 0) << y;
     for (float y : {330.f, 380.f, 430.f}) EXPECT_GE(FindGlyph(run.log, 877, y, 0, "="), 0) << y;
     // The page leaves the pen width at 5: the prompt bar is cleared with it.
-    EXPECT_EQ(Count(run.log, "box 0 657 992 720 15 15 5"), 1);
+    EXPECT_EQ(Count(run.log, kPromptBarErased + " 5"), 1);
 }
 
 }  // namespace

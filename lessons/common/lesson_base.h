@@ -45,11 +45,12 @@ protected:
     // The goal of a later lesson on a cleared screen: "<めあて>" in the
     // headings' colour, then the goal's lines.
     void ShowGoal(std::initializer_list<const char*> lines);
-    // The two plates that head a page of problems: the chapter title, 396
-    // wide, at (x, y), and the page's number `gap` right of it. The cursor
-    // is left at the number plate's top right corner.
-    void ShowChapterPlates(Page& page, X x, Y y, const char* title, const char* number, float numberWidth = 44,
-                           float gap = 44);
+    // The two plates that head a page of problems (runtime::kChapterTitlePlate
+    // and kChapterNumberPlate): the chapter title at (x, y), and the page's
+    // number `gap` right of it. The cursor is left at the number plate's top
+    // right corner.
+    void ShowChapterPlates(Page& page, X x, Y y, const char* title, const char* number,
+                           float numberWidth = runtime::kChapterNumberPlate.w, float gap = 44);
 };
 
 }  // namespace lessons

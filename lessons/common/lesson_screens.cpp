@@ -20,12 +20,13 @@ void LessonBase::ShowChapterPlates(Page& page, X x, Y y, const char* title, cons
                                    float gap) {
     // Each plate leaves the pen at its top right corner; the cursor follows
     // it, so the number plate is placed from the end of the title plate.
-    page.cell(x, y, 396, 44, 5, 4, 13, title);
-    rt.cursorX = rt.penX;
-    rt.cursorY = rt.penY;
-    page.cell(C + gap, Same, numberWidth, 44, 4, 3, 13, number);
-    rt.cursorX = rt.penX;
-    rt.cursorY = rt.penY;
+    auto plate = [&](X at, Y row, const runtime::PlateStyle& style, float width, const char* text) {
+        page.cell(at, row, width, style.h, style.frame, style.fill, 13, text);
+        rt.cursorX = rt.penX;
+        rt.cursorY = rt.penY;
+    };
+    plate(x, y, runtime::kChapterTitlePlate, runtime::kChapterTitlePlate.w, title);
+    plate(C + gap, Same, runtime::kChapterNumberPlate, numberWidth, number);
 }
 
 }  // namespace lessons

@@ -8,9 +8,10 @@
 // x of a row: L + n (leftMargin), C + n (cursorX, right after the previous
 // text), S + n (sideMargin) or SC + n (sideCursorX) of the side column, or a
 // plain number. y: Same (cursorY), Down(n) (cursorY + n, n may be negative),
-// SideDown(n) (sideCursorY + n), or a plain number. A text row draws with
-// DrawMarkupText and copies the pen into the page cursor, or into the side
-// cursor when its x is placed from the side column.
+// SideDown(n) (sideCursorY + n), MarkRow (a sign row's, over the row at the
+// cursor), or a plain number. A text row draws with DrawMarkupText and
+// copies the pen into the page cursor, or into the side cursor when its x
+// is placed from the side column.
 #pragma once
 
 #include <string>
@@ -50,6 +51,9 @@ struct Y {
 inline constexpr Y Same{Y::Base::Cursor, 0};
 constexpr Y Down(float n) { return Y(Y::Base::Cursor, n); }
 constexpr Y SideDown(float n) { return Y(Y::Base::SideCursor, n); }
+// The row of sign-change marks over the row at the cursor, where a column
+// sum leaves it: its lower row.
+inline constexpr Y MarkRow{Y::Base::Cursor, -runtime::kSignMarkRowRise};
 
 // The area a page erases before it draws: a box from (x, y) of size w by h.
 struct Clear {

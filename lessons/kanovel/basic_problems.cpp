@@ -9,7 +9,7 @@ using namespace lessons;
 
 void KanovelLessons::ShowBasicCandidateChecks() {
     Page page(rt, Clear{0, 0, 1760, 1800}, 36, 30);
-    ShowChapterPlates(page, 36, 30, "P48 基本の問題", "1", 44, 10);
+    ShowChapterPlates(page, 36, 30, "P48 基本の問題", "1", runtime::kChapterNumberPlate.w, 10);
     page.key();
     page.text(L, Down(50), 7, "ア x=1,y=7 を代入すると");
     // The second column of candidates is placed from where this heading ends.

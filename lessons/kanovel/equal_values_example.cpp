@@ -23,7 +23,7 @@ void KanovelLessons::ShowEqualValuesExamplePage() {
     // the terms of the three rows line up.
     page.columnSum(L, Down(50), 0, "y= 4x+1", "-", "y=-2x+7");
     // Subtracting as adding the reversed lower row: the signs above it.
-    page.signRow(L, Down(-25), 3, "+-  +  -").key();
+    page.signRow(L, MarkRow, 3, "+-  +  -").key();
     page.text(rt.resultX, Down(50), 0, "0= 6x-6");
     page.text(rt.resultX, Down(50), 0, "6x=6");
     page.text(rt.resultX, Down(50), 0, " x=1").key();

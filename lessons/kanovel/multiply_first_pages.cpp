@@ -17,7 +17,7 @@ void KanovelLessons::ShowMultiplyFirstWorking(const MultiplyFirstTexts& texts) {
     page.text(L, Down(50), 3, texts.caption);
     page.columnSum(L, Down(50), 0, texts.upperRow, "-", texts.lowerRow);
     // The lower row's signs flipped, between the two rows.
-    page.signRow(L, Down(-25), 3, "+-  -  -").key();
+    page.signRow(L, MarkRow, 3, "+-  -  -").key();
     page.text(rt.resultX, Down(50), 0, texts.combined).key();
     page.text(rt.resultX, Down(50), 0, "    y=3").key();
     page.text(L, Down(50), 3, "y=3 を①に代入して").key();

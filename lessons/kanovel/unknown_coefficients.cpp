@@ -28,7 +28,7 @@ void KanovelLessons::ShowUnknownCoefficientExample() {
     page.columnSum(722, 130, 0, " a+2b=5", "-", "4a+2b=8");
     // The last sign stands over the constant 8, as on the other
     // subtraction pages, not over the "=" before it.
-    page.signRow(722, 155, 3, "+-  -   -").key();
+    page.signRow(722, MarkRow, 3, "+-  -   -").key();
     page.text(749, 230, 0, "-3a   =-3").key();
     page.text(776, 280, 0, " a   =1").key();
     page.text(722, 330, 3, "a=1 を③に代入して").key();

@@ -70,7 +70,7 @@ void KanovelLessons::ShowFractionDecimalExercises() {
         page.text(722, 80, 3, "①-③");
         page.columnSum(722, 130, 0, "3x+2y=6", "-", "3x+8y=-12");
         // The signs the lower row's terms take when it is subtracted.
-        page.signRow(722, 155, 3, "+-  -   +");
+        page.signRow(722, MarkRow, 3, "+-  -   +");
         page.text(776, 230, 0, "  -6y=18");
         page.text(776, 280, 0, "    y=-3");
         page.text(722, 330, 3, "y=-3 を①に代入して");
@@ -91,7 +91,7 @@ void KanovelLessons::ShowFractionDecimalExercises() {
     rt.cursorY = 30;
     page.text(722, 80, 3, "③*2-②*3");
     page.columnSum(722, 130, 0, " 4x+6y=-4", "-", "15x+6y=51");
-    page.signRow(722, 155, 3, "+-   -   -");
+    page.signRow(722, MarkRow, 3, "+-   -   -");
     page.text(749, 230, 0, "-11x   =-55");
     page.text(776, 280, 0, "  x   =5");
     page.text(722, 330, 3, "x=5 を③に代入して");
@@ -111,7 +111,7 @@ void KanovelLessons::ShowAbcFormExercises() {
         rt.cursorY = 30;
         page.text(722, 80, 3, "①-②*2");
         page.columnSum(722, 130, 0, "2x+ y=5", "-", "2x+6y=10");
-        page.signRow(722, 155, 3, "+-  -   -");
+        page.signRow(722, MarkRow, 3, "+-  -   -");
         page.text(776, 230, 0, "  -5y=-5");
         page.text(776, 280, 0, "    y=1");
         page.text(722, 330, 3, "y=1 を②に代入して");

@@ -25,7 +25,7 @@ void TirosamLessons::ShowBreadAndDoughnutAnswer() {
     rt.cursorY = 30;
     page.text(L, Same, 3, "①*3-②*4").key();
     page.columnSum(L, Down(50), 0, "15x+12y=2670", "-", "24x+12y=3480").key();
-    page.signRow(L, Down(-25), 3, "+-   -   -").key();
+    page.signRow(L, MarkRow, 3, "+-   -   -").key();
     page.text(rt.resultX, Down(50), 0, "-9x    =-810").key();
     page.text(rt.resultX - 27, Down(50), 0, "   x    =90").key();
     page.text(L, Down(50), 3, "x=90 を①に代入して").key();

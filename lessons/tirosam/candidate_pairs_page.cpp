@@ -11,10 +11,8 @@ using namespace lessons;
 void TirosamLessons::ShowCandidatePairsPage() {
     // The plates are framed in the pen width in force: this page sets none.
     Page page(rt, Clear{0, 0, 1760, 1800}, 36, 30);
-    page.cell(L, Same, 396, 44, 5, 4, 13, "P54 章の問題A");
-    rt.cursorX = rt.penX;
-    rt.cursorY = rt.penY;
-    page.cell(C + 10, Same, 44, 44, 4, 3, 13, "1").key();
+    ShowChapterPlates(page, L, Same, "P54 章の問題A", "1", runtime::kChapterNumberPlate.w, 10);
+    page.key();
 
     // Everything else at once. ア and イ stand one under the other, ウ in a
     // second column 76 right of where ア's heading ended, level with ア.

@@ -64,7 +64,7 @@ void TirosamLessons::ShowDiscountQuestionPage() {
     rt.cursorY = 30;
     page.text(L, Same, 3, "①*8-③").key();
     page.columnSum(L, Down(50), 0, "8x+8y=4800", "-", "9x+8y=5280").key();
-    page.signRow(L, Down(-25), 3, "+-  -  -").key();
+    page.signRow(L, MarkRow, 3, "+-  -  -").key();
     page.text(rt.resultX - 27, Down(50), 0, " -x   =-480").key();
     page.text(rt.resultX, Down(50), 0, " x   =480").key();
     page.text(L, Down(50), 3, "x=480 を①に代入して").key();

@@ -31,7 +31,7 @@ void System2(Page& page, runtime::Runtime& rt, Y label) {
     page.system(C, Same, 0, "6x-y=1…①", "3x-2y=-7…②");
     page.text(L, Down(50), 3, "①*2-②");
     page.columnSum(L, Down(50), 0, "12x-2y=2", "-", " 3x-2y=-7");
-    page.signRow(L, Down(-25), 3, "+-   +   +");
+    page.signRow(L, MarkRow, 3, "+-   +   +");
     page.text(rt.resultX, Down(50), 0, " 9x   =9");
     page.text(rt.resultX, Down(50), 0, "  x   =1");
     page.text(L, Down(50), 3, "x=1 を①に代入して");
@@ -46,7 +46,7 @@ void System3(Page& page, runtime::Runtime& rt, Y label) {
     page.system(C, Same, 0, "4x-7y=-6…①", "6x+2y=-9…②");
     page.text(L, Down(50), 3, "①*3-②*2");
     page.columnSum(L, Down(50), 0, "12x-21y=-18", "-", "12x+ 4y=-18");
-    page.signRow(L, Down(-25), 3, "+-   -    +");
+    page.signRow(L, MarkRow, 3, "+-   -    +");
     page.text(rt.resultX, Down(50), 0, "   -25y=0");
     page.text(rt.resultX, Down(50), 0, "      y=0");
     page.text(L, Down(50), 3, "y=0 を①に代入して");

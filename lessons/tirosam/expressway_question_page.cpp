@@ -80,7 +80,7 @@ void TirosamLessons::ShowExpresswayQuestionPage() {
     rt.cursorY = 30;
     page.text(L, Same, 3, "①-③").key();
     page.columnSum(L, Down(50), 0, "x +y=200", "-", "x+2y=240").key();
-    page.signRow(L, Down(-25), 3, "+- -  -").key();
+    page.signRow(L, MarkRow, 3, "+- -  -").key();
     page.text(rt.resultX, Down(50), 0, "  -y=-40").key();
     page.text(rt.resultX, Down(50), 0, "   y=40").key();
     page.text(L, Down(50), 3, "y=40 を①に代入して").key();

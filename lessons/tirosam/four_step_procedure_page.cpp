@@ -69,7 +69,7 @@ void TirosamLessons::ShowFourStepProcedure() {
     rt.leftMargin = 798;
     page.text(L, Down(50), 3, "①*250-②").key();
     page.columnSum(L, Down(50), 0, "250x+250y=2500", "-", "350x+250y=3200");
-    page.signRow(L, Down(-25), 3, "+-    -    -").key();
+    page.signRow(L, MarkRow, 3, "+-    -    -").key();
     page.text(rt.resultX - 27, Down(50), 0, "-100x     =-700").key();
     page.text(rt.resultX, Down(50), 0, "   x     =7").key();
     page.text(L, Down(50), 3, "x=7 を①に代入して").key();

@@ -21,7 +21,7 @@ void TirosamLessons::ShowRatioCoefficientPage() {
     rt.cursorY = 30;
     page.text(L, Down(50), 3, "①-③");
     page.columnSum(L, Down(50), 0, "5x-3y=18", "-", "2x-3y=0");
-    page.signRow(L, Down(-25), 3, "+-  +  -");
+    page.signRow(L, MarkRow, 3, "+-  +  -");
     page.text(rt.resultX, Down(50), 0, "3x   =18");
     page.text(rt.resultX, Down(50), 0, " x   =6").key();
     page.text(L, Down(50), 3, "x=6 を③に代入して");

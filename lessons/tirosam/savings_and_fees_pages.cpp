@@ -24,7 +24,7 @@ void TirosamLessons::ShowCoinSavingsPage() {
     rt.cursorY = 30;
     page.text(L, Same, 3, "①*100-②");
     page.columnSum(L, Down(50), 0, "100x+100y=2800", "-", "500x+100y=10000");
-    page.signRow(L, Down(-25), 3, "+-    -    -");
+    page.signRow(L, MarkRow, 3, "+-    -    -");
     page.text(rt.resultX - 27, Down(50), 0, "-400x     =-7200");
     page.text(rt.resultX, Down(50), 0, "   x     =18").key();
     page.text(L, Down(50), 3, "x=18 を①に代入して");

@@ -19,7 +19,7 @@ void TirosamLessons::ShowUnsuitableSolution() {
     page.text(L + 40, Down(50), 0, "350x+250y=3200…②").key();
     page.text(L, Down(50), 3, "①*250-②").key();
     page.columnSum(L, Down(50), 0, "250x+250y=2750", "-", "350x+250y=3200");
-    page.signRow(L, Down(-25), 3, "+-    -    -").key();
+    page.signRow(L, MarkRow, 3, "+-    -    -").key();
     page.text(rt.resultX - 27, Down(50), 0, "-100x     =-450").key();
     page.text(rt.resultX, Down(50), 0, "   x     =4.5").key();
 

@@ -73,7 +73,7 @@ void TirosamLessons::ShowWalkRunQuestionPage() {
     page.system(L, Down(50), 0, "50x+80y=1200…①", "x+y=18…②").key();
     page.text(L, Down(50), 3, "①-②*50").key();
     page.columnSum(L, Down(50), 0, "50x+80y=1200", "-", "50x+50y=900").key();
-    page.signRow(L, Down(-25), 3, "+-   -   -").key();
+    page.signRow(L, MarkRow, 3, "+-   -   -").key();
     page.text(rt.resultX, Down(50), 0, "    30y=300").key().key();
 
     // The left part goes; the working ends there.
