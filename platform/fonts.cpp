@@ -103,8 +103,7 @@ std::string UnreadConfiguration() {
         std::fclose(opened);
     else
         why = std::string(": ") + std::strerror(errno);
-    return "fontconfig cannot read its configuration \"" + file + "\"" + (byVariable ? " (FONTCONFIG_FILE)" : "") +
-           why;
+    return "fontconfig cannot read its configuration \"" + file + "\"" + (byVariable ? " (FONTCONFIG_FILE)" : "") + why;
 }
 
 std::string StyleName(bool bold, bool italic) {
@@ -172,16 +171,14 @@ const FontBook::LoadedFace& FontBook::Face(const FaceSpec& face, bool bold, bool
     if (!match || !FamilyMatches(match, face.family)) {
         if (match) FcPatternDestroy(match);
         const std::string unread = UnreadConfiguration();
-        if (!unread.empty())
-            throw FontFailure(unread + ", so the font \"" + face.family + "\" cannot be found");
+        if (!unread.empty()) throw FontFailure(unread + ", so the font \"" + face.family + "\" cannot be found");
         throw FontFailure(std::string("the font \"") + face.family + "\" is not installed (Debian package " +
                           face.package + ")");
     }
     FcChar8* file = nullptr;
     LoadedFace loaded;
-    loaded.file = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch
-                      ? reinterpret_cast<const char*>(file)
-                      : StyleName(bold, italic);
+    loaded.file = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch ? reinterpret_cast<const char*>(file)
+                                                                                : StyleName(bold, italic);
     loaded.face = cairo_ft_font_face_create_for_pattern(match);
     FcPatternDestroy(match);
     if (const cairo_status_t status = cairo_font_face_status(loaded.face); status != CAIRO_STATUS_SUCCESS) {

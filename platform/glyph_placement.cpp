@@ -82,9 +82,9 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
     int count = 0;
     // A text that cannot be set (the font failed since it was made) would
     // leave its place blank: the failure is said instead.
-    if (const cairo_status_t status = cairo_scaled_font_text_to_glyphs(
-            cellFont, call.points[0].x, baseline, text.c_str(), static_cast<int>(text.size()), &glyphs, &count,
-            nullptr, nullptr, nullptr);
+    if (const cairo_status_t status =
+            cairo_scaled_font_text_to_glyphs(cellFont, call.points[0].x, baseline, text.c_str(),
+                                             static_cast<int>(text.size()), &glyphs, &count, nullptr, nullptr, nullptr);
         status != CAIRO_STATUS_SUCCESS)
         throw FontFailure(std::string("cannot set text in the font \"") + face.family +
                           "\": " + cairo_status_to_string(status));

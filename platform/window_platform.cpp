@@ -367,7 +367,8 @@ void WindowPlatform::Handle(const SDL_Event& event) {
             // one counts: an ordinary size right after an oversize one is
             // the size asked for.
             if (x.type == ConfigureNotify && x.xconfigure.window == ourXWindow) {
-                const bool over = x.xconfigure.width > kLargestCanvasWidth || x.xconfigure.height > kLargestCanvasHeight;
+                const bool over =
+                    x.xconfigure.width > kLargestCanvasWidth || x.xconfigure.height > kLargestCanvasHeight;
                 oversized_ = over ? Size{x.xconfigure.width, x.xconfigure.height} : Size{};
             }
             break;

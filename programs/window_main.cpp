@@ -22,8 +22,7 @@ int Fail(const std::string& title, const std::string& why, bool dialog) {
 
 }  // namespace
 
-int RunInWindow(const std::string& title, const std::function<void(platform::Platform&)>& run, int argc,
-                char** argv) {
+int RunInWindow(const std::string& title, const std::function<void(platform::Platform&)>& run, int argc, char** argv) {
     bool dialog = false;
     for (int i = 1; i < argc; ++i) dialog |= std::strcmp(argv[i], FAILURE_DIALOG_ARGUMENT) == 0;
     try {

@@ -13,5 +13,4 @@
 // dialog: nobody reads the standard error of a program started from a menu.
 // Runs from a terminal, a script or a test do not pass it and are never
 // held up.
-int RunInWindow(const std::string& title, const std::function<void(platform::Platform&)>& run, int argc,
-                char** argv);
+int RunInWindow(const std::string& title, const std::function<void(platform::Platform&)>& run, int argc, char** argv);
