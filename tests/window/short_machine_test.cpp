@@ -94,7 +94,7 @@ TEST(Window, ShortOfMemoryForAFaceAtStartUpNamesItAndFails) {
     // Down from a limit where the surface is what is missing, a MB at a
     // time, to the first one where something made before it is.
     Outcome first{-1, ""};
-    for (long kb = atMenu - 2 * surfaceKb; kb > atMenu - 2 * surfaceKb - 40 * 1024; kb -= 1024) {
+    for (long kb = atMenu - 2 * surfaceKb; kb > atMenu - 2 * surfaceKb - 40L * 1024; kb -= 1024) {
         const Outcome outcome = RunToItsEnd({}, kb);
         // Xlib may not get the memory for the display either, now and then.
         if (outcome.errors.rfind("Kanovel: cannot make the window's", 0) == 0 ||
