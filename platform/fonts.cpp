@@ -106,6 +106,12 @@ std::string UnreadConfiguration() {
     return "fontconfig cannot read its configuration \"" + file + "\"" + (byVariable ? " (FONTCONFIG_FILE)" : "") + why;
 }
 
+// A face whose file the font engine could not load.
+FontFailure LoadFailure(const char* family, const std::string& file, cairo_status_t status) {
+    return FontFailure(std::string("cannot load the font \"") + family + "\" (" + file +
+                       "): " + cairo_status_to_string(status));
+}
+
 std::string StyleName(bool bold, bool italic) {
     return bold && italic ? "bold italic" : bold ? "bold" : italic ? "italic" : "regular";
 }
@@ -135,11 +141,11 @@ FontBook::FontBook() : options_(cairo_font_options_create()) {
     cairo_font_options_set_hint_style(options_, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options_, CAIRO_HINT_METRICS_OFF);
     cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
-    // Every face in every style a program can select, so that a missing
-    // font stops the program here, never in the middle of a lesson.
-    // The font engine reads a face's file only when a scaled font is made of
-    // it; one that cannot be read then draws nothing at all. So every face
-    // is also loaded here, and kept loaded.
+    // Every face in every style a program can select, found and loaded
+    // here, so that a missing or unreadable font stops the program before
+    // it shows anything, never in the middle of a lesson. The font engine
+    // reads a face's file only when a scaled font is made of it, and a face
+    // it cannot read draws nothing at all: so one is made of each, and kept.
     for (const FaceSpec* face : {&kGothic, &kSerif, &kScript, &kPlainZero})
         for (bool bold : {false, true})
             for (bool italic : {false, true}) {
@@ -183,8 +189,7 @@ const FontBook::LoadedFace& FontBook::Face(const FaceSpec& face, bool bold, bool
     FcPatternDestroy(match);
     if (const cairo_status_t status = cairo_font_face_status(loaded.face); status != CAIRO_STATUS_SUCCESS) {
         cairo_font_face_destroy(loaded.face);
-        throw FontFailure(std::string("cannot load the font \"") + face.family + "\" (" + loaded.file +
-                          "): " + cairo_status_to_string(status));
+        throw LoadFailure(face.family, loaded.file, status);
     }
     return faces_[key] = loaded;
 }
@@ -214,8 +219,7 @@ cairo_scaled_font_t* FontBook::Make(const FaceSpec& face, const LoadedFace& load
     cairo_scaled_font_t* font = cairo_scaled_font_create(loaded.face, &fontMatrix, &ctm, options_);
     if (const cairo_status_t status = cairo_scaled_font_status(font); status != CAIRO_STATUS_SUCCESS) {
         cairo_scaled_font_destroy(font);
-        throw FontFailure(std::string("cannot load the font \"") + face.family + "\" (" + loaded.file +
-                          "): " + cairo_status_to_string(status));
+        throw LoadFailure(face.family, loaded.file, status);
     }
     return font;
 }
