@@ -1,6 +1,10 @@
-// A canvas that cannot be made says how large it was to be and why; it
-// never hands out a surface without pixels.
+// What cannot be drawn is said, never left blank: a canvas that cannot be
+// made says how large it was to be and why, a scaled font that has failed is
+// never drawn with again, and a text that cannot be set is a failure of its
+// own; the canvas draws on after either.
 #include "platform/canvas.h"
+
+#include "platform/glyph_placement.h"
 
 namespace {
 
@@ -14,6 +18,46 @@ TEST(Canvas, ASizeBeyondWhatCanBeMadeIsRefusedWithItsReason) {
         const std::string reason = cairo_status_to_string(CAIRO_STATUS_INVALID_SIZE);
         EXPECT_EQ(failure.what(), "cannot make a 40000x30000 canvas: " + reason);
     }
+}
+
+// cairo keeps a scaled font's first failure (memory short while it read a
+// glyph) for good, and such a font draws nothing more: the cache makes it
+// again rather than hand it out.
+TEST(Canvas, AScaledFontThatHasFailedIsMadeAgainNotDrawnWith) {
+    platform::FontBook fonts;
+    const platform::FaceSpec& gothic = platform::FaceFor("ゴシック");
+    cairo_scaled_font_t* font = fonts.Scaled(gothic, false, false, 20, 20, 1);
+    // A text that is not UTF-8 measured in it fails it as a glyph that
+    // could not be read would.
+    cairo_text_extents_t extents;
+    cairo_scaled_font_text_extents(font, "\xff", &extents);
+    ASSERT_NE(cairo_scaled_font_status(font), CAIRO_STATUS_SUCCESS);
+
+    EXPECT_EQ(cairo_scaled_font_status(fonts.Scaled(gothic, false, false, 20, 20, 1)), CAIRO_STATUS_SUCCESS);
+}
+
+TEST(Canvas, ATextThatCannotBeSetIsSaidAndTheCanvasDrawsOn) {
+    platform::FontBook fonts;
+    platform::Canvas canvas(fonts, 1344, 756);
+    platform::DrawCall text;
+    text.kind = platform::DrawKind::Text;
+    text.points = {{100, 100}};
+    text.face = "ゴシック";
+    text.magX = text.magY = 2;
+    text.text = "\xff";
+    EXPECT_THROW(canvas.Render(text), platform::FontFailure);
+
+    text.text = "12";
+    canvas.Render(text);
+    canvas.Flush();
+    // Ink of the digits, dark on the white page, near where they stand.
+    cairo_surface_t* surface = canvas.Surface();
+    const unsigned char* pixels = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    int dark = 0;
+    for (int y = 100; y < 150; ++y)
+        for (int x = 100; x < 170; ++x) dark += pixels[y * stride + x * 4] < 128;
+    EXPECT_GT(dark, 50);
 }
 
 }  // namespace

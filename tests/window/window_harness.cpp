@@ -234,7 +234,7 @@ bool RunningProgram::LimitAddressSpace(long kb) {
     return prlimit(pid_, RLIMIT_AS, &limit, nullptr) == 0;
 }
 
-Outcome RunToItsEnd(std::initializer_list<const char*> variables, long addressSpaceKb) {
+Outcome RunToItsEnd(std::initializer_list<const char*> variables, Limits limits) {
     const std::string errors = "/tmp/start-up-" + std::to_string(getpid()) + ".err";
     pid_t pid = fork();
     if (pid == 0) {
@@ -246,7 +246,13 @@ Outcome RunToItsEnd(std::initializer_list<const char*> variables, long addressSp
                 unsetenv(variable);
         }
         freopen(errors.c_str(), "w", stderr);
-        LimitOwnAddressSpace(addressSpaceKb);
+        LimitOwnAddressSpace(limits.addressSpaceKb);
+        if (limits.openFiles > 0) {
+            // What the test runner left open is not the program's.
+            close_range(3, ~0U, 0);
+            const rlimit files{static_cast<rlim_t>(limits.openFiles), static_cast<rlim_t>(limits.openFiles)};
+            setrlimit(RLIMIT_NOFILE, &files);
+        }
         execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
         _exit(127);
     }

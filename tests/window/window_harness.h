@@ -91,16 +91,22 @@ private:
     Clock::time_point started_;
 };
 
+// Limits a program is started with; 0 leaves one as it is.
+struct Limits {
+    long addressSpaceKb = 0;
+    int openFiles = 0;  // it starts with only standard input, output and error open
+};
+
 // The exit status and standard error of a program that ends by itself at
 // start-up, run with each of `variables` set ("NAME=value") or unset
-// ("NAME"), and its address space limited to `addressSpaceKb` when that is
-// not 0. XDG_RUNTIME_DIR is unset, so a look for a Wayland display would
-// complain. A program still running after 20 s is killed: status -1.
+// ("NAME"), within `limits`. XDG_RUNTIME_DIR is unset, so a look for a
+// Wayland display would complain. A program still running after 20 s is
+// killed: status -1.
 struct Outcome {
     int status;
     std::string errors;
 };
-Outcome RunToItsEnd(std::initializer_list<const char*> variables, long addressSpaceKb = 0);
+Outcome RunToItsEnd(std::initializer_list<const char*> variables, Limits limits = {});
 
 // The number of lines of a text.
 long Lines(const std::string& text);

@@ -81,9 +81,11 @@ TEST(Window, TheLastOfTwoResizesWins) {
     ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
     program.Resize(16000, 16000);
     program.Resize(1000, 700);
-    EXPECT_TRUE(program.WaitForSize(1000, 700, 5));
-    // And stays there once the program has seen both.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    // A key typed after both reaches the program after both sizes: once its
+    // echo shows, the program has handled them, and any hold it asked for
+    // has been carried out.
+    program.Key(XK_5);
+    EXPECT_TRUE(program.WaitForArea(1058, 650, 1070, 662, kAnswer, 10));
     const XWindowAttributes a = program.Attributes();
     EXPECT_EQ(a.width, 1000);
     EXPECT_EQ(a.height, 700);
@@ -182,6 +184,36 @@ TEST(Window, NoDisplayIsReportedAndFails) {
     EXPECT_EQ(Lines(unknown.errors), 1) << unknown.errors;
 }
 
+// Too few files may be open (ulimit -n): the display is not blamed, nor a
+// font that is installed; what ran short is named, whichever part of the
+// start-up it stopped. The server lets any local program in, so that
+// connecting to it takes no file of the program's (its authorisation).
+TEST(Window, TooFewOpenFilesAreNamedAsTheReasonAndFail) {
+    const char* display = std::getenv("DISPLAY");
+    Display* server = XOpenDisplay(nullptr);
+    ASSERT_NE(server, nullptr) << "no X display (run under xvfb-run)";
+    XDisableAccessControl(server);
+    XSync(server, False);
+    // Too few for the video library's connections to the display.
+    const Outcome video = RunToItsEnd({"WAYLAND_DISPLAY", "XAUTHORITY"}, {.openFiles = 4});
+    EXPECT_EQ(video.status, 1);
+    EXPECT_EQ(video.errors, "Kanovel: cannot open a window: the video library cannot start on the display \"" +
+                                std::string(display) +
+                                "\" (DISPLAY): too many open files (ulimit -n is 4); SDL says: x11,KMSDRM not "
+                                "available\n");
+    // One more: the video library starts, and fontconfig cannot open its
+    // configuration (it says so too, in a line of its own before ours).
+    const Outcome fonts = RunToItsEnd({"WAYLAND_DISPLAY", "XAUTHORITY"}, {.openFiles = 5});
+    EXPECT_EQ(fonts.status, 1);
+    const size_t ours = fonts.errors.rfind("Kanovel: fontconfig cannot read its configuration \"");
+    ASSERT_NE(ours, std::string::npos) << fonts.errors;
+    EXPECT_TRUE(fonts.errors.ends_with("\": Too many open files, so the font \"IPAGothic\" cannot be found\n"))
+        << fonts.errors;
+    EXPECT_EQ(Lines(fonts.errors.substr(ours)), 1) << fonts.errors;
+    XEnableAccessControl(server);
+    XCloseDisplay(server);
+}
+
 // The X server runs but shows nothing: every output is off (a monitor off
 // or unplugged, a remote session not attached). The line names the display
 // and gives the reason SDL found.
@@ -205,7 +237,8 @@ TEST(Window, NoActiveOutputIsReportedWithItsReasonAndFails) {
 
     const Outcome dark = RunToItsEnd({});
     EXPECT_EQ(dark.status, 1);
-    const std::string named = "\"" + std::string(DisplayString(display)) + "\" (DISPLAY) cannot be opened";
+    const std::string named = "\"" + std::string(DisplayString(display)) +
+                              "\" (DISPLAY) answers, but the video library cannot start on it";
     EXPECT_NE(dark.errors.find(named), std::string::npos) << dark.errors;
     EXPECT_NE(dark.errors.find("; SDL says: No available displays"), std::string::npos) << dark.errors;
     EXPECT_EQ(Lines(dark.errors), 1) << dark.errors;
