@@ -60,4 +60,42 @@ TEST(Canvas, ATextThatCannotBeSetIsSaidAndTheCanvasDrawsOn) {
     EXPECT_GT(dark, 50);
 }
 
+// Glyphs wait to be shown together; the font book may meanwhile let their
+// font go (fonts of an older scale are dropped when a window is resized
+// twice, a font that has failed is made again). They are still shown in it.
+TEST(Canvas, GlyphsWaitingToBeShownKeepTheirFont) {
+    platform::FontBook fonts;
+    platform::Canvas canvas(fonts, 1344, 756);
+    platform::DrawCall text;
+    text.kind = platform::DrawKind::Text;
+    text.points = {{100, 100}};
+    text.face = "ゴシック";
+    text.magX = text.magY = 2;
+    text.text = "12";
+    canvas.Render(text);
+    const platform::FaceSpec& gothic = platform::FaceFor("ゴシック");
+    for (double scale : {2.0, 3.0}) fonts.Scaled(gothic, false, false, 16, 16, scale);
+    // cairo keeps a few hundred fonts no one holds; more let them go.
+    cairo_font_face_t* face = cairo_toy_font_face_create("serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_matrix_t identity;
+    cairo_matrix_init_identity(&identity);
+    for (int size = 1; size <= 600; ++size) {
+        cairo_matrix_t em;
+        cairo_matrix_init_scale(&em, size, size);
+        cairo_scaled_font_destroy(cairo_scaled_font_create(face, &em, &identity, options));
+    }
+    cairo_font_options_destroy(options);
+    cairo_font_face_destroy(face);
+
+    canvas.Flush();
+    cairo_surface_t* surface = canvas.Surface();
+    const unsigned char* pixels = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    int dark = 0;
+    for (int y = 100; y < 150; ++y)
+        for (int x = 100; x < 170; ++x) dark += pixels[y * stride + x * 4] < 128;
+    EXPECT_GT(dark, 50);
+}
+
 }  // namespace

@@ -60,12 +60,19 @@ public:
     bool WaitForArea(float lx0, float ly0, float lx1, float ly1, Rgb colour, double seconds);
     bool WaitForPixel(float lx, float ly, Rgb colour, double seconds);
 
+    // Waits until the number field's cursor stands after `typed`
+    // characters: the program has taken every key typed so far. (The disc
+    // blinks at the field's start in the colour of the digits, so a look
+    // for a digit's colour there could see the cursor before the key.)
+    bool WaitForFieldCursor(int typed, double seconds);
+
     double SecondsSinceStart() const;
     void Key(KeySym sym);
     // Presses Num Lock, as a user does; whether it is locked after.
     bool LockNumLock();
-    // What another program's resize request does.
-    void Resize(unsigned width, unsigned height);
+    // What another program's resize request does; `send` false leaves the
+    // request to go in one write with the next.
+    void Resize(unsigned width, unsigned height, bool send = true);
     // What the window manager sends when the close button is clicked.
     void Close();
     // What `xdotool windowclose` does: the window is destroyed under the
