@@ -1,12 +1,36 @@
 // What cannot be drawn is said, never left blank: a canvas that cannot be
 // made says how large it was to be and why, a scaled font that has failed is
-// never drawn with again, and a text that cannot be set is a failure of its
-// own; the canvas draws on after either.
+// never drawn with again, a text that cannot be set is a failure of its own
+// (the canvas draws on after it), and glyphs waiting to be shown keep their
+// font.
 #include "platform/canvas.h"
 
 #include "platform/glyph_placement.h"
 
 namespace {
+
+// A text call at (100, 100), magnified 2 by 2 as the lessons' running text.
+platform::DrawCall TextAt100(const std::string& text) {
+    platform::DrawCall call;
+    call.kind = platform::DrawKind::Text;
+    call.points = {{100, 100}};
+    call.face = "ゴシック";
+    call.magX = call.magY = 2;
+    call.text = text;
+    return call;
+}
+
+// How many pixels of a 1344x756 canvas are dark where TextAt100 draws.
+int DarkPixelsAt100(platform::Canvas& canvas) {
+    canvas.Flush();
+    cairo_surface_t* surface = canvas.Surface();
+    const unsigned char* pixels = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    int dark = 0;
+    for (int y = 100; y < 150; ++y)
+        for (int x = 100; x < 170; ++x) dark += pixels[y * stride + x * 4] < 128;
+    return dark;
+}
 
 TEST(Canvas, ASizeBeyondWhatCanBeMadeIsRefusedWithItsReason) {
     platform::FontBook fonts;
@@ -39,40 +63,19 @@ TEST(Canvas, AScaledFontThatHasFailedIsMadeAgainNotDrawnWith) {
 TEST(Canvas, ATextThatCannotBeSetIsSaidAndTheCanvasDrawsOn) {
     platform::FontBook fonts;
     platform::Canvas canvas(fonts, 1344, 756);
-    platform::DrawCall text;
-    text.kind = platform::DrawKind::Text;
-    text.points = {{100, 100}};
-    text.face = "ゴシック";
-    text.magX = text.magY = 2;
-    text.text = "\xff";
-    EXPECT_THROW(canvas.Render(text), platform::FontFailure);
-
-    text.text = "12";
-    canvas.Render(text);
-    canvas.Flush();
-    // Ink of the digits, dark on the white page, near where they stand.
-    cairo_surface_t* surface = canvas.Surface();
-    const unsigned char* pixels = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    int dark = 0;
-    for (int y = 100; y < 150; ++y)
-        for (int x = 100; x < 170; ++x) dark += pixels[y * stride + x * 4] < 128;
-    EXPECT_GT(dark, 50);
+    EXPECT_THROW(canvas.Render(TextAt100("\xff")), platform::FontFailure);
+    canvas.Render(TextAt100("12"));
+    EXPECT_GT(DarkPixelsAt100(canvas), 50);
 }
 
 // Glyphs wait to be shown together; the font book may meanwhile let their
-// font go (fonts of an older scale are dropped when a window is resized
-// twice, a font that has failed is made again). They are still shown in it.
+// font go (the fonts of a scale are dropped once two newer scales are asked
+// for, as canvases refused at two new sizes do; a font that has failed is
+// made again). They are still shown in it.
 TEST(Canvas, GlyphsWaitingToBeShownKeepTheirFont) {
     platform::FontBook fonts;
     platform::Canvas canvas(fonts, 1344, 756);
-    platform::DrawCall text;
-    text.kind = platform::DrawKind::Text;
-    text.points = {{100, 100}};
-    text.face = "ゴシック";
-    text.magX = text.magY = 2;
-    text.text = "12";
-    canvas.Render(text);
+    canvas.Render(TextAt100("12"));
     const platform::FaceSpec& gothic = platform::FaceFor("ゴシック");
     for (double scale : {2.0, 3.0}) fonts.Scaled(gothic, false, false, 16, 16, scale);
     // cairo keeps a few hundred fonts no one holds; more let them go.
@@ -88,14 +91,7 @@ TEST(Canvas, GlyphsWaitingToBeShownKeepTheirFont) {
     cairo_font_options_destroy(options);
     cairo_font_face_destroy(face);
 
-    canvas.Flush();
-    cairo_surface_t* surface = canvas.Surface();
-    const unsigned char* pixels = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    int dark = 0;
-    for (int y = 100; y < 150; ++y)
-        for (int x = 100; x < 170; ++x) dark += pixels[y * stride + x * 4] < 128;
-    EXPECT_GT(dark, 50);
+    EXPECT_GT(DarkPixelsAt100(canvas), 50);
 }
 
 }  // namespace
