@@ -111,7 +111,8 @@ std::string NoDisplayReason() {
     if (x.empty() && wayland.empty())
         return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers + reason;
     if (wayland.empty())
-        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers + reason;
+        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers +
+               reason;
     if (x.empty())
         return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers +
                reason;

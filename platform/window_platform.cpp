@@ -226,11 +226,10 @@ void WindowPlatform::HoldWithinLargestCanvas() {
         SDL_GetWindowSize(window_.get(), &units.w, &units.h);
         SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
         if (Oversize(pixels.w, pixels.h))
-            SDL_SetWindowSize(window_.get(),
-                              pixels.w > kLargestCanvasWidth ? UnitsShowing(kLargestCanvasWidth, units.w, pixels.w)
-                                                             : units.w,
-                              pixels.h > kLargestCanvasHeight ? UnitsShowing(kLargestCanvasHeight, units.h, pixels.h)
-                                                              : units.h);
+            SDL_SetWindowSize(
+                window_.get(),
+                pixels.w > kLargestCanvasWidth ? UnitsShowing(kLargestCanvasWidth, units.w, pixels.w) : units.w,
+                pixels.h > kLargestCanvasHeight ? UnitsShowing(kLargestCanvasHeight, units.h, pixels.h) : units.h);
     }
     // A window manager that places the window answers a hold in a moment.
     for (int waited = 0;; waited += kHoldAnswerStepMs) {

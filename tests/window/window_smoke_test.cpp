@@ -86,8 +86,8 @@ TEST(Window, TheLastOfTwoResizesWins) {
         bool together;  // sent in one write
         int gapUs;      // else: the second after this long
     };
-    const Pair pairs[] = {{true, 0},       {true, 0},       {false, 0},      {false, 0},      {false, 1000},
-                          {false, 2000},    {false, 5000},   {false, 10000},  {false, 20000}};
+    const Pair pairs[] = {{true, 0},     {true, 0},     {false, 0},     {false, 0},    {false, 1000},
+                          {false, 2000}, {false, 5000}, {false, 10000}, {false, 20000}};
     int typed = 0;
     for (const Pair& pair : pairs) {
         const unsigned width = 1000 + typed, height = 700;
@@ -252,8 +252,8 @@ TEST(Window, NoActiveOutputIsReportedWithItsReasonAndFails) {
 
     const Outcome dark = RunToItsEnd({});
     EXPECT_EQ(dark.status, 1);
-    const std::string named = "\"" + std::string(DisplayString(display)) +
-                              "\" (DISPLAY) answers, but the video library cannot start on it";
+    const std::string named =
+        "\"" + std::string(DisplayString(display)) + "\" (DISPLAY) answers, but the video library cannot start on it";
     EXPECT_NE(dark.errors.find(named), std::string::npos) << dark.errors;
     EXPECT_NE(dark.errors.find("; SDL says: No available displays"), std::string::npos) << dark.errors;
     EXPECT_EQ(Lines(dark.errors), 1) << dark.errors;
