@@ -84,7 +84,7 @@ void Canvas::Check() {
     const cairo_status_t status = cairo_status(cr_);
     if (status == CAIRO_STATUS_SUCCESS) return;
     batch_.clear();
-    batchFont_ = nullptr;
+    KeepBatchFont(nullptr);
     cairo_destroy(cr_);
     cr_ = cairo_create(surface_);
     if (cairo_status(cr_) == CAIRO_STATUS_SUCCESS) StartContext();
@@ -95,6 +95,7 @@ void Canvas::Check() {
 std::string Canvas::SizeText() const { return std::to_string(width_) + "x" + std::to_string(height_); }
 
 Canvas::~Canvas() {
+    KeepBatchFont(nullptr);
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
 }
@@ -248,10 +249,21 @@ void Canvas::RenderText(const DrawCall& c) {
     if (c.colour != batchColour_) FlushGlyphs();
     batchColour_ = c.colour;
     for (const PlacedGlyph& placed : PlaceGlyphs(fonts_, c, scale_)) {
-        if (placed.font != batchFont_) FlushGlyphs();
-        batchFont_ = placed.font;
+        if (placed.font != batchFont_) {
+            FlushGlyphs();
+            KeepBatchFont(placed.font);
+        }
         batch_.push_back(placed.glyph);
     }
+}
+
+// The glyphs waiting to be shown hold their font: the font book may let it
+// go meanwhile (a font that has failed is made again, the fonts of an older
+// scale are dropped), and glyphs shown in a font let go would be lost.
+void Canvas::KeepBatchFont(cairo_scaled_font_t* font) {
+    if (font) cairo_scaled_font_reference(font);
+    if (batchFont_) cairo_scaled_font_destroy(batchFont_);
+    batchFont_ = font;
 }
 
 void Canvas::FlushGlyphs() {

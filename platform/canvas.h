@@ -68,6 +68,7 @@ private:
     void Clear();
     void RenderText(const DrawCall& call);
     void FlushGlyphs();
+    void KeepBatchFont(cairo_scaled_font_t* font);
     // Widens the dirty area by a logical rectangle (generously).
     void Touch(double x0, double y0, double x1, double y1);
 

@@ -37,14 +37,11 @@ bool GlyphOf(cairo_scaled_font_t* font, const char* character, PlacedGlyph& plac
     return one;
 }
 
-// The face's own glyph `own` drawn by a stand-in face instead: its ink
-// centred on the ink of the glyph it replaces.
-PlacedGlyph StandInFor(FontBook& fonts, const StandIn& standIn, const DrawCall& call, const PlacedGlyph& own,
-                       double emX, double emY, double deviceScale) {
+// The face's own glyph `own` drawn by a stand-in face's `font` instead: its
+// ink centred on the ink of the glyph it replaces.
+PlacedGlyph StandInFor(cairo_scaled_font_t* font, const StandIn& standIn, const PlacedGlyph& own) {
     PlacedGlyph placed;
-    if (!GlyphOf(fonts.Scaled(*standIn.face, call.bold, call.italic, emX * standIn.x, emY * standIn.y, deviceScale),
-                 standIn.character, placed))
-        return own;
+    if (!GlyphOf(font, standIn.character, placed)) return own;
     const cairo_text_extents_t mine = ExtentsOf(own), theirs = ExtentsOf(placed);
     placed.glyph.x = own.glyph.x + mine.x_bearing + mine.width / 2 - theirs.x_bearing - theirs.width / 2;
     placed.glyph.y = own.glyph.y + mine.y_bearing + mine.height / 2 - theirs.y_bearing - theirs.height / 2;
@@ -53,11 +50,10 @@ PlacedGlyph StandInFor(FontBook& fonts, const StandIn& standIn, const DrawCall& 
 
 // The round point of a cell whose top-left corner is (left, top): its ink
 // centred on the point's place across and standing on its foot.
-PlacedGlyph RoundPointAt(FontBook& fonts, const RoundPoint& point, const DrawCall& call, const PlacedGlyph& own,
-                         double left, double top, double cellX, double height, double deviceScale) {
+PlacedGlyph RoundPointAt(cairo_scaled_font_t* font, const RoundPoint& point, const PlacedGlyph& own, double left,
+                         double top, double cellX, double height) {
     PlacedGlyph placed;
-    const double em = point.size * height;
-    if (!GlyphOf(fonts.Scaled(*point.face, call.bold, false, em, em, deviceScale), ".", placed)) return own;
+    if (!GlyphOf(font, ".", placed)) return own;
     const cairo_text_extents_t ink = ExtentsOf(placed);
     placed.glyph.x = left + point.middle * cellX - ink.x_bearing - ink.width / 2;
     placed.glyph.y = top + point.foot * height - ink.y_bearing - ink.height;
@@ -114,22 +110,26 @@ std::vector<PlacedGlyph> PlaceGlyphs(FontBook& fonts, const DrawCall& call, doub
         }
     }
 
+    // A font is asked of the book once a call: one asked again could be
+    // made anew, and the glyphs placed in it before would lose their font.
     for (const StandIn& standIn : face.standIns) {
         if (call.text.find(standIn.character) == std::string::npos) continue;
         const std::vector<std::string> characters = basic::Chars(call.text);
         if (characters.size() != placed.size()) break;
+        cairo_scaled_font_t* font =
+            fonts.Scaled(*standIn.face, call.bold, call.italic, emX * standIn.x, emY * standIn.y, deviceScale);
         for (size_t i = 0; i < placed.size(); ++i)
-            if (characters[i] == standIn.character)
-                placed[i] = StandInFor(fonts, standIn, call, placed[i], emX, emY, deviceScale);
+            if (characters[i] == standIn.character) placed[i] = StandInFor(font, standIn, placed[i]);
     }
     for (const RoundPoint& point : face.points) {
         if (point.magX != magX || point.magY != magY || call.text.find('.') == std::string::npos) continue;
         const std::vector<std::string> characters = basic::Chars(call.text);
         if (characters.size() != placed.size()) break;
+        const double em = point.size * height;
+        cairo_scaled_font_t* font = fonts.Scaled(*point.face, call.bold, false, em, em, deviceScale);
         for (size_t i = 0; i < placed.size(); ++i)
             if (characters[i] == ".")
-                placed[i] = RoundPointAt(fonts, point, call, placed[i], cellLefts[i], top, cellX / 2, height,
-                                         deviceScale);
+                placed[i] = RoundPointAt(font, point, placed[i], cellLefts[i], top, cellX / 2, height);
     }
     return placed;
 }

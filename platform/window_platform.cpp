@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/basic.h"
 
@@ -105,39 +104,12 @@ bool IsModifier(SDL_Keycode key) {
     }
 }
 
-// The value of an environment variable; empty when it is not set.
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
+// How long a window manager that places the window is given to carry out
+// a hold, and how often SDL's record of the size is read meanwhile.
+constexpr int kHoldAnswerMs = 100;
+constexpr int kHoldAnswerStepMs = 10;
 
-// The drivers that show a window, in the order they are tried. The Wayland
-// one is tried only when a Wayland display is named: without one it looks
-// for a default display and the library behind it complains about the
-// environment, which would mislead an operator whose X display failed.
-// SDL_VIDEODRIVER, when set, still decides.
-const char* VisibleDrivers() { return Environment("WAYLAND_DISPLAY").empty() ? "x11,KMSDRM" : "x11,wayland,KMSDRM"; }
-
-// Why no display could be opened, naming the displays the environment
-// gave (an operator has to know which one failed) and the reason the video
-// library gave (a screen without an active output, a driver not there).
-std::string NoDisplayReason() {
-    const std::string x = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
-    const std::string forced = Environment("SDL_VIDEODRIVER");
-    const std::string drivers = forced.empty() ? "" : " (SDL_VIDEODRIVER is \"" + forced + "\")";
-    const std::string said = SDL_GetError();
-    const std::string reason = said.empty() ? "" : "; SDL says: " + said;
-    if (x.empty() && wayland.empty())
-        return "DISPLAY and WAYLAND_DISPLAY are not set (is there a display?)" + drivers + reason;
-    if (wayland.empty())
-        return "the display \"" + x + "\" (DISPLAY) cannot be opened, and WAYLAND_DISPLAY is not set" + drivers +
-               reason;
-    if (x.empty())
-        return "the display \"" + wayland + "\" (WAYLAND_DISPLAY) cannot be opened, and DISPLAY is not set" + drivers +
-               reason;
-    return "neither the display \"" + x + "\" (DISPLAY) nor \"" + wayland + "\" (WAYLAND_DISPLAY) can be opened" +
-           drivers + reason;
-}
+bool Oversize(int width, int height) { return width > kLargestCanvasWidth || height > kLargestCanvasHeight; }
 
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
 
@@ -220,23 +192,59 @@ void WindowPlatform::Emit(const DrawCall& call) {
     dirty_ = true;
 }
 
-void WindowPlatform::Hold(Size units, Size pixels) {
-    const int width = pixels.w > kLargestCanvasWidth ? UnitsShowing(kLargestCanvasWidth, units.w, pixels.w) : units.w;
-    const int height =
-        pixels.h > kLargestCanvasHeight ? UnitsShowing(kLargestCanvasHeight, units.h, pixels.h) : units.h;
-    SDL_SetWindowSize(window_.get(), width, height);
+bool WindowPlatform::RecordOversize() {
+    Size pixels;
+    SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
+    return Oversize(pixels.w, pixels.h);
+}
+
+void WindowPlatform::HoldWithinLargestCanvas() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window_.get(), &info) && info.subsystem == SDL_SYSWM_X11) {
+        ::Display* x = info.info.x11.display;  // the X type, not the display list
+        const Window ours = info.info.x11.window;
+        // The size is read and held while the server carries out no other
+        // program's request: a hold worked out from a size that another
+        // program has since overtaken (an ordinary size asked right after
+        // an oversize one) would be carried out after it and undo the size
+        // asked last.
+        XGrabServer(x);
+        XWindowAttributes now{};
+        if (XGetWindowAttributes(x, ours, &now) && Oversize(now.width, now.height))
+            XResizeWindow(x, ours, static_cast<unsigned>(std::min(now.width, kLargestCanvasWidth)),
+                          static_cast<unsigned>(std::min(now.height, kLargestCanvasHeight)));
+        XUngrabServer(x);
+        // Every size the server has given the window so far, the hold's own
+        // where no window manager stands between, is read before anything
+        // is made at SDL's record of the size.
+        XSync(x, False);
+    } else {
+        // Where no other program can size the window, SDL's record is its
+        // size; a window `units` large shows `pixels`.
+        Size units, pixels;
+        SDL_GetWindowSize(window_.get(), &units.w, &units.h);
+        SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
+        if (Oversize(pixels.w, pixels.h))
+            SDL_SetWindowSize(
+                window_.get(),
+                pixels.w > kLargestCanvasWidth ? UnitsShowing(kLargestCanvasWidth, units.w, pixels.w) : units.w,
+                pixels.h > kLargestCanvasHeight ? UnitsShowing(kLargestCanvasHeight, units.h, pixels.h) : units.h);
+    }
+    // A window manager that places the window answers a hold in a moment.
+    for (int waited = 0;; waited += kHoldAnswerStepMs) {
+        SDL_PumpEvents();
+        if (!RecordOversize() || waited >= kHoldAnswerMs) break;
+        SDL_Delay(kHoldAnswerStepMs);
+    }
 }
 
 SDL_Surface* WindowPlatform::WindowSurface() {
+    // SDL makes the surface at the size it last heard of: held first.
+    if (RecordOversize()) HoldWithinLargestCanvas();
     Size units, pixels;
     SDL_GetWindowSize(window_.get(), &units.w, &units.h);
     SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
-    // SDL makes the surface at the size it last heard of: held first.
-    if (pixels.w > kLargestCanvasWidth || pixels.h > kLargestCanvasHeight) {
-        Hold(units, pixels);
-        SDL_GetWindowSize(window_.get(), &units.w, &units.h);
-        SDL_GetWindowSizeInPixels(window_.get(), &pixels.w, &pixels.h);
-    }
     if (SDL_Surface* surface = SDL_GetWindowSurface(window_.get())) {
         surfaceMade_ = units;
         return surface;
@@ -361,16 +369,13 @@ void WindowPlatform::Handle(const SDL_Event& event) {
             // Another program destroyed the window (a close without asking):
             // nothing can be shown any more, so the program ends as at a close.
             if (x.type == DestroyNotify && x.xdestroywindow.window == ourXWindow) throw WindowClosed();
-            // The size the server gave the window, also where SDL's own
-            // record of it falls behind requests that cross (another
-            // program resizing the window while it is being held). The last
-            // one counts: an ordinary size right after an oversize one is
-            // the size asked for.
-            if (x.type == ConfigureNotify && x.xconfigure.window == ourXWindow) {
-                const bool over =
-                    x.xconfigure.width > kLargestCanvasWidth || x.xconfigure.height > kLargestCanvasHeight;
-                oversized_ = over ? Size{x.xconfigure.width, x.xconfigure.height} : Size{};
-            }
+            // The server gave the window an oversize size, also where SDL's
+            // own record of it falls behind requests that cross (another
+            // program resizing the window while it is being held). Whether
+            // it still is that size the hold asks the server itself.
+            if (x.type == ConfigureNotify && x.xconfigure.window == ourXWindow &&
+                Oversize(x.xconfigure.width, x.xconfigure.height))
+                holdAsked_ = true;
             break;
         }
         case SDL_TEXTINPUT: {
@@ -420,9 +425,9 @@ void WindowPlatform::Pump(int waitMs) {
     if (waitMs > 0 && SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
     while (SDL_PollEvent(&event)) Handle(event);
     if (ourXWindowGone) throw WindowClosed();
-    if (oversized_.w > 0) {
-        Hold(oversized_, oversized_);  // the X server counts in pixels
-        oversized_ = {};
+    if (holdAsked_) {
+        holdAsked_ = false;
+        HoldWithinLargestCanvas();
     }
 }
 

@@ -8,18 +8,13 @@
 #include <string>
 
 #include "platform/canvas_platform.h"
+#include "platform/no_display.h"
 
 struct SDL_Window;
 struct SDL_Surface;
 union SDL_Event;
 
 namespace platform {
-
-// There is no display to open a window on; the message names the displays
-// the environment gave, and the reason the video library gave.
-struct NoDisplay : ShowFailure {
-    using ShowFailure::ShowFailure;
-};
 
 class WindowPlatform : public CanvasPlatform {
 public:
@@ -78,9 +73,12 @@ private:
     // WindowFailure: a window that shows an old picture in a corner while
     // keys move the lesson on unseen would be a lesson run blind.
     SDL_Surface* WindowSurface();
-    // Asks for the window at most the largest canvas in each direction; a
-    // window `units` large shows `pixels`.
-    void Hold(Size units, Size pixels);
+    // Asks for the window at most the largest canvas in each direction, by
+    // the size the window has now (under X, as the server has it at that
+    // moment), and lets SDL's record of the size catch up.
+    void HoldWithinLargestCanvas();
+    // SDL's record of the window's size is beyond the largest canvas.
+    bool RecordOversize();
     void QueueText(const std::string& utf8);
     // Something the window needs could not be made or done (`what` says
     // which, and why). Before any picture has reached the window that ends
@@ -98,9 +96,9 @@ private:
     Size refusedCanvas_;                      // a canvas size that could not be made; another is tried
     bool pictureShown_ = false;               // a picture has reached the window
     Size surfaceMade_;                        // the last window size (in units) whose surface was made
-    // The X server made the window larger than the largest canvas; only the
-    // last size it reported counts.
-    Size oversized_;
+    // The X server reported a size beyond the largest canvas: a hold is
+    // due, if the window is still that large.
+    bool holdAsked_ = false;
     std::deque<std::string> keys_;
     std::string swallowText_;  // text input already delivered by its key press
     bool dirty_ = true;

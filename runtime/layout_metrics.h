@@ -105,6 +105,9 @@ inline constexpr float kSubmenuLineX = 16, kSubmenuLineY = 666;
 inline constexpr float kFieldX = 1056, kFieldY = 648;
 inline constexpr float kMenuPromptOffset = 240, kFieldLabelOffset = 48;
 inline constexpr float kFieldCursorInset = 8, kFieldCursorRadius = 4;
+// The plain text of the prompts and the typed number stands on a grid of
+// this many units a character, so a field's cursor moves on by it a key.
+inline constexpr float kSimpleGlyphAdvance = 16;
 
 // A box placed from the number field's origin: its corner dx, dy from it,
 // w wide and h high. The prompts erase these in the background colour: the

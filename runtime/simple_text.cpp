@@ -58,7 +58,7 @@ void Runtime::DrawSimpleGlyphs() {
         if (curChar == "．") charX -= 4;
         if (!curChar.empty()) Symbol(charX, penY - glyphRaise, curChar, 1, 1, textColour);
         if (curChar == "．") charX -= 12;
-        charX += 16;
+        charX += kSimpleGlyphAdvance;
     } while (++i <= count);
 }
 

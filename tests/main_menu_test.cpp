@@ -182,6 +182,26 @@ TEST(MainMenu, FaultLeavesATraceOnStandardErrorAndFailsTheProgram) {
     EXPECT_FALSE(pf.ErrorShown());
 }
 
+// The window can show nothing more (its surface cannot be made, not even at
+// the size it had), found at a key poll in a lesson: that is no fault of
+// the lesson. The run ends with it at once, without a trace and without
+// drawing an error screen that nobody could see.
+TEST(MainMenu, AWindowThatCanShowNothingMoreEndsTheRunWithoutAnErrorScreen) {
+    struct FailingWindow : platform::HeadlessPlatform {
+        using HeadlessPlatform::HeadlessPlatform;
+        std::string Inkey() override {
+            if (KeysTaken() == 2) throw platform::WindowFailure("cannot make the window's 1344x756 surface");
+            return HeadlessPlatform::Inkey();
+        }
+    };
+    FailingWindow pf(Keys("1\r"));
+    runtime::Runtime rt(pf, tirosam::ProgramData());
+    testing::internal::CaptureStderr();
+    EXPECT_THROW(rt.Run(), platform::WindowFailure);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(pf.ErrorShown());
+}
+
 TEST(MainMenu, SeedIsTheSumOfTheClockFields) {
     struct Case {
         const char* time;

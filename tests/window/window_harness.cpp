@@ -20,6 +20,8 @@
 #include <sstream>
 #include <thread>
 
+#include "runtime/layout_metrics.h"
+
 namespace window_test {
 
 namespace {
@@ -153,6 +155,12 @@ bool RunningProgram::WaitForPixel(float lx, float ly, Rgb colour, double seconds
     return false;
 }
 
+bool RunningProgram::WaitForFieldCursor(int typed, double seconds) {
+    const float x = runtime::kFieldX + runtime::kFieldCursorInset + runtime::kSimpleGlyphAdvance * typed;
+    const float y = runtime::kFieldY + runtime::kFieldCursorInset, r = runtime::kFieldCursorRadius / 2;
+    return WaitForArea(x - r, y - r, x + r, y + r, kAnswer, seconds);
+}
+
 double RunningProgram::SecondsSinceStart() const {
     return std::chrono::duration<double>(Clock::now() - started_).count();
 }
@@ -172,9 +180,9 @@ bool RunningProgram::LockNumLock() {
     return mask != 0 && XkbGetState(display_, XkbUseCoreKbd, &state) == Success && (state.locked_mods & mask) != 0;
 }
 
-void RunningProgram::Resize(unsigned width, unsigned height) {
+void RunningProgram::Resize(unsigned width, unsigned height, bool send) {
     XResizeWindow(display_, window_, width, height);
-    XFlush(display_);
+    if (send) XFlush(display_);
 }
 
 void RunningProgram::Close() {
@@ -234,7 +242,7 @@ bool RunningProgram::LimitAddressSpace(long kb) {
     return prlimit(pid_, RLIMIT_AS, &limit, nullptr) == 0;
 }
 
-Outcome RunToItsEnd(std::initializer_list<const char*> variables, long addressSpaceKb) {
+Outcome RunToItsEnd(std::initializer_list<const char*> variables, Limits limits) {
     const std::string errors = "/tmp/start-up-" + std::to_string(getpid()) + ".err";
     pid_t pid = fork();
     if (pid == 0) {
@@ -246,7 +254,13 @@ Outcome RunToItsEnd(std::initializer_list<const char*> variables, long addressSp
                 unsetenv(variable);
         }
         freopen(errors.c_str(), "w", stderr);
-        LimitOwnAddressSpace(addressSpaceKb);
+        LimitOwnAddressSpace(limits.addressSpaceKb);
+        if (limits.openFiles > 0) {
+            // What the test runner left open is not the program's.
+            close_range(3, ~0U, 0);
+            const rlimit files{static_cast<rlim_t>(limits.openFiles), static_cast<rlim_t>(limits.openFiles)};
+            setrlimit(RLIMIT_NOFILE, &files);
+        }
         execl(KANOVEL_PATH, KANOVEL_PATH, static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -60,12 +60,19 @@ public:
     bool WaitForArea(float lx0, float ly0, float lx1, float ly1, Rgb colour, double seconds);
     bool WaitForPixel(float lx, float ly, Rgb colour, double seconds);
 
+    // Waits until the number field's cursor stands after `typed`
+    // characters: the program has taken every key typed so far. (The disc
+    // blinks at the field's start in the colour of the digits, so a look
+    // for a digit's colour there could see the cursor before the key.)
+    bool WaitForFieldCursor(int typed, double seconds);
+
     double SecondsSinceStart() const;
     void Key(KeySym sym);
     // Presses Num Lock, as a user does; whether it is locked after.
     bool LockNumLock();
-    // What another program's resize request does.
-    void Resize(unsigned width, unsigned height);
+    // What another program's resize request does; `send` false leaves the
+    // request to go in one write with the next.
+    void Resize(unsigned width, unsigned height, bool send = true);
     // What the window manager sends when the close button is clicked.
     void Close();
     // What `xdotool windowclose` does: the window is destroyed under the
@@ -91,16 +98,22 @@ private:
     Clock::time_point started_;
 };
 
+// Limits a program is started with; 0 leaves one as it is.
+struct Limits {
+    long addressSpaceKb = 0;
+    int openFiles = 0;  // it starts with only standard input, output and error open
+};
+
 // The exit status and standard error of a program that ends by itself at
 // start-up, run with each of `variables` set ("NAME=value") or unset
-// ("NAME"), and its address space limited to `addressSpaceKb` when that is
-// not 0. XDG_RUNTIME_DIR is unset, so a look for a Wayland display would
-// complain. A program still running after 20 s is killed: status -1.
+// ("NAME"), within `limits`. XDG_RUNTIME_DIR is unset, so a look for a
+// Wayland display would complain. A program still running after 20 s is
+// killed: status -1.
 struct Outcome {
     int status;
     std::string errors;
 };
-Outcome RunToItsEnd(std::initializer_list<const char*> variables, long addressSpaceKb = 0);
+Outcome RunToItsEnd(std::initializer_list<const char*> variables, Limits limits = {});
 
 // The number of lines of a text.
 long Lines(const std::string& text);
