@@ -5,7 +5,10 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 
 #include "platform/basic.h"
 
@@ -51,6 +54,27 @@ int NoteXError(Display*, XErrorEvent* error) {
                      error->request_code, ++reported == kReportedXErrors ? "; further ones are not reported" : "");
     }
     return 0;
+}
+
+// What the program says when its connection to the X display is lost
+// (see WindowPlatform's constructor); empty until a window is made.
+std::function<void(const std::string&)> sayConnectionLost;
+
+// The X display has closed our connection, or memory ran short for what it
+// sent. Xlib ends the process as soon as this returns, and no exception can
+// pass through it: the program says why here and ends with a failure,
+// rather than Xlib's own lines.
+int ConnectionLost(Display* x) {
+    const int error = errno;
+    static bool saying = false;
+    if (!saying) {  // saying it (in a dialog) could lose a connection again
+        saying = true;
+        const std::string why = "the connection to the display \"" + std::string(DisplayString(x)) +
+                                "\" is lost: " + (error == ENOMEM ? "memory is short" : "the display closed it");
+        if (sayConnectionLost) sayConnectionLost(why);
+    }
+    std::fflush(nullptr);
+    std::_Exit(1);
 }
 
 // The X window behind an SDL window; 0 with another video driver.
@@ -130,7 +154,9 @@ void WindowPlatform::WindowDeleter::operator()(SDL_Window* window) const { SDL_D
 
 void WindowPlatform::SurfaceDeleter::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 
-WindowPlatform::WindowPlatform(const std::string& title) : title_(title) {
+WindowPlatform::WindowPlatform(const std::string& title, std::function<void(const std::string&)> connectionLost)
+    : title_(title) {
+    sayConnectionLost = std::move(connectionLost);
     // The canvas reaches the window by the system's own image transfer of
     // the changed area; an accelerated framebuffer would upload the whole
     // window at every blink of the cursor.
@@ -146,6 +172,7 @@ WindowPlatform::WindowPlatform(const std::string& title) : title_(title) {
         throw NoDisplay("the video driver \"" + driver + "\" (SDL_VIDEODRIVER) shows no window");
     if (driver == "x11") {
         XSetErrorHandler(NoteXError);
+        XSetIOErrorHandler(ConnectionLost);
         // The server tells every client that watches a window when it is
         // destroyed; SDL passes that on only as a raw system event, which
         // is off unless asked for.

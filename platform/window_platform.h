@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,7 +23,10 @@ public:
     // canvas), titled `title`, and shows a first picture in it. Throws
     // NoDisplay, FontFailure or WindowFailure (what could not be made, how
     // large, and why: "cannot make a 1920x1080 canvas: out of memory").
-    explicit WindowPlatform(const std::string& title);
+    // When the connection to the display is lost later, `connectionLost`
+    // is told why, and the process then ends with status 1 (the display's
+    // library allows nothing else).
+    WindowPlatform(const std::string& title, std::function<void(const std::string& why)> connectionLost);
     ~WindowPlatform() override;
 
     std::string Inkey() override;

@@ -26,7 +26,7 @@ int RunInWindow(const std::string& title, const std::function<void(platform::Pla
     bool dialog = false;
     for (int i = 1; i < argc; ++i) dialog |= std::strcmp(argv[i], FAILURE_DIALOG_ARGUMENT) == 0;
     try {
-        platform::WindowPlatform window(title);
+        platform::WindowPlatform window(title, [title, dialog](const std::string& why) { Fail(title, why, dialog); });
         try {
             run(window);
         } catch (const platform::WindowClosed&) {

@@ -145,7 +145,7 @@ public:
     // ---- library routines: marks, bold labels, coordinate grid and graphs,
     // arrows, geometry, whole numbers. No page calls them (the figure sheet
     // and the tests do), so a change here reaches no lesson; the few other
-    // such routines are listed in docs/ARCHITECTURE.md. ----
+    // such routines are listed in docs/RUNTIME.md. ----
     void DrawChevronMarks();
     void DrawTickMarks();
     void DrawAngleMark();

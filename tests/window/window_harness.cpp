@@ -202,6 +202,11 @@ void RunningProgram::Destroy() {
     XSync(display_, False);
 }
 
+void RunningProgram::Disconnect() {
+    XKillClient(display_, window_);
+    XSync(display_, False);
+}
+
 int RunningProgram::WaitForExit(double seconds) {
     auto until = Clock::now() + std::chrono::duration<double>(seconds);
     while (Clock::now() < until) {

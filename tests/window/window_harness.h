@@ -78,6 +78,8 @@ public:
     // What `xdotool windowclose` does: the window is destroyed under the
     // program, without asking it.
     void Destroy();
+    // What `xkill` does: the X server closes the program's connection.
+    void Disconnect();
     // The exit status, or -1 when the program is still running after the wait.
     int WaitForExit(double seconds);
 

@@ -171,6 +171,30 @@ TEST(Window, EndsWhenAnotherProgramDestroysItsWindow) {
     std::remove(errors.c_str());
 }
 
+// The X server closes the program's connection (as `xkill` has it do, or
+// as at the server's end): the program can show nothing more. It says so in
+// its own one line, also in a dialog when the menu started it, and fails.
+TEST(Window, ALostConnectionToTheDisplayIsSaidInOneLineAndFails) {
+    const std::string errors = "/tmp/connection-lost-" + std::to_string(getpid()) + ".err";
+    for (const char* argument : {static_cast<const char*>(nullptr), FAILURE_DIALOG_ARGUMENT}) {
+        RunningProgram program(KANOVEL_PATH, errors.c_str(), argument);
+        ASSERT_NE(program.display(), nullptr) << "no X display (run under xvfb-run)";
+        ASSERT_TRUE(program.FindWindow("Kanovel", 10));
+        ASSERT_TRUE(program.WaitForPixel(600, 300, kPanel, 10));
+        program.Disconnect();
+        if (argument) {
+            ASSERT_TRUE(program.FindWindow("Kanovel", 10)) << "no dialog";
+            EXPECT_EQ(program.WaitForExit(0.5), -1) << "the program did not wait for the dialog";
+            program.Close();
+        }
+        EXPECT_EQ(program.WaitForExit(5), 1);
+        EXPECT_EQ(FileText(errors), "Kanovel: the connection to the display \"" +
+                                        std::string(DisplayString(program.display())) +
+                                        "\" is lost: the display closed it\n");
+    }
+    std::remove(errors.c_str());
+}
+
 TEST(Window, NoDisplayIsReportedAndFails) {
     const auto npos = std::string::npos;
 
