@@ -51,8 +51,6 @@ int ExitStatus(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 12
 
 }  // namespace
 
-bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g) < 12 && std::abs(a.b - b.b) < 12; }
-
 RunningProgram::RunningProgram(const char* path, const char* errors, const char* argument) {
     XSetErrorHandler(IgnoreXErrors);
     display_ = XOpenDisplay(nullptr);

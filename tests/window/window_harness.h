@@ -23,7 +23,13 @@ struct Rgb {
     int r, g, b;
 };
 
-bool Near(Rgb a, Rgb b);
+// A pixel read back shows a palette colour: within a shade or two of it in
+// each channel, never as near another colour a test looks for.
+constexpr bool Near(Rgb a, Rgb b) {
+    constexpr int kShades = 6;
+    return a.r - b.r < kShades && b.r - a.r < kShades && a.g - b.g < kShades && b.g - a.g < kShades &&
+           a.b - b.b < kShades && b.b - a.b < kShades;
+}
 
 inline constexpr Rgb kPanel{18, 28, 69};    // palette 10
 inline constexpr Rgb kAnswer{194, 10, 10};  // palette 5
@@ -31,6 +37,16 @@ inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kKeyWaitPlate{15, 38, 71};    // palette 4
 inline constexpr Rgb kNextStepPlate{143, 46, 79};  // palette 12
+
+// A wait for one of them must not be met by another: the menu's panel
+// taken for a key-wait plate let a test go on before its keys were read.
+constexpr bool AllToldApart(std::initializer_list<Rgb> colours) {
+    for (const Rgb* a = colours.begin(); a != colours.end(); ++a)
+        for (const Rgb* b = a + 1; b != colours.end(); ++b)
+            if (Near(*a, *b)) return false;
+    return true;
+}
+static_assert(AllToldApart({kPanel, kAnswer, kWhite, kBlack, kKeyWaitPlate, kNextStepPlate}));
 
 // Whether the programs under test are built with AddressSanitizer, which
 // reserves far more address space than any limit a test could set.
